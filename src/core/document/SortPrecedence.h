@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/CWine.h"
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+// The user's order for the Focus Set: up to 24 keyed fields, each ascending or descending.
+// Producer and then Vintage break every tie left by the keys.
+class SortPrecedence {
+public:
+    static constexpr int kNoKey = 25;
+    static constexpr int kSortableCount = 24;
+
+    // The sortable fields in the order of the lines of a precedence file.
+    static const std::array<int, kSortableCount>& fileOrder();
+
+    SortPrecedence();
+
+    // Precedence number 1..24, or kNoKey; indexed by field index (Notes is never a key).
+    int precedence(int field) const { return m_precedence[field]; }
+    bool descending(int field) const { return m_descending[field] != 0; }
+    void setPrecedence(int field, int number) { m_precedence[field] = number; }
+    void setDescending(int field, bool descending) { m_descending[field] = descending ? 1 : 0; }
+    void clear();
+
+    // A precedence file: 24 lines of "%d %d\n", in fileOrder(). Reading stores each pair as it is read
+    // and succeeds only when all 24 are read.
+    bool read(const std::filesystem::path& path);
+    bool write(const std::filesystem::path& path) const;
+
+    // Negative, zero or positive as a sorts before, with or after b.
+    int compare(const CWine& a, const CWine& b) const;
+
+    // Sorts focus[0..count) in place with the program's own quicksort; its order among equal entries
+    // is part of the behaviour, so no library sort stands in for it.
+    void sort(std::vector<int>& focus, int count, const WineList& entries) const;
+
+private:
+    std::array<int, CWine::FieldCount> m_precedence{};
+    std::array<int, CWine::FieldCount> m_descending{};
+};

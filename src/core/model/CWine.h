@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One wine of the cellar. Members are public and kept in the order in which a Cellar File stores them.
+// Texts are single-byte Windows-1252 strings; conversion happens at the user-interface boundary only.
+class CWine {
+public:
+    // Field index: how the field-name table, the column table and sorting address fields.
+    enum Field : int {
+        Vintage = 0,
+        Producer = 1,
+        Appellation = 2,
+        Designation = 3,
+        WineType = 4,
+        NumberRemaining = 5,
+        Cost = 6,
+        Value = 7,
+        Bins = 8,
+        Region = 9,
+        Rating = 10,
+        TryDate = 11,
+        DrinkDate = 12,
+        Notes = 13,
+        Country = 14,
+        Vendor = 15,
+        User1 = 16,
+        User2 = 17,
+        User3 = 18,
+        User4 = 19,
+        User5 = 20,
+        DateModified = 21,
+        NumberAcquired = 22,
+        DateAcquired = 23,
+        NumberConsumed = 24,
+    };
+    static constexpr int FieldCount = 25;
+
+    enum LetterColor : std::int32_t { Black = 0, Red = 1, Green = 2, Blue = 3 };
+
+    std::int32_t m_nVintage = 1993; // 0 means non-vintage
+    std::string m_strProducer;
+    std::string m_strDesignation;
+    std::string m_strWineType;
+    std::string m_strAppellation;
+    std::string m_strRegion;
+    float m_fCost = 0.0f;
+    float m_fValue = 0.0f;
+    std::int32_t m_nNumberAcquired = 0;
+    std::int32_t m_nNumberRemaining = 0;
+    std::string m_strDateAcquired;
+    std::string m_strTryDate;
+    std::string m_strDrinkDate;
+    std::string m_strRating;
+    std::string m_strCountry;
+    std::string m_strBins;
+    std::string m_strVendor;
+    std::string m_strUser1;
+    std::string m_strUser2;
+    std::string m_strUser3;
+    std::string m_strUser4;
+    std::string m_strUser5;
+    std::string m_strHistory;
+    std::string m_strSpare;
+    std::string m_strDateModified;
+    std::int32_t m_nLetterColor = Black;
+    std::string m_strNotes;
+
+    std::int32_t numberConsumed() const { return m_nNumberAcquired - m_nNumberRemaining; }
+
+    // A Value of 0.02 or less counts as no value given, so the Cost stands in for it.
+    float effectiveValue() const { return m_fValue > 0.02f ? m_fValue : m_fCost; }
+
+    // "1990 Producer Appellation Designation", or "  NV Producer Appellation Designation".
+    std::string description() const;
+
+    // A whole copy takes every field. A partial copy starts a new entry from an existing one:
+    // names, amounts and user fields are kept, bottles, bins, history and notes start empty
+    // and Date Modified becomes today.
+    void copyFrom(const CWine& source, bool whole);
+
+    // The text member for a field index, or nullptr for numeric fields and indices out of range.
+    std::string* textField(int fieldIndex);
+    const std::string* textField(int fieldIndex) const;
+
+    bool operator==(const CWine&) const = default;
+};
+
+// The character that ends each item of the History text.
+inline constexpr char kHistoryItemEnd = '\x06';
+
+// The document's entries in document order; the document owns them.
+using WineList = std::vector<std::unique_ptr<CWine>>;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CWine.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+// The outcome of reading a Cellar File: every entry, or none and a one-line reason.
+struct CellarReadResult {
+    WineList entries;
+    std::string error;
+
+    bool ok() const { return error.empty(); }
+};
+
+// The Cellar File: the framework's binary object archive of CWine records, little-endian whatever the host.
+namespace CellarFile {
+
+inline constexpr std::uint32_t kHeaderWord = 0;
+
+// Reads a whole archive. A damaged archive gives no entries and the reason; never a partial list.
+CellarReadResult read(std::span<const std::uint8_t> bytes);
+CellarReadResult load(const std::filesystem::path& path);
+
+// The archive bytes for the entries in the order given.
+std::vector<std::uint8_t> write(std::span<const CWine* const> entries, std::uint32_t headerWord = kHeaderWord);
+std::vector<std::uint8_t> write(const WineList& entries, std::uint32_t headerWord = kHeaderWord);
+
+// Writes the archive to a temporary file beside the target and renames it over the target, so an
+// interrupted save leaves the old file whole. Returns an empty string or the reason it failed.
+std::string save(const std::filesystem::path& path, const WineList& entries);
+std::string save(const std::filesystem::path& path, std::span<const CWine* const> entries);
+
+} // namespace CellarFile

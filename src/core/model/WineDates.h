@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// A date as read from an "m-d-yy" text, the year widened to four digits.
+// Parts that could not be read are -1 (nothing read) or 0 (month or day missing).
+struct WineDate {
+    int year = -1;
+    int month = -1;
+    int day = -1;
+};
+
+WineDate parseWineDate(const std::string& text);
+
+// -1, 0 or 1 comparing year, then month, then day. An empty date comes before every real date.
+int compareDates(const std::string& a, const std::string& b);
+
+// -1, 0 or 1 comparing texts that hold numbers, so that "Bin 9" comes before "Bin 10".
+// Rating mode ranks a trailing "-" below and a "+" above the plain number: 90- < 90 < 90+.
+int compareNumberText(const std::string& a, const std::string& b, bool ratingMode);
+
+// Formats a date the way entries store it: "%d-%d-%d" with the year's last two digits.
+std::string formatWineDate(int month, int day, int year);
