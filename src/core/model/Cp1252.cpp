@@ -1,0 +1,93 @@
+#include "Cp1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// Code points of 0x80..0x9F; 0 marks the five bytes Windows-1252 leaves undefined (kept as C1 controls).
+constexpr std::array<char16_t, 32> kHighControls{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char byteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == cp || (kHighControls[i] == 0 && cp == 0x80 + i))
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+namespace Cp1252 {
+
+std::string toUtf8(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size());
+    for (char c : cp1252)
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string fromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        int length = 1;
+        char32_t cp = lead;
+        if (lead >= 0xF0 && lead < 0xF8) {
+            length = 4;
+            cp = lead & 0x07;
+        } else if (lead >= 0xE0) {
+            length = 3;
+            cp = lead & 0x0F;
+        } else if (lead >= 0xC0) {
+            length = 2;
+            cp = lead & 0x1F;
+        } else if (lead >= 0x80) {
+            out += '?'; // a stray continuation byte
+            ++i;
+            continue;
+        }
+        if (i + length > utf8.size()) {
+            out += '?';
+            break;
+        }
+        for (int k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        out += byteOf(cp);
+        i += length;
+    }
+    return out;
+}
+
+} // namespace Cp1252
