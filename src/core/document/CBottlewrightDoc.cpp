@@ -1,0 +1,148 @@
+#include "CBottlewrightDoc.h"
+
+#include <algorithm>
+
+namespace {
+constexpr const char* kPrecedenceFileName = "srtprec.bw3";
+constexpr const char* kNewDocumentTitle = "Cellar";
+constexpr int kRebuildGrowth = 10;
+} // namespace
+
+template <typename Visit> void CBottlewrightDoc::visitObservers(Visit visit) {
+    // A snapshot, so that an observer may unsubscribe (itself or another) while the call goes round.
+    const std::vector<CDocObserver*> observers = m_observers;
+    for (CDocObserver* observer : observers) {
+        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+            visit(observer);
+    }
+}
+
+CBottlewrightDoc::CBottlewrightDoc(std::filesystem::path startDirectory)
+    : m_startDirectory(std::move(startDirectory)) {
+    if (!m_sortPrecedence.read(precedenceFile()))
+        m_sortPrecedence.clear();
+}
+
+CBottlewrightDoc::~CBottlewrightDoc() {
+    m_sortPrecedence.write(precedenceFile()); // a failure to write goes unreported
+}
+
+std::filesystem::path CBottlewrightDoc::precedenceFile() const {
+    return m_startDirectory / kPrecedenceFileName;
+}
+
+std::string CBottlewrightDoc::open(const std::filesystem::path& path) {
+    CellarReadResult result = CellarFile::load(path);
+    if (!result.ok())
+        return result.error;
+    m_entries = std::move(result.entries);
+    m_pathName = path;
+    m_modified = false;
+    selectAllWines();
+    return {};
+}
+
+std::string CBottlewrightDoc::save() {
+    return saveAs(m_pathName);
+}
+
+std::string CBottlewrightDoc::saveAs(const std::filesystem::path& path) {
+    std::string error = CellarFile::save(path, m_entries);
+    if (error.empty()) {
+        m_pathName = path;
+        m_modified = false;
+    }
+    return error;
+}
+
+std::string CBottlewrightDoc::title() const {
+    if (m_pathName.empty())
+        return kNewDocumentTitle;
+    return m_pathName.filename().string();
+}
+
+CWine* CBottlewrightDoc::entry(int index) const {
+    if (index < 0 || index >= entryCount())
+        return nullptr;
+    return m_entries[index].get();
+}
+
+CWine* CBottlewrightDoc::focusEntry(int position) const {
+    if (position < 0 || position >= m_focusCount)
+        return nullptr;
+    return m_entries[m_focus[position]].get();
+}
+
+void CBottlewrightDoc::appendMember(int entryIndex, int growBy) {
+    if (m_focusCount == focusCapacity())
+        m_focus.resize(m_focus.size() + growBy);
+    m_focus[m_focusCount++] = entryIndex;
+}
+
+int CBottlewrightDoc::addNewEntry() {
+    m_entries.push_back(std::make_unique<CWine>());
+    appendMember(entryCount() - 1, 1);
+    return m_focusCount - 1;
+}
+
+int CBottlewrightDoc::copyEntry(int position) {
+    const int copy = addNewEntry();
+    focusEntry(copy)->copyFrom(*focusEntry(position), false);
+    m_modified = true;
+    return copy;
+}
+
+void CBottlewrightDoc::deleteEntry(int position, bool markModified) {
+    if (focusEntry(position) == nullptr)
+        return;
+    if (markModified)
+        m_modified = true;
+    const int removed = m_focus[position];
+    removeFocusPosition(position);
+    m_entries.erase(m_entries.begin() + removed);
+    for (int i = 0; i < m_focusCount; ++i) {
+        if (m_focus[i] >= removed)
+            --m_focus[i];
+    }
+}
+
+void CBottlewrightDoc::removeFocusPosition(int position) {
+    if (position < 0 || position >= m_focusCount)
+        return;
+    std::copy(m_focus.begin() + position + 1, m_focus.begin() + m_focusCount, m_focus.begin() + position);
+    --m_focusCount;
+}
+
+void CBottlewrightDoc::clearFocusSet() {
+    m_focusCount = 0;
+}
+
+void CBottlewrightDoc::appendToFocusSet(int entryIndex) {
+    appendMember(entryIndex, kRebuildGrowth);
+}
+
+void CBottlewrightDoc::selectAllWines() {
+    clearFocusSet();
+    for (int index = 0; index < entryCount(); ++index)
+        appendToFocusSet(index);
+    sortFocusSet();
+    updateAllViews(nullptr, HintFocusSet);
+}
+
+void CBottlewrightDoc::sortFocusSet() {
+    m_sortPrecedence.sort(m_focus, m_focusCount, m_entries);
+    visitObservers([](CDocObserver* observer) { observer->onFocusSetSorted(); });
+}
+
+void CBottlewrightDoc::addObserver(CDocObserver* observer) {
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void CBottlewrightDoc::removeObserver(CDocObserver* observer) {
+    std::erase(m_observers, observer);
+}
+
+void CBottlewrightDoc::updateAllViews(CDocObserver* sender, int hint) {
+    visitObservers([sender, hint](CDocObserver* observer) { observer->onUpdate(sender, hint); });
+}

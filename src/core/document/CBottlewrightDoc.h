@@ -21,7 +21,8 @@ public:
     // Reads a Cellar File into this (empty) document, makes every entry a Focus Set member and sorts.
     // Returns an empty string, or the reason the file could not be read (the document stays empty).
     std::string open(const std::filesystem::path& path);
-    // Saves to the document's path (or to path, which then becomes the document's path).
+    // Saves to the document's path (or to path, which then becomes the document's path). Success
+    // clears the modified flag; a failure keeps it and gives the reason.
     std::string save();
     std::string saveAs(const std::filesystem::path& path);
 
@@ -37,27 +38,43 @@ public:
     CWine* entry(int index) const;
     CWine* focusEntry(int position) const;
     int focusMember(int position) const { return m_focus[position]; }
+    // Length of the Focus Set array, which may exceed the member count.
+    int focusCapacity() const { return static_cast<int>(m_focus.size()); }
     const WineList& entries() const { return m_entries; }
 
-    int addNewEntry();                            // returns the new entry's Focus Set position
-    int copyEntry(int position);                  // partial copy; marks modified; returns its position
+    // A new default entry at the end of the entries and of the Focus Set; returns its Focus Set
+    // position. Neither marks the document modified nor updates views.
+    int addNewEntry();
+    // A new entry made by a partial copy of the one at position; marks modified; returns its position.
+    int copyEntry(int position);
+    // Destroys the entry at position; the other members keep naming the same entries.
     void deleteEntry(int position, bool markModified);
+    // Drops a member from the Focus Set; the entry stays in the document.
     void removeFocusPosition(int position);
     void clearFocusSet();
+    // The array grows 10 members at a time as a rebuild appends.
     void appendToFocusSet(int entryIndex);
-    void selectAllWines(); // every entry, in document order; then sort and hint 121
+    // "All Wines": every entry in document order, sorted; then hint 121.
+    void selectAllWines();
 
     SortPrecedence& sortPrecedence() { return m_sortPrecedence; }
+    // Sorts, then tells every observer that positions name other entries now.
     void sortFocusSet();
 
     void addObserver(CDocObserver* observer);
     void removeObserver(CDocObserver* observer);
     const std::vector<CDocObserver*>& observers() const { return m_observers; }
+    // Every registered observer gets the hint, the sender too (it may ignore it). Observers may
+    // remove themselves or others meanwhile; one removed before its turn is skipped.
     void updateAllViews(CDocObserver* sender, int hint);
 
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
 
 private:
+    void appendMember(int entryIndex, int growBy);
+    template <typename Visit> void visitObservers(Visit visit);
+    std::filesystem::path precedenceFile() const;
+
     std::filesystem::path m_startDirectory;
     std::filesystem::path m_pathName;
     bool m_modified = false;

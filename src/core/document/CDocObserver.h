@@ -4,12 +4,12 @@ class CBottlewrightDoc;
 
 // The update hints a document sends to its views.
 enum UpdateHint : int {
-    HintLetterColors = 0,    // letter colours changed in bulk
-    HintColumns = 111,       // one Entry List pane changed its column table
-    HintFieldNames = 112,    // field names changed
-    HintPrinter = 113,       // printer settings changed
-    HintFocusSet = 121,      // entries or the Focus Set changed
-    HintResorted = 127,      // Focus Set re-sorted by a new precedence
+    HintLetterColors = 0,     // letter colours changed in bulk
+    HintColumns = 111,        // one Entry List pane changed its column table
+    HintFieldNames = 112,     // field names changed
+    HintPrinter = 113,        // printer settings changed
+    HintFocusSet = 121,       // entries or the Focus Set changed
+    HintResorted = 127,       // Focus Set re-sorted by a new precedence
     HintGraphAppearance = 128 // apply one graph's appearance to all graphs
 };
 

@@ -15,18 +15,23 @@ public:
 
     // The sortable fields in the order of the lines of a precedence file.
     static const std::array<int, kSortableCount>& fileOrder();
+    // The order in which fields are searched for each precedence number: when two fields carry the
+    // same number only the first of them in this order is a key.
+    static const std::array<int, kSortableCount>& testingOrder();
 
     SortPrecedence();
 
-    // Precedence number 1..24, or kNoKey; indexed by field index (Notes is never a key).
+    // Precedence number 1..24, or kNoKey; indexed by field index (Notes is never a key). Any other
+    // number, as a file may hold, is kept but never a key.
     int precedence(int field) const { return m_precedence[field]; }
     bool descending(int field) const { return m_descending[field] != 0; }
-    void setPrecedence(int field, int number) { m_precedence[field] = number; }
+    void setPrecedence(int field, int number);
     void setDescending(int field, bool descending) { m_descending[field] = descending ? 1 : 0; }
+    // Every field keyless and ascending.
     void clear();
 
     // A precedence file: 24 lines of "%d %d\n", in fileOrder(). Reading stores each pair as it is read
-    // and succeeds only when all 24 are read.
+    // and succeeds only when all 24 are read; whatever follows them is ignored.
     bool read(const std::filesystem::path& path);
     bool write(const std::filesystem::path& path) const;
 
@@ -37,7 +42,18 @@ public:
     // is part of the behaviour, so no library sort stands in for it.
     void sort(std::vector<int>& focus, int count, const WineList& entries) const;
 
+    bool operator==(const SortPrecedence& other) const {
+        return m_precedence == other.m_precedence && m_descending == other.m_descending;
+    }
+
 private:
+    // The keys in precedence order up to the first number that no field carries; worked out whenever
+    // a number changes so that a comparison only walks this list.
+    void planKeys();
+    void sortRange(int* focus, int lo, int hi, const WineList& entries) const;
+
     std::array<int, CWine::FieldCount> m_precedence{};
     std::array<int, CWine::FieldCount> m_descending{};
+    std::array<int, kSortableCount> m_keys{};
+    int m_keyCount = 0;
 };

@@ -1,0 +1,51 @@
+#include "FieldNames.h"
+
+#include "model/AtomicFile.h"
+
+#include <fstream>
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 49;
+
+} // namespace
+
+const std::array<std::string, CWine::FieldCount>& FieldNames::defaults() {
+    static const std::array<std::string, CWine::FieldCount> names = {
+        "Vint",     "Producer",      "App/Varietal",  "Designation", "Type",  "Qty",   "Cost",
+        "Value",    "Bin(s)",        "Region",        "Rating",      "Try",   "Drink", "Notes",
+        "Country",  "Source/Vendor", "User1",         "User2",       "User3", "User4", "User5",
+        "Modified", "Acq",           "Date Acquired", "Drk"};
+    return names;
+}
+
+bool FieldNames::read(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::array<std::string, CWine::FieldCount> names;
+    for (std::string& name : names) {
+        if (!std::getline(in, name))
+            return false;
+        // Lines end in CR LF as written, or LF alone when edited elsewhere.
+        if (!name.empty() && name.back() == '\r')
+            name.pop_back();
+        // A longer line keeps its first 49 characters; the rest of that line is skipped, so the
+        // next line is still the next field's name.
+        if (name.size() > kMaxNameLength)
+            name.resize(kMaxNameLength);
+    }
+    m_names = std::move(names);
+    return true;
+}
+
+bool FieldNames::write(const std::filesystem::path& path) const {
+    // CR LF written explicitly: the file is the same on every platform.
+    std::string text;
+    for (const std::string& name : m_names) {
+        text += name;
+        text += "\r\n";
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    return writeFileAtomically(path, {bytes, text.size()}).empty();
+}

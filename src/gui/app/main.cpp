@@ -1,6 +1,11 @@
+#include "CBottlewrightApp.h"
+
 #include <QApplication>
+
+#include <filesystem>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    return 0;
+    CBottlewrightApp bottlewright(std::filesystem::current_path());
+    return QApplication::exec();
 }

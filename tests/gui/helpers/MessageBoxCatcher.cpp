@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 
 MessageBoxCatcher::MessageBoxCatcher(QMessageBox::StandardButton defaultAnswer, QObject* parent)
     : QObject(parent), m_defaultAnswer(defaultAnswer) {

@@ -1,0 +1,24 @@
+// Feeds arbitrary bytes to the Cellar File reader. A read either fails with a one-line reason and no
+// entries, or succeeds; what it read must then survive a write and a second read unchanged.
+// Entries are compared through their written bytes because a NaN amount never equals itself.
+#include "model/CellarFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CellarReadResult first = CellarFile::read(std::span(data, size));
+    if (!first.ok()) {
+        if (!first.entries.empty() || first.error.find('\n') != std::string::npos)
+            std::abort();
+        return 0;
+    }
+    const std::vector<std::uint8_t> written = CellarFile::write(first.entries);
+    const CellarReadResult second = CellarFile::read(written);
+    if (!second.ok() || second.entries.size() != first.entries.size())
+        std::abort();
+    if (CellarFile::write(second.entries) != written)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,301 @@
+#include "CellarFile.h"
+
+#include "ArchiveReader.h"
+#include "ArchiveWriter.h"
+#include "AtomicFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+namespace {
+
+constexpr std::uint16_t kNewClassTag = 0xFFFF;
+constexpr std::uint16_t kFirstClassReference = 0x8001; // the class "CWine" is object index 1
+constexpr std::uint16_t kSchema = 1;
+constexpr std::string_view kClassName = "CWine";
+constexpr std::uint16_t kBigCountMarker = 0xFFFF;
+
+// The smallest records: 6 words and 21 empty texts, plus the class tag and, for the first entry,
+// the class description.
+constexpr std::size_t kTextCount = 21;
+constexpr std::size_t kMembersMinSize = 6 * 4 + kTextCount;
+constexpr std::size_t kFirstEntryMinSize = 2 + 2 + 2 + kClassName.size() + kMembersMinSize;
+constexpr std::size_t kLaterEntryMinSize = 2 + kMembersMinSize;
+
+std::string formatted(const char* format, auto... values) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, format, values...);
+    return buffer;
+}
+
+// A class name from a damaged file, fit for a one-line message.
+std::string printable(std::string_view name) {
+    constexpr std::size_t kShown = 40;
+    std::string out;
+    for (char c : name.substr(0, kShown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte >= 0x20 && byte < 0x7F ? c : '?';
+    }
+    if (name.size() > kShown)
+        out += "...";
+    return out;
+}
+
+std::size_t entrySize(const CWine& wine) {
+    std::size_t size = kMembersMinSize - kTextCount;
+    for (const std::string* text :
+         {&wine.m_strProducer, &wine.m_strDesignation,  &wine.m_strWineType, &wine.m_strAppellation,
+          &wine.m_strRegion,   &wine.m_strDateAcquired, &wine.m_strTryDate,  &wine.m_strDrinkDate,
+          &wine.m_strRating,   &wine.m_strCountry,      &wine.m_strBins,     &wine.m_strVendor,
+          &wine.m_strUser1,    &wine.m_strUser2,        &wine.m_strUser3,    &wine.m_strUser4,
+          &wine.m_strUser5,    &wine.m_strHistory,      &wine.m_strSpare,    &wine.m_strDateModified,
+          &wine.m_strNotes})
+        size += ArchiveWriter::stringSize(*text);
+    return size;
+}
+
+void writeMembers(ArchiveWriter& out, const CWine& wine) {
+    out.writeI32(wine.m_nVintage);
+    out.writeString(wine.m_strProducer);
+    out.writeString(wine.m_strDesignation);
+    out.writeString(wine.m_strWineType);
+    out.writeString(wine.m_strAppellation);
+    out.writeString(wine.m_strRegion);
+    out.writeFloat(wine.m_fCost);
+    out.writeFloat(wine.m_fValue);
+    out.writeI32(wine.m_nNumberAcquired);
+    out.writeI32(wine.m_nNumberRemaining);
+    out.writeString(wine.m_strDateAcquired);
+    out.writeString(wine.m_strTryDate);
+    out.writeString(wine.m_strDrinkDate);
+    out.writeString(wine.m_strRating);
+    out.writeString(wine.m_strCountry);
+    out.writeString(wine.m_strBins);
+    out.writeString(wine.m_strVendor);
+    out.writeString(wine.m_strUser1);
+    out.writeString(wine.m_strUser2);
+    out.writeString(wine.m_strUser3);
+    out.writeString(wine.m_strUser4);
+    out.writeString(wine.m_strUser5);
+    out.writeString(wine.m_strHistory);
+    out.writeString(wine.m_strSpare);
+    out.writeString(wine.m_strDateModified);
+    out.writeI32(wine.m_nLetterColor);
+    out.writeString(wine.m_strNotes);
+}
+
+// Reads the members of one entry in their stored order; stops at the first text that fails.
+ArchiveReader::Text readMembers(ArchiveReader& in, CWine& wine) {
+    using Text = ArchiveReader::Text;
+    Text text = Text::Read;
+    const auto string = [&](std::string& member) {
+        if (text == Text::Read)
+            text = in.readString(member);
+    };
+    const auto word = [&](auto& member) {
+        if (text != Text::Read)
+            return;
+        bool read = false;
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(member)>, float>)
+            read = in.readFloat(member);
+        else
+            read = in.readI32(member);
+        if (!read)
+            text = Text::Truncated;
+    };
+    word(wine.m_nVintage);
+    string(wine.m_strProducer);
+    string(wine.m_strDesignation);
+    string(wine.m_strWineType);
+    string(wine.m_strAppellation);
+    string(wine.m_strRegion);
+    word(wine.m_fCost);
+    word(wine.m_fValue);
+    word(wine.m_nNumberAcquired);
+    word(wine.m_nNumberRemaining);
+    string(wine.m_strDateAcquired);
+    string(wine.m_strTryDate);
+    string(wine.m_strDrinkDate);
+    string(wine.m_strRating);
+    string(wine.m_strCountry);
+    string(wine.m_strBins);
+    string(wine.m_strVendor);
+    string(wine.m_strUser1);
+    string(wine.m_strUser2);
+    string(wine.m_strUser3);
+    string(wine.m_strUser4);
+    string(wine.m_strUser5);
+    string(wine.m_strHistory);
+    string(wine.m_strSpare);
+    string(wine.m_strDateModified);
+    word(wine.m_nLetterColor);
+    string(wine.m_strNotes);
+    return text;
+}
+
+std::string endsInside(std::uint64_t number) {
+    return formatted("The file ends in the middle of entry %llu.", static_cast<unsigned long long>(number));
+}
+
+// The class tag, and for the first entry the class description; an empty string when they fit.
+std::string readClassTag(ArchiveReader& in, std::uint64_t number) {
+    std::uint16_t tag = 0;
+    if (!in.readU16(tag))
+        return endsInside(number);
+    const auto n = static_cast<unsigned long long>(number);
+    if (number > 1) {
+        if (tag != kFirstClassReference)
+            return formatted("Entry %llu starts with the tag 0x%04X, not 0x8001 (the class CWine).", n, tag);
+        return {};
+    }
+    if (tag != kNewClassTag)
+        return formatted("Entry 1 starts with the tag 0x%04X, not 0xFFFF (a new class).", tag);
+    std::uint16_t schema = 0;
+    std::uint16_t nameLength = 0;
+    std::string name;
+    if (!in.readU16(schema) || !in.readU16(nameLength) || !in.readBytes(nameLength, name))
+        return endsInside(number);
+    if (name != kClassName)
+        return "Entry 1 is of class \"" + printable(name) + "\", not \"CWine\".";
+    if (schema != kSchema)
+        return formatted("Entry 1 has schema %u of the class CWine; only schema 1 can be read.", schema);
+    return {};
+}
+
+CellarReadResult failure(std::string reason) {
+    CellarReadResult result;
+    result.error = std::move(reason);
+    return result;
+}
+
+// The header, the count and the entries; refuses a count the bytes left cannot hold before reserving.
+CellarReadResult parse(ArchiveReader& in) {
+    std::uint32_t headerWord = 0; // carries nothing the entries depend on
+    std::uint16_t shortCount = 0;
+    if (!in.readU32(headerWord) || !in.readU16(shortCount))
+        return failure("The file is too short to be a Cellar File.");
+    std::uint64_t count = shortCount;
+    if (shortCount == kBigCountMarker) {
+        std::uint32_t longCount = 0;
+        if (!in.readU32(longCount))
+            return failure("The file is too short to be a Cellar File.");
+        count = longCount;
+    }
+
+    if (count > 0 && kFirstEntryMinSize + (count - 1) * kLaterEntryMinSize > in.remaining())
+        return failure(formatted(
+            "The file announces %llu entries, more than its %llu remaining bytes can hold.",
+            static_cast<unsigned long long>(count), static_cast<unsigned long long>(in.remaining())));
+
+    WineList entries;
+    entries.reserve(count);
+    for (std::uint64_t number = 1; number <= count; ++number) {
+        if (std::string reason = readClassTag(in, number); !reason.empty())
+            return failure(std::move(reason));
+        auto wine = std::make_unique<CWine>();
+        switch (readMembers(in, *wine)) {
+        case ArchiveReader::Text::Read:
+            break;
+        case ArchiveReader::Text::Truncated:
+            return failure(endsInside(number));
+        case ArchiveReader::Text::Wide:
+            return failure(
+                formatted("Entry %llu holds wide-character text, which Cellar Files never contain.",
+                          static_cast<unsigned long long>(number)));
+        }
+        entries.push_back(std::move(wine));
+    }
+
+    // Nothing follows the last entry; bytes there mean the count or an entry is not what was written.
+    if (in.remaining() > 0)
+        return failure(formatted("The file goes on for %llu %s after its last entry.",
+                                 static_cast<unsigned long long>(in.remaining()),
+                                 in.remaining() == 1 ? "byte" : "bytes"));
+
+    CellarReadResult result;
+    result.entries = std::move(entries);
+    return result;
+}
+
+} // namespace
+
+namespace CellarFile {
+
+CellarReadResult read(std::span<const std::uint8_t> bytes) {
+    ArchiveReader in(bytes);
+    return parse(in);
+}
+
+// A regular file is read through a small window, so its bytes and its entries are never in memory
+// together; anything else (a pipe, a device) has no length to check counts against and is read whole.
+CellarReadResult load(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::ifstream stream;
+    std::uint64_t size = 0;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        size = std::filesystem::file_size(path, ec);
+        if (!ec)
+            stream.open(path, std::ios::binary);
+    }
+    if (!stream.is_open()) {
+        std::string bytes;
+        std::string error;
+        if (!readWholeFile(path, bytes, error))
+            return failure(std::move(error));
+        return read(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    }
+    ArchiveReader in(stream, size);
+    CellarReadResult result = parse(in);
+    if (in.streamFailed())
+        return failure("The file could not be read to its end.");
+    return result;
+}
+
+std::vector<std::uint8_t> write(std::span<const CWine* const> entries, std::uint32_t headerWord) {
+    const bool bigCount = entries.size() >= kBigCountMarker;
+    std::size_t size = 4 + 2 + (bigCount ? 4 : 0);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        size += (i == 0 ? kFirstEntryMinSize - kMembersMinSize : 2) + entrySize(*entries[i]);
+
+    ArchiveWriter out(size);
+    out.writeU32(headerWord);
+    if (bigCount) {
+        out.writeU16(kBigCountMarker);
+        out.writeU32(static_cast<std::uint32_t>(entries.size()));
+    } else {
+        out.writeU16(static_cast<std::uint16_t>(entries.size()));
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i == 0) {
+            out.writeU16(kNewClassTag);
+            out.writeU16(kSchema);
+            out.writeU16(static_cast<std::uint16_t>(kClassName.size()));
+            out.writeBytes(kClassName);
+        } else {
+            out.writeU16(kFirstClassReference);
+        }
+        writeMembers(out, *entries[i]);
+    }
+    return out.take();
+}
+
+std::vector<std::uint8_t> write(const WineList& entries, std::uint32_t headerWord) {
+    std::vector<const CWine*> pointers;
+    pointers.reserve(entries.size());
+    for (const auto& wine : entries)
+        pointers.push_back(wine.get());
+    return write(pointers, headerWord);
+}
+
+std::string save(const std::filesystem::path& path, std::span<const CWine* const> entries) {
+    return writeFileAtomically(path, write(entries));
+}
+
+std::string save(const std::filesystem::path& path, const WineList& entries) {
+    return writeFileAtomically(path, write(entries));
+}
+
+} // namespace CellarFile

@@ -1,0 +1,334 @@
+#include "CBottlewrightApp.h"
+
+#include "AppSettings.h"
+#include "CAboutDialog.h"
+#include "CMainFrame.h"
+#include "CommandId.h"
+#include "HelpWindow.h"
+#include "ToolbarIcons.h"
+#include "app/StartupRules.h"
+#include "document/CBottlewrightDoc.h"
+#include "document/CSortPrecedenceDialog.h"
+#include "setup/CFieldNamesDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <system_error>
+
+namespace {
+
+const QString kCellarFilter = QStringLiteral("Cellar Files (*.bwf)");
+constexpr int kGraphHelpContext = 32876;
+
+CBottlewrightApp* theApp = nullptr;
+
+std::filesystem::path toPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
+
+QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+} // namespace
+
+CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show show)
+    : m_startDirectory(std::move(startDirectory)) {
+    theApp = this;
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvane Software"));
+    QCoreApplication::setApplicationName(QStringLiteral("Bottlewright"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.59"));
+    QApplication::setWindowIcon(ToolbarIcons::applicationIcon());
+    m_recentFiles.load();
+
+    if (!m_fieldNames.read(m_startDirectory / StartupRules::kFieldNamesFile))
+        m_fieldNames.setDefaults();
+
+    m_mainFrame = std::make_unique<CMainFrame>(m_fieldNames);
+    m_mainFrame->setCloseGuard([this] { return maySaveChanges(); });
+    m_mainFrame->setRecentFiles(m_recentFiles.files());
+    connectCommands();
+    if (show == Show::Maximized) {
+        m_mainFrame->showMaximized();
+        m_mainFrame->repaint();
+    }
+
+    readSettings();
+
+    m_openPrompt = [this](const QString& caption, const QString& initialPath) {
+        return QFileDialog::getOpenFileName(m_mainFrame.get(), caption, initialPath, kCellarFilter);
+    };
+    m_savePrompt = [this](const QString& caption, const QString& initialPath) {
+        QFileDialog dialog(m_mainFrame.get(), caption, initialPath, kCellarFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("bwf"));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+
+    if (!m_defaultFileName.isEmpty())
+        openWorkingFile(m_defaultFileName);
+}
+
+CBottlewrightApp::~CBottlewrightApp() {
+    releaseDocument();
+    m_fieldNames.write(m_startDirectory / StartupRules::kFieldNamesFile);
+    AppSettings::write(AppSettings::PrintOrientation, m_printOrientation);
+    AppSettings::write(AppSettings::SmartSelect, m_smartSelect ? 1 : 0);
+    AppSettings::write(AppSettings::BinWarning, m_binWarning ? 1 : 0);
+    HelpWindow::destroyInstance();
+    m_mainFrame.reset();
+    theApp = nullptr;
+}
+
+CBottlewrightApp* CBottlewrightApp::instance() { return theApp; }
+
+void CBottlewrightApp::readSettings() {
+    m_backupLocation = AppSettings::read(AppSettings::BackupLocation);
+    m_printOrientation = AppSettings::read(AppSettings::PrintOrientation);
+    m_smartSelect = AppSettings::read(AppSettings::SmartSelect) != 0;
+    m_binWarning = AppSettings::read(AppSettings::BinWarning) != 0;
+    m_mainFrame->action(CommandId::SmartSelect)->setChecked(m_smartSelect);
+    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(m_binWarning);
+
+    const std::string setting = StartupRules::usesDefaultFileSetting(m_startDirectory)
+                                    ? AppSettings::read(AppSettings::DefaultFileName).toStdString()
+                                    : std::string();
+    m_defaultFileName = fromPath(StartupRules::defaultFile(m_startDirectory, setting));
+}
+
+void CBottlewrightApp::connectCommands() {
+    CMainFrame& frame = *m_mainFrame;
+    const auto on = [this, &frame](int id, auto handler) {
+        connect(frame.action(id), &QAction::triggered, this, handler);
+    };
+    on(CommandId::New, [this] { newFile(); });
+    on(CommandId::Open, [this] { openFile(); });
+    on(CommandId::Close, [this] { closeWorkingFile(); });
+    on(CommandId::Save, [this] { saveWorkingFile(); });
+    on(CommandId::SetDefaultFilename, [this] { setDefaultFilename(); });
+    on(CommandId::PrintSetup, [this] { printSetup(); });
+    on(CommandId::SmartSelect, [this] { toggleSmartSelect(); });
+    on(CommandId::ShowBinWarnings, [this] { toggleBinWarning(); });
+    on(CommandId::SortPrecedence, [this] { sortPrecedence(); });
+    on(CommandId::ModifyFieldNames, [this] { modifyFieldNames(); });
+    on(CommandId::About, [this] { showAbout(); });
+    on(CommandId::HelpContents, [] { showHelpContext(HelpWindow::kContents); });
+    on(CommandId::HelpIndex, [] { showHelpContext(HelpWindow::kTopicFinder); });
+    on(CommandId::ContextHelp, [this] { showContextHelp(); });
+    connect(&frame, &CMainFrame::recentFileChosen, this, &CBottlewrightApp::openRecentFile);
+    // The user closed the last window; the offer to save has been made already.
+    connect(&frame, &CMainFrame::documentWindowsClosed, this, &CBottlewrightApp::releaseDocument);
+}
+
+void CBottlewrightApp::changeToStartDirectory() const {
+    std::error_code ignored;
+    std::filesystem::current_path(m_startDirectory, ignored);
+}
+
+void CBottlewrightApp::setBackupLocation(const QString& location) {
+    m_backupLocation = location;
+    AppSettings::write(AppSettings::BackupLocation, location);
+}
+
+int CBottlewrightApp::printOrientation() const { return StartupRules::normalizedOrientation(m_printOrientation); }
+
+void CBottlewrightApp::setPrintOrientation(int orientation) {
+    m_printOrientation = StartupRules::normalizedOrientation(orientation);
+}
+
+QPrinter& CBottlewrightApp::printer() {
+    applyPrintOrientation();
+    return *m_printer;
+}
+
+void CBottlewrightApp::applyPrintOrientation() {
+    if (m_printer == nullptr) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+    }
+    m_printOrientation = StartupRules::normalizedOrientation(m_printOrientation);
+    m_printer->setPageOrientation(m_printOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+QString CBottlewrightApp::documentName() const {
+    return m_document != nullptr ? QString::fromStdString(m_document->title()) : QString();
+}
+
+void CBottlewrightApp::installDocument(std::unique_ptr<CBottlewrightDoc> document) {
+    releaseDocument();
+    m_document = std::move(document);
+    m_document->addObserver(this);
+    m_mainFrame->setDocument(m_document.get());
+    m_mainFrame->showWindowOfKind(ViewKind::EntryList);
+    refreshCommandStates();
+}
+
+void CBottlewrightApp::releaseDocument() {
+    if (m_document == nullptr)
+        return;
+    m_document->removeObserver(this);
+    // The windows go first: their views hold on to the document.
+    m_mainFrame->setDocument(nullptr);
+    m_document.reset();
+    refreshCommandStates();
+}
+
+bool CBottlewrightApp::maySaveChanges() {
+    if (m_document == nullptr || !m_document->isModified())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        m_mainFrame.get(), QStringLiteral("Bottlewright"),
+        QStringLiteral("Save changes to %1?").arg(documentName()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return saveWorkingFile();
+    return answer == QMessageBox::No;
+}
+
+bool CBottlewrightApp::closeWorkingFile() {
+    if (!maySaveChanges())
+        return false;
+    releaseDocument();
+    return true;
+}
+
+bool CBottlewrightApp::openWorkingFile(const QString& path) {
+    auto document = std::make_unique<CBottlewrightDoc>(m_startDirectory);
+    const std::string error = document->open(toPath(path));
+    if (!error.empty()) {
+        QMessageBox::warning(m_mainFrame.get(), QStringLiteral("Bottlewright"),
+                             QStringLiteral("Cannot open %1:\n%2")
+                                 .arg(QFileInfo(path).fileName(), QString::fromStdString(error)));
+        return false;
+    }
+    installDocument(std::move(document));
+    m_recentFiles.add(QFileInfo(path).absoluteFilePath());
+    m_mainFrame->setRecentFiles(m_recentFiles.files());
+    return true;
+}
+
+void CBottlewrightApp::newFile() {
+    if (!closeWorkingFile())
+        return;
+    installDocument(std::make_unique<CBottlewrightDoc>(m_startDirectory));
+}
+
+void CBottlewrightApp::openFile() {
+    if (!closeWorkingFile())
+        return;
+    const QString path = m_openPrompt(QStringLiteral("Open"), fromPath(m_startDirectory));
+    if (!path.isEmpty())
+        openWorkingFile(path);
+}
+
+void CBottlewrightApp::openRecentFile(int index) {
+    if (index < 0 || index >= m_recentFiles.files().size())
+        return;
+    const QString path = m_recentFiles.files()[index];
+    if (!closeWorkingFile())
+        return;
+    if (!openWorkingFile(path)) {
+        m_recentFiles.remove(path);
+        m_mainFrame->setRecentFiles(m_recentFiles.files());
+    }
+}
+
+bool CBottlewrightApp::saveWorkingFile() {
+    if (m_document == nullptr)
+        return false;
+    std::string error;
+    if (m_document->pathName().empty()) {
+        const QString path = m_savePrompt(QStringLiteral("Save As"),
+                                          fromPath(m_startDirectory / (m_document->title() + ".bwf")));
+        if (path.isEmpty())
+            return false;
+        error = m_document->saveAs(toPath(path));
+        if (error.empty()) {
+            m_recentFiles.add(QFileInfo(path).absoluteFilePath());
+            m_mainFrame->setRecentFiles(m_recentFiles.files());
+        }
+    } else {
+        error = m_document->save();
+    }
+    if (!error.empty()) {
+        QMessageBox::warning(m_mainFrame.get(), QStringLiteral("Bottlewright"),
+                             QStringLiteral("Cannot save %1:\n%2").arg(documentName(), QString::fromStdString(error)));
+    }
+    refreshCommandStates();
+    return error.empty();
+}
+
+void CBottlewrightApp::setDefaultFilename() {
+    const QString path = m_openPrompt(QStringLiteral("Set Default File Name"), m_defaultFileName);
+    if (path.isEmpty())
+        return;
+    m_defaultFileName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    AppSettings::write(AppSettings::DefaultFileName, m_defaultFileName);
+}
+
+void CBottlewrightApp::printSetup() {
+    applyPrintOrientation();
+    QPageSetupDialog dialog(m_printer.get(), m_mainFrame.get());
+    dialog.exec();
+    m_printOrientation = m_printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    if (m_document != nullptr)
+        m_document->updateAllViews(nullptr, HintPrinter);
+}
+
+void CBottlewrightApp::toggleSmartSelect() {
+    m_smartSelect = !m_smartSelect;
+    m_mainFrame->action(CommandId::SmartSelect)->setChecked(m_smartSelect);
+}
+
+void CBottlewrightApp::toggleBinWarning() {
+    m_binWarning = !m_binWarning;
+    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(m_binWarning);
+}
+
+void CBottlewrightApp::sortPrecedence() {
+    if (m_document == nullptr)
+        return;
+    CSortPrecedenceDialog dialog(m_document->sortPrecedence(), m_fieldNames, m_startDirectory,
+                                 m_mainFrame.get());
+    connect(&dialog, &CSortPrecedenceDialog::helpRequested, this, [](int context) { showHelpContext(context); });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_document->sortFocusSet();
+    m_document->updateAllViews(nullptr, HintResorted);
+}
+
+void CBottlewrightApp::modifyFieldNames() {
+    const FieldNames before = m_fieldNames;
+    CFieldNamesDialog dialog(m_fieldNames, m_startDirectory, m_mainFrame.get());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Save, Retrieve and Get Defaults change the table at once, so a change can come without OK.
+    if ((accepted || m_fieldNames != before) && m_document != nullptr)
+        m_document->updateAllViews(nullptr, HintFieldNames);
+}
+
+void CBottlewrightApp::showAbout() {
+    CAboutDialog dialog(m_mainFrame.get());
+    dialog.exec();
+}
+
+void CBottlewrightApp::showContextHelp() {
+    const QMdiSubWindow* active = m_mainFrame->mdiArea()->activeSubWindow();
+    for (const ViewKindInfo& kind : kViewKinds) {
+        if (active != nullptr && isGraph(kind.kind) && m_mainFrame->windowOfKind(kind.kind) == active) {
+            showHelpContext(kGraphHelpContext);
+            return;
+        }
+    }
+    showHelpContext(HelpWindow::kContents);
+}
+
+void CBottlewrightApp::refreshCommandStates() { m_mainFrame->refreshCommandStates(); }
+
+void CBottlewrightApp::onUpdate(CDocObserver*, int) { refreshCommandStates(); }

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "RecentFileList.h"
+#include "document/CDocObserver.h"
+#include "setup/FieldNames.h"
+
+#include <QObject>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class CBottlewrightDoc;
+class CMainFrame;
+class QPrinter;
+
+// The program's root: settings kept between runs, the field-name table, the main frame and the one
+// Working File, with the commands that need no Working File (New, Open, recent files, Set Default
+// Filename, Print Setup, the switches, help and About) and those that replace or close it.
+class CBottlewrightApp : public QObject, public CDocObserver {
+    Q_OBJECT
+public:
+    enum class Show { Maximized, Hidden };
+
+    // Starts the program: reads the settings and "LastUsed.fnm" from startDirectory, creates the main
+    // frame and opens the default Cellar File. Tests start it Hidden in a folder of their own.
+    explicit CBottlewrightApp(std::filesystem::path startDirectory, Show show = Show::Maximized);
+    // Ends the program: writes "LastUsed.fnm" and the switches.
+    ~CBottlewrightApp() override;
+
+    static CBottlewrightApp* instance();
+
+    CMainFrame& mainFrame() const { return *m_mainFrame; }
+    // The Working File, or nullptr when none is open.
+    CBottlewrightDoc* document() const { return m_document.get(); }
+
+    const std::filesystem::path& startDirectory() const { return m_startDirectory; }
+    // The program's own small files live in the start directory.
+    void changeToStartDirectory() const;
+
+    FieldNames& fieldNames() { return m_fieldNames; }
+    const std::string& fieldName(int index) const { return m_fieldNames.name(index); }
+
+    bool smartSelect() const { return m_smartSelect; }
+    bool binWarning() const { return m_binWarning; }
+    const QString& backupLocation() const { return m_backupLocation; }
+    // Written to the settings at once.
+    void setBackupLocation(const QString& location);
+    const QString& defaultFileName() const { return m_defaultFileName; }
+    const RecentFileList& recentFiles() const { return m_recentFiles; }
+
+    // 1 portrait or 2 landscape.
+    int printOrientation() const;
+    // Anything but 1 or 2 is stored as 1.
+    void setPrintOrientation(int orientation);
+    // The printer with the print orientation applied; a PDF writer when no printer is installed.
+    QPrinter& printer();
+
+    // Commands.
+    void newFile();
+    void openFile();
+    void openRecentFile(int index);
+    // Replaces the Working File by the file; false, after telling the user why, when it cannot be read.
+    bool openWorkingFile(const QString& path);
+    // Offers to save a modified Working File and closes it; false when the user cancels.
+    bool closeWorkingFile();
+    // Saves the Working File (asking for a name when it has none); false, after telling why, on failure.
+    bool saveWorkingFile();
+    void setDefaultFilename();
+    void printSetup();
+    void toggleSmartSelect();
+    void toggleBinWarning();
+    void sortPrecedence();
+    void modifyFieldNames();
+    void showAbout();
+
+    // The file prompts: caption and initial path in, the chosen path out (empty when cancelled).
+    using FilePrompt = std::function<QString(const QString& caption, const QString& initialPath)>;
+    void setOpenFilePrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
+    void setSaveFilePrompt(FilePrompt prompt) { m_savePrompt = std::move(prompt); }
+
+    void onUpdate(CDocObserver* sender, int hint) override;
+
+private:
+    void readSettings();
+    void connectCommands();
+    void installDocument(std::unique_ptr<CBottlewrightDoc> document);
+    void releaseDocument();
+    bool maySaveChanges();
+    void applyPrintOrientation();
+    void refreshCommandStates();
+    void showContextHelp();
+    QString documentName() const;
+
+    std::filesystem::path m_startDirectory;
+    FieldNames m_fieldNames;
+    QString m_backupLocation;
+    int m_printOrientation = 1;
+    bool m_smartSelect = true;
+    bool m_binWarning = true;
+    QString m_defaultFileName;
+    RecentFileList m_recentFiles;
+    FilePrompt m_openPrompt;
+    FilePrompt m_savePrompt;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CBottlewrightDoc> m_document;
+};

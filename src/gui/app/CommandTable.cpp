@@ -1,0 +1,116 @@
+#include "CommandTable.h"
+
+#include "CommandId.h"
+
+#include <array>
+
+namespace {
+
+using namespace CommandId;
+
+constexpr std::array kCommands{
+    CommandInfo{New, "&New\tCtrl+N", "Create a new Cellar File", "New"},
+    CommandInfo{Open, "&Open...\tCtrl+O", "Open an existing Cellar File", "Open"},
+    CommandInfo{Close, "&Close", "Close the Working File", nullptr},
+    CommandInfo{Save, "&Save\tCtrl+S", "Save the Working File", "Save"},
+    CommandInfo{Backup, "&Backup", "Copy the Working File to the backup location", nullptr},
+    CommandInfo{SetBackupLocation, "Set Bac&kup Location...", "Choose where backup copies are made",
+                nullptr},
+    CommandInfo{SaveFocusSet, "Sa&ve Focus Set to New Cellar File...",
+                "Save the wines of the Focus Set in a new Cellar File", nullptr},
+    CommandInfo{AppendFocusSet, "&Append Focus Set to File...",
+                "Add the wines of the Focus Set to another Cellar File", nullptr},
+    CommandInfo{ConvertVersion2, "Convert Version &2.xx File...", "Convert old version file", nullptr},
+    CommandInfo{ExportFocusSet, "&Export Focus Set as Tab Separated Text File...",
+                "Write the Focus Set as tab separated text", nullptr},
+    CommandInfo{ImportText, "&Import Tab Separated Text File...", "Import a tab separated text file",
+                nullptr},
+    CommandInfo{Print, "&Print...\tCtrl+P", "Print the Entry List", "Print"},
+    CommandInfo{SetPrintStyle, "Set Print St&yle...", "Choose how the Entry List is printed", nullptr},
+    CommandInfo{PrintPreview, "Print Previe&w", "Show the printed pages on the screen", nullptr},
+    CommandInfo{PrintSetup, "P&rint Setup...", "Choose the paper and its orientation", nullptr},
+    CommandInfo{SetDefaultFilename, "Set &Default Filename...",
+                "Choose the Cellar File opened when Bottlewright starts", nullptr},
+    CommandInfo{Exit, "E&xit", "Quit Bottlewright", nullptr},
+    CommandInfo{ViewToolbar, "&Toolbar", "Show or hide the toolbar", nullptr},
+    CommandInfo{ViewStatusBar, "&Status Bar", "Show or hide the status bar", nullptr},
+    CommandInfo{33000, nullptr, "Show the Entry List", "Entry List"},
+    CommandInfo{33001, nullptr, "Show the History List", "History List"},
+    CommandInfo{33002, nullptr, "Show the Bin List", "Bin List"},
+    CommandInfo{33003, nullptr, "Graph the bottles by producer", nullptr},
+    CommandInfo{33004, nullptr, "Graph the bottles by vintage", nullptr},
+    CommandInfo{33005, nullptr, "Graph the bottles by cost", nullptr},
+    CommandInfo{33006, nullptr, "Graph the bottles by value", nullptr},
+    CommandInfo{33007, nullptr, "Graph the bottles by appellation/varietal", nullptr},
+    CommandInfo{33008, nullptr, "Graph the bottles by region", nullptr},
+    CommandInfo{33009, nullptr, "Graph the bottles by wine type", nullptr},
+    CommandInfo{33010, nullptr, "Graph the bottles by source/vendor", nullptr},
+    CommandInfo{33011, nullptr, "Graph the bottles by country", nullptr},
+    CommandInfo{33012, nullptr, "Graph the spending by month", nullptr},
+    CommandInfo{CloseAllGraphWindows, "Close &All Graph WIndows", "Close every graph window", nullptr},
+    CommandInfo{NextGraph, "&Next Graph", "Open the next graph not yet shown", "Next Graph"},
+    CommandInfo{ModifyGraphAppearance, "&Modify Graph Appearance...", "Change the look of the active graph",
+                nullptr},
+    CommandInfo{AllWines, "&All Wines", "Put every wine in the Focus Set", "All Wines"},
+    CommandInfo{ZeroBottleWines, "&Zero Bottle Wines", "Focus on the wines with no bottles left", nullptr},
+    CommandInfo{OneOrMoreBottleWines, "&One or More Bottle Wines", "Focus on the wines with bottles left",
+                nullptr},
+    CommandInfo{BlackLetterWines, "&Black Letter Wines", "Focus on the wines in black letters", nullptr},
+    CommandInfo{RedLetterWines, "&Red Letter Wines", "Focus on the wines in red letters", nullptr},
+    CommandInfo{GreenLetterWines, "&Green Letter Wines", "Focus on the wines in green letters", nullptr},
+    CommandInfo{BlueLetterWines, "Bl&ue Letter Wines", "Focus on the wines in blue letters", nullptr},
+    CommandInfo{SpecifyFocusSet, "&Specify Focus Set...", "Choose the Focus Set by criteria",
+                "Specify Focus Set"},
+    CommandInfo{ShowStatistics, "Show S&tatistics", "Show totals and averages of the bottles",
+                "Show Statistics"},
+    CommandInfo{Sort, "&Sort", "Perform sort based on the established precedence", nullptr},
+    CommandInfo{SortPrecedence, "Sort Prece&dence...", "Choose the order of the Entry List",
+                "Sort Precedence"},
+    CommandInfo{Find, "&Find...\tF2", "Find text in the Entry List", "Find"},
+    CommandInfo{FindNext, "Find &Next\tF3", "Find the next wine holding the text", "Find Next"},
+    CommandInfo{FindPrevious, "Find &Previous\tShift+F3", "Find the previous wine holding the text",
+                "Find Previous"},
+    CommandInfo{Replace, "&Replace...", "Replace text in one field of the Focus Set", nullptr},
+    CommandInfo{GoToSelectedEntry, "&Go to Selected Entry\tF9", "Scroll to the selected wine", nullptr},
+    CommandInfo{DeselectSelectedEntry, "&Deselect Selected Entry\tF10", "Clear the selection", nullptr},
+    CommandInfo{StoreColumnArrangement, "S&tore Current Column Arrangement...",
+                "Store the column order and widths in a file", nullptr},
+    CommandInfo{RetrieveColumnArrangement, "Retrie&ve Stored Column Arrangement...",
+                "Use a stored column order and widths", nullptr},
+    CommandInfo{ShowPrintBoundary, "Show Print &Boundary", "Show where the printed page ends", nullptr},
+    CommandInfo{ChangeAllToBlack, "Change All to &Black Letters...",
+                "Show every wine of the Focus Set in black letters", nullptr},
+    CommandInfo{ChangeAllToRed, "Change All to &Red Letters...",
+                "Show every wine of the Focus Set in red letters", nullptr},
+    CommandInfo{ChangeAllToGreen, "Change All to &Green Letters...",
+                "Show every wine of the Focus Set in green letters", nullptr},
+    CommandInfo{ChangeAllToBlue, "Change All to Bl&ue Letters...",
+                "Show every wine of the Focus Set in blue letters", nullptr},
+    CommandInfo{SmartSelect, "&SmartSelect", "Complete names from the dropdown lists as you type", nullptr},
+    CommandInfo{LargeToolbarButtons, "&Large Toolbar Buttons", "Switch between small and large toolbar buttons",
+                nullptr},
+    CommandInfo{ShowBinWarnings, "Show Bin &Warnings",
+                "Warn when the bins do not add up to the bottles on hand", nullptr},
+    CommandInfo{SelectFont, "Select &Font...", "Choose the font of the active window", nullptr},
+    CommandInfo{AddEntry, "&Add Entry...", "Add a new wine to the Working File", "Add Entry"},
+    CommandInfo{SetupLists, "Setup &Lists...", "Edit the dropdown lists of known names", nullptr},
+    CommandInfo{ModifyFieldNames, "Modify &Field Names...", "Rename the fields", nullptr},
+    CommandInfo{WindowCascade, "&Cascade", "Arrange the windows so that they overlap", nullptr},
+    CommandInfo{WindowTileHorizontal, "Tile &Horizontal", "Arrange the windows one above the other", nullptr},
+    CommandInfo{WindowTileVertical, "Tile &Vertical", "Arrange the windows side by side", nullptr},
+    CommandInfo{WindowArrangeIcons, "&Arrange Icons", "Line up the minimized windows", nullptr},
+    CommandInfo{About, "&About Bottlewright...", "Show the version of Bottlewright", nullptr},
+    CommandInfo{HelpContents, "&Contents", "Open the help at its contents", "Help Contents"},
+    CommandInfo{HelpIndex, "&Index", "Look up a help topic by name", nullptr},
+    CommandInfo{ContextHelp, "Help\tF1", "Show help on the active window", nullptr},
+};
+
+} // namespace
+
+const CommandInfo* findCommand(int id) {
+    for (const CommandInfo& command : kCommands) {
+        if (command.id == id)
+            return &command;
+    }
+    return nullptr;
+}

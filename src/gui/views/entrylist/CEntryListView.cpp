@@ -1,0 +1,526 @@
+#include "CEntryListView.h"
+
+#include "app/AppSettings.h"
+#include "app/TextConvert.h"
+#include "document/CBottlewrightDoc.h"
+#include "setup/FieldNames.h"
+#include "views/entrylist/ColumnArrangementFile.h"
+#include "views/entrylist/TextFitting.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QtMath>
+
+namespace {
+
+const AppSettings::Key<int> kFontSize{"Entry List", "Font Size", 12}; // character height in pixels
+const AppSettings::Key<int> kFontWeight{"Entry List", "Font Weight", 400};
+const AppSettings::Key<int> kFontIsItalic{"Entry List", "FontIsItalic", 0};
+const AppSettings::Key<QString> kFontFace{"Entry List", "Font Face", QStringLiteral("Arial")};
+
+const QColor kSelectionColor(0, 255, 255);
+
+// Right-aligned numbers are padded with spaces; drawn as wide as digits they line up.
+bool isNumericField(int fieldId) {
+    return fieldId == CWine::NumberRemaining || fieldId == CWine::Cost || fieldId == CWine::Value ||
+           fieldId == CWine::NumberAcquired || fieldId == CWine::NumberConsumed;
+}
+
+QColor letterColor(int color) {
+    switch (color) {
+    case CWine::Red:
+        return QColor(255, 0, 0);
+    case CWine::Green:
+        return QColor(0, 127, 0);
+    case CWine::Blue:
+        return QColor(0, 0, 255);
+    default:
+        return QColor(0, 0, 0);
+    }
+}
+
+QRect toQRect(const GridRect& area) {
+    return QRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+}
+
+// Settings keep Windows font weights, 100 (thin) to 900 (black); 0 means "any", taken as normal.
+QFont::Weight toQtWeight(int weight) {
+    if (weight <= 0)
+        return QFont::Normal;
+    return static_cast<QFont::Weight>(std::min(weight, 1000));
+}
+
+} // namespace
+
+CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fieldNames,
+                               CEntryListView* splitFrom, QWidget* parent)
+    : QAbstractScrollArea(parent), m_document(document), m_fieldNames(fieldNames) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(10, 10);
+    // Every paint covers its whole region, so the viewport is never erased first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(10);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &CEntryListView::onVerticalAction);
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            &CEntryListView::onHorizontalAction);
+
+    m_font = splitFrom != nullptr ? splitFrom->m_font : fontFromSettings();
+    m_geometry = EntryListGeometry::compute(QFontMetrics(m_font).height(), m_clientBottom);
+
+    if (splitFrom != nullptr) {
+        m_columns.copyFrom(splitFrom->m_columns, splitFrom->m_horizontalOffset, m_horizontalOffset);
+    } else if (!ColumnArrangementFile::load(m_columns, arrangementPath(QString()))) {
+        m_columns.installDefaults();
+    }
+    m_columns.bindCellTexts();
+    m_columns.refreshHeadings(m_fieldNames);
+    layoutColumns();
+    setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), sharedState().topRow);
+
+    m_filePrompt = [this](bool forStoring) { return askArrangementFile(forStoring); };
+    m_document.addObserver(this);
+}
+
+CEntryListView::~CEntryListView() {
+    m_document.removeObserver(this);
+    if (otherPane() != nullptr)
+        return;
+    sharedState().selectedEntry = -1;
+    ColumnArrangementFile::store(m_columns, arrangementPath(QString()));
+    writeFontSettings();
+}
+
+EntryListSharedState& CEntryListView::sharedState() {
+    static EntryListSharedState state;
+    return state;
+}
+
+CEntryListView* CEntryListView::otherPane() const {
+    const auto* splitter = qobject_cast<const QSplitter*>(parentWidget());
+    if (splitter == nullptr)
+        return nullptr;
+    for (int i = 0; i < splitter->count(); ++i) {
+        auto* pane = qobject_cast<CEntryListView*>(splitter->widget(i));
+        if (pane != nullptr && pane != this)
+            return pane;
+    }
+    return nullptr;
+}
+
+QFont CEntryListView::fontFromSettings() {
+    const int size = AppSettings::read(kFontSize);
+    const QString face = AppSettings::read(kFontFace);
+    if (size == 0 || face.isEmpty())
+        return QFont(QStringLiteral("Arial"), 12);
+    QFont font(face);
+    // A negative size is a cell height rather than a character height; close enough to use as one.
+    font.setPixelSize(std::abs(size));
+    font.setWeight(toQtWeight(AppSettings::read(kFontWeight)));
+    font.setItalic(AppSettings::read(kFontIsItalic) != 0);
+    return font;
+}
+
+void CEntryListView::writeFontSettings() const {
+    const int pixelSize = m_font.pixelSize() > 0 ? m_font.pixelSize() : QFontInfo(m_font).pixelSize();
+    AppSettings::write(kFontSize, pixelSize);
+    AppSettings::write(kFontFace, m_font.family());
+    AppSettings::write(kFontWeight, static_cast<int>(m_font.weight()));
+    AppSettings::write(kFontIsItalic, m_font.italic() ? 1 : 0);
+}
+
+std::filesystem::path CEntryListView::arrangementPath(const QString& name) const {
+    return ColumnArrangementFile::resolve(m_document.startDirectory(), QFile::encodeName(name).toStdString());
+}
+
+void CEntryListView::layoutColumns() {
+    m_columns.layout(m_horizontalOffset, m_geometry.rowHeight);
+}
+
+void CEntryListView::applyClientSize() {
+    m_geometry = EntryListGeometry::compute(QFontMetrics(m_font).height(), m_clientBottom);
+    setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), sharedState().topRow);
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setRange(0, EntryListScrolling::horizontalMaximum(m_columns.totalWidth(), m_clientWidth));
+    bar->setPageStep(std::max(m_clientWidth, 1));
+    bar->setValue(m_horizontalOffset);
+}
+
+void CEntryListView::setVerticalBar(int maximum, int value) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, maximum);
+    bar->setPageStep(std::max(m_geometry.rowsPerPage, 1));
+    bar->setValue(value);
+}
+
+void CEntryListView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    m_clientWidth = viewport()->width();
+    m_clientBottom = viewport()->height();
+    applyClientSize();
+    repaintArea(paneArea(), false);
+}
+
+GridRect CEntryListView::paneArea() const {
+    return GridRect{0, 0, viewport()->width(), viewport()->height()};
+}
+
+void CEntryListView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    Q_EMIT activated();
+}
+
+void CEntryListView::onVerticalAction(int action) {
+    QScrollBar* bar = verticalScrollBar();
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        scrollVertically(ScrollCode::LineUp);
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        scrollVertically(ScrollCode::LineDown);
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        scrollVertically(ScrollCode::PageUp);
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        scrollVertically(ScrollCode::PageDown);
+        break;
+    case QAbstractSlider::SliderMove:
+        scrollVertically(ScrollCode::ThumbTrack, bar->sliderPosition());
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        scrollVertically(ScrollCode::ThumbPosition, bar->minimum());
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        scrollVertically(ScrollCode::ThumbPosition, bar->maximum());
+        break;
+    default:
+        break;
+    }
+    // The bar moves itself once this returns; it must land on the top row chosen here.
+    bar->setSliderPosition(sharedState().topRow);
+}
+
+void CEntryListView::onHorizontalAction(int action) {
+    QScrollBar* bar = horizontalScrollBar();
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        scrollHorizontally(ScrollCode::LineLeft);
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        scrollHorizontally(ScrollCode::LineRight);
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        scrollHorizontally(ScrollCode::PageLeft);
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        scrollHorizontally(ScrollCode::PageRight);
+        break;
+    case QAbstractSlider::SliderMove:
+        scrollHorizontally(ScrollCode::ThumbTrack, bar->sliderPosition());
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        scrollHorizontally(ScrollCode::ThumbPosition, bar->minimum());
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        scrollHorizontally(ScrollCode::ThumbPosition, bar->maximum());
+        break;
+    default:
+        break;
+    }
+    bar->setSliderPosition(m_horizontalOffset);
+}
+
+void CEntryListView::scrollVertically(ScrollCode code, int position) {
+    EntryListSharedState& shared = sharedState();
+    const auto scroll =
+        EntryListScrolling::scrollVertically(code, position, shared.topRow, m_document.focusCount(),
+                                             m_geometry, m_columns.gridLeft(), m_columns.gridRight());
+    if (!scroll)
+        return;
+    shared.topRow = scroll->topRow;
+    CEntryListView* other = otherPane();
+    setVerticalBar(scroll->rangeMaximum, shared.topRow);
+    if (other != nullptr)
+        other->setVerticalBar(scroll->rangeMaximum, shared.topRow);
+
+    if (!scroll->oneRow) {
+        repaintBothPanes();
+        return;
+    }
+    if (scroll->moveBy != 0)
+        viewport()->scroll(0, scroll->moveBy, toQRect(scroll->movedArea));
+    repaintArea(scroll->repaintArea, true);
+    // The twin shows other columns; it simply draws itself again.
+    if (other != nullptr)
+        other->repaintArea(other->paneArea(), false);
+}
+
+void CEntryListView::scrollHorizontally(ScrollCode code, int position) {
+    const auto offset = EntryListScrolling::scrollHorizontally(code, position, m_horizontalOffset,
+                                                               m_clientWidth, m_columns.totalWidth());
+    if (!offset)
+        return;
+    m_horizontalOffset = *offset;
+    horizontalScrollBar()->setValue(m_horizontalOffset);
+    layoutColumns();
+    repaintArea(paneArea(), false);
+}
+
+void CEntryListView::selectEntry(int position) {
+    EntryListSharedState& shared = sharedState();
+    const int gridLeft = m_columns.gridLeft();
+    const int gridRight = m_columns.gridRight();
+    if (shared.selectedEntry >= 0) {
+        const int row = shared.selectedEntry - shared.topRow;
+        shared.selectedEntry = -1;
+        const GridRect oldRow = m_geometry.rowRect(row, gridLeft - 2, gridRight);
+        repaintBothPanes(oldRow);
+    }
+    shared.selectedEntry = position;
+    if (position >= 0)
+        repaintBothPanes(m_geometry.rowRect(position - shared.topRow, gridLeft, gridRight));
+}
+
+void CEntryListView::copyColumnsFrom(const CEntryListView& other) {
+    m_columns.copyFrom(other.m_columns, other.m_horizontalOffset, m_horizontalOffset);
+    applyClientSize();
+}
+
+void CEntryListView::repaintArea(const GridRect& area, bool rowsOnly) {
+    // Paint requests merge; a merged paint may skip the frame only when every request allowed it.
+    if (!rowsOnly)
+        m_rowsOnly = false;
+    else if (!m_repaintPending)
+        m_rowsOnly = true;
+    m_repaintPending = true;
+    viewport()->update(toQRect(area));
+}
+
+void CEntryListView::repaintBothPanes() {
+    repaintArea(paneArea(), false);
+    if (CEntryListView* other = otherPane())
+        other->repaintArea(other->paneArea(), false);
+}
+
+void CEntryListView::repaintBothPanes(const GridRect& area) {
+    repaintArea(area, false);
+    if (CEntryListView* other = otherPane()) {
+        // The same cells lie elsewhere in a pane scrolled to another horizontal offset.
+        const int shift = m_horizontalOffset - other->m_horizontalOffset;
+        other->repaintArea(GridRect{area.left + shift, area.top, area.right + shift, area.bottom}, false);
+    }
+}
+
+void CEntryListView::onUpdate(CDocObserver* sender, int hint) {
+    switch (hint) {
+    case HintColumns:
+        if (auto* pane = dynamic_cast<CEntryListView*>(sender); pane != nullptr && pane != this)
+            copyColumnsFrom(*pane);
+        repaintArea(paneArea(), false);
+        break;
+    case HintFieldNames:
+        m_columns.refreshHeadings(m_fieldNames);
+        repaintArea(m_geometry.headingBand(m_columns.gridLeft(), m_columns.gridRight()), false);
+        break;
+    case HintPrinter:
+        repaintArea(paneArea(), false);
+        break;
+    default:
+        scrollVertically(ScrollCode::ThumbPosition, 0);
+        repaintArea(paneArea(), false);
+        break;
+    }
+}
+
+void CEntryListView::onFocusSetSorted() {
+    sharedState().selectedEntry = -1;
+}
+
+void CEntryListView::paintEvent(QPaintEvent* event) {
+    const bool rowsOnly = m_rowsOnly;
+    m_rowsOnly = false;
+    m_repaintPending = false;
+    const QRegion& region = event->region();
+    if (region.isEmpty())
+        return;
+
+    const QRect bounds = region.boundingRect();
+    const int bottom = bounds.y() + bounds.height();
+    // One pixel past the grid's right edge, so that the frame's right line is part of the image.
+    const int imageWidth = std::min(m_columns.gridRight() + 1, viewport()->width());
+    const QColor background = palette().color(QPalette::Window);
+    QPainter window(viewport());
+    if (imageWidth > 0) {
+        const qreal ratio = viewport()->devicePixelRatioF();
+        const QSize needed(qCeil(imageWidth * ratio), qCeil(bottom * ratio));
+        if (m_offscreen.width() < needed.width() || m_offscreen.height() < needed.height() ||
+            m_offscreen.devicePixelRatio() != ratio) {
+            m_offscreen = QImage(needed.expandedTo(m_offscreen.size()), QImage::Format_RGB32);
+            m_offscreen.setDevicePixelRatio(ratio);
+        }
+        QPainter painter(&m_offscreen);
+        painter.fillRect(QRect(0, bounds.top(), imageWidth, bottom - bounds.top()), background);
+        paintGrid(painter, QRect(0, bounds.top(), imageWidth, bottom - bounds.top()), rowsOnly);
+        painter.end();
+        window.drawImage(QRectF(0, 0, imageWidth, bottom), m_offscreen,
+                         QRectF(0, 0, imageWidth * ratio, bottom * ratio));
+    }
+    if (imageWidth < viewport()->width()) {
+        const int left = std::max(imageWidth, 0);
+        window.fillRect(QRect(left, bounds.top(), viewport()->width() - left, bounds.height()), background);
+    }
+}
+
+void CEntryListView::paintGrid(QPainter& painter, const QRect& area, bool rowsOnly) {
+    painter.setFont(m_font);
+    const QPen gridPen(Qt::black, 1);
+    painter.setPen(gridPen);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int spaceWidening =
+        metrics.horizontalAdvance(QLatin1Char('0')) - metrics.horizontalAdvance(QLatin1Char(' '));
+
+    const int gridTop = EntryListGeometry::kGridTop;
+    const int gridLeft = m_columns.gridLeft();
+    const int gridRight = m_columns.gridRight();
+    const int first = m_columns.firstVisible();
+    const int last = m_columns.lastVisible();
+
+    if (!rowsOnly) {
+        m_geometry = EntryListGeometry::compute(metrics.height(), m_clientBottom);
+        const int gridBottom = m_geometry.gridBottom;
+        const QPoint frame[] = {{gridLeft, gridTop},
+                                {gridLeft, gridBottom},
+                                {gridRight, gridBottom},
+                                {gridRight, gridTop},
+                                {gridLeft, gridTop}};
+        painter.drawPolyline(frame, 5);
+        for (int i = first; i <= last; ++i)
+            drawCell(painter, m_columns[i], m_columns[i].heading, m_columns[i].headingY, 0);
+    }
+
+    const EntryListSharedState& shared = sharedState();
+    const int top = area.top();
+    const int bottom = area.y() + area.height();
+    if (bottom > m_geometry.firstRowY && m_geometry.rowsPerPage > 0) {
+        const int count = m_document.focusCount();
+        for (int i = 0; i < m_geometry.rowsPerPage; ++i) {
+            const int y = m_geometry.rowTop(i);
+            if (y > bottom)
+                break;
+            if (y + m_geometry.rowHeight < top)
+                continue;
+            painter.setPen(gridPen);
+            painter.drawLine(gridLeft, y, gridRight, y);
+            const int position = shared.topRow + i;
+            if (position >= count)
+                continue;
+            if (position == shared.selectedEntry)
+                painter.fillRect(
+                    QRect(gridLeft + 1, y + 1, gridRight - gridLeft - 1, m_geometry.rowHeight - 1),
+                    kSelectionColor);
+            const CWine& wine = *m_document.focusEntry(position);
+            painter.setPen(letterColor(wine.m_nLetterColor));
+            m_columns.fillCellTexts(wine);
+            for (int c = first; c <= last; ++c) {
+                const EntryListColumn& column = m_columns[c];
+                if (column.cellText != nullptr)
+                    drawCell(painter, column, *column.cellText, y + 1,
+                             isNumericField(column.fieldId) ? spaceWidening : 0);
+            }
+        }
+    }
+
+    painter.setPen(gridPen);
+    for (int i = first + 1; i <= last; ++i)
+        painter.drawLine(m_columns[i].left, gridTop, m_columns[i].left, m_geometry.gridBottom);
+
+    if (shared.printBoundaryShown && shared.printBoundaryX > 0) {
+        painter.setPen(QPen(QColor(255, 0, 0), 1, Qt::DashLine));
+        const int x = shared.printBoundaryX - m_horizontalOffset;
+        painter.drawLine(x, gridTop, x, m_geometry.gridBottom);
+    }
+}
+
+void CEntryListView::drawCell(QPainter& painter, const EntryListColumn& column, const std::string& text,
+                              int top, int spaceWidening) const {
+    const std::string_view line = std::string_view(text).substr(0, TextFitting::firstLineLength(text));
+    if (line.empty())
+        return;
+    const QString shown = toQt(std::string(line));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int length = TextFitting::fittedLength(
+        line, column.width, [&](int count) { return metrics.horizontalAdvance(shown, count); });
+    const int baseline = top + metrics.ascent();
+    if (spaceWidening == 0) {
+        painter.drawText(column.textX, baseline, shown.left(length));
+        return;
+    }
+    int x = column.textX;
+    int start = 0;
+    while (start < length) {
+        if (shown[start] == QLatin1Char(' ')) {
+            x += metrics.horizontalAdvance(QLatin1Char(' ')) + spaceWidening;
+            ++start;
+            continue;
+        }
+        int end = start;
+        while (end < length && shown[end] != QLatin1Char(' '))
+            ++end;
+        const QString run = shown.mid(start, end - start);
+        painter.drawText(x, baseline, run);
+        x += metrics.horizontalAdvance(run);
+        start = end;
+    }
+}
+
+QString CEntryListView::askArrangementFile(bool forStoring) {
+    const QString title =
+        forStoring ? QStringLiteral("Save Column Arangement") : QStringLiteral("Retrieve Column Arangement");
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(m_document.startDirectory().string()));
+    QFileDialog dialog(this, title, folder, QStringLiteral("Column Arrangements (*.bwc)"));
+    dialog.setAcceptMode(forStoring ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forStoring ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("bwc"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CEntryListView::storeColumnArrangement() {
+    const QString name = m_filePrompt(true);
+    if (!name.isEmpty())
+        ColumnArrangementFile::store(m_columns, arrangementPath(name)); // a failure goes unreported
+}
+
+void CEntryListView::retrieveColumnArrangement() {
+    const QString name = m_filePrompt(false);
+    if (name.isEmpty())
+        return;
+    if (!ColumnArrangementFile::load(m_columns, arrangementPath(name))) {
+        QMessageBox::warning(
+            this, QApplication::applicationDisplayName(),
+            QStringLiteral(
+                "Unable to retrieve the specified arrangement.\nDefault settings will be invoked."));
+        m_columns.installDefaults();
+    }
+    m_columns.bindCellTexts();
+    m_columns.refreshHeadings(m_fieldNames);
+    layoutColumns();
+    applyClientSize();
+    repaintArea(paneArea(), false);
+    m_document.updateAllViews(this, HintColumns);
+}

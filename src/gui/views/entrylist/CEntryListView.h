@@ -1,0 +1,104 @@
+#pragma once
+
+#include "document/CDocObserver.h"
+#include "views/entrylist/EntryListColumns.h"
+#include "views/entrylist/EntryListGeometry.h"
+#include "views/entrylist/EntryListScrolling.h"
+#include "views/entrylist/EntryListSharedState.h"
+
+#include <filesystem>
+#include <functional>
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QImage>
+
+class CBottlewrightDoc;
+class FieldNames;
+
+// The Entry List: a grid with one row per Focus Set entry and one column per field. A window holds
+// one or two panes side by side in a splitter; they share the selection, the top row, the font and
+// the column table, and each keeps its own horizontal offset.
+class CEntryListView : public QAbstractScrollArea, public CDocObserver {
+    Q_OBJECT
+public:
+    using ScrollCode = EntryListScrolling::ScrollCode;
+    // Asks for the file of a column arrangement to store (true) or retrieve (false); empty to cancel.
+    using ArrangementFilePrompt = std::function<QString(bool forStoring)>;
+
+    // A pane split off splitFrom copies its columns and font; the first pane reads "colset.bw3"
+    // and the font settings.
+    CEntryListView(CBottlewrightDoc& document, const FieldNames& fieldNames,
+                   CEntryListView* splitFrom = nullptr, QWidget* parent = nullptr);
+    // The last pane to close keeps the arrangement in "colset.bw3" and the font in the settings.
+    ~CEntryListView() override;
+
+    // One value each for every pane of the program.
+    static EntryListSharedState& sharedState();
+
+    CBottlewrightDoc& document() const { return m_document; }
+    const EntryListColumns& columns() const { return m_columns; }
+    const EntryListGeometry& geometry() const { return m_geometry; }
+    int horizontalOffset() const { return m_horizontalOffset; }
+    const QFont& listFont() const { return m_font; }
+
+    // The twin pane in the same splitter, or nullptr.
+    CEntryListView* otherPane() const;
+
+    void selectEntry(int position);
+    void scrollVertically(ScrollCode code, int position = 0);
+    void scrollHorizontally(ScrollCode code, int position = 0);
+    void copyColumnsFrom(const CEntryListView& other);
+
+    void repaintBothPanes();
+    void repaintBothPanes(const GridRect& area);
+
+    void storeColumnArrangement();
+    void retrieveColumnArrangement();
+    void setArrangementFilePrompt(ArrangementFilePrompt prompt) { m_filePrompt = std::move(prompt); }
+
+    void onUpdate(CDocObserver* sender, int hint) override;
+    void onFocusSetSorted() override;
+
+Q_SIGNALS:
+    // The pane took the keyboard focus: commands for one pane now go to it.
+    void activated();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // The scroll bars' actions drive the grid; their values only follow it.
+    void scrollContentsBy(int, int) override {}
+
+private:
+    static QFont fontFromSettings();
+    void writeFontSettings() const;
+    QString askArrangementFile(bool forStoring);
+    std::filesystem::path arrangementPath(const QString& name) const;
+
+    void layoutColumns();
+    void applyClientSize();
+    void setVerticalBar(int maximum, int value);
+    void onVerticalAction(int action);
+    void onHorizontalAction(int action);
+
+    GridRect paneArea() const;
+    void repaintArea(const GridRect& area, bool rowsOnly);
+    void paintGrid(QPainter& painter, const QRect& area, bool rowsOnly);
+    void drawCell(QPainter& painter, const EntryListColumn& column, const std::string& text, int top,
+                  int spaceWidening) const;
+
+    CBottlewrightDoc& m_document;
+    const FieldNames& m_fieldNames;
+    EntryListColumns m_columns;
+    EntryListGeometry m_geometry;
+    QFont m_font;
+    int m_horizontalOffset = 0;
+    int m_clientWidth = 400;
+    int m_clientBottom = 0;
+    bool m_rowsOnly = false;
+    bool m_repaintPending = false;
+    QImage m_offscreen;
+    ArrangementFilePrompt m_filePrompt;
+};

@@ -1,0 +1,64 @@
+#include "CSplitBox.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+#include <QStyle>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+CSplitBox::CSplitBox(QWidget* area, QWidget* parent) : QWidget(parent), m_area(area) {
+    setCursor(Qt::SplitHCursor);
+    setToolTip(QStringLiteral("Drag to split the window"));
+    setFixedWidth(7);
+}
+
+QSize CSplitBox::sizeHint() const {
+    return QSize(7, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void CSplitBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), false, 1, &palette().brush(QPalette::Button));
+}
+
+int CSplitBox::trackedX(const QMouseEvent* event) const {
+    const int x = m_area->mapFromGlobal(event->globalPosition().toPoint()).x();
+    return std::clamp(x, 0, m_area->width());
+}
+
+void CSplitBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_area == nullptr)
+        return;
+    m_tracking = true;
+    m_pressedAt = event->globalPosition().toPoint();
+    if (m_tracker == nullptr)
+        m_tracker = new QRubberBand(QRubberBand::Line, m_area);
+}
+
+void CSplitBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_tracking)
+        return;
+    m_tracker->setGeometry(trackedX(event) - 1, 0, 3, m_area->height());
+    m_tracker->show();
+}
+
+void CSplitBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!m_tracking || event->button() != Qt::LeftButton)
+        return;
+    m_tracking = false;
+    m_tracker->hide();
+    const int moved = (event->globalPosition().toPoint() - m_pressedAt).manhattanLength();
+    if (moved >= QApplication::startDragDistance())
+        Q_EMIT splitRequested(trackedX(event));
+}
+
+void CSplitBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_tracking = false;
+    if (m_tracker != nullptr)
+        m_tracker->hide();
+    Q_EMIT splitRequested(-1);
+}

@@ -1,0 +1,117 @@
+#include "model/AtomicFile.h"
+#include "model/CellarFile.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class AtomicSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder =
+            fs::temp_directory_path() / ("bw-atomic-" + std::to_string(std::random_device{}()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_folder, ec);
+    }
+
+    static void put(const fs::path& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static std::vector<std::string> namesIn(const fs::path& folder) {
+        std::vector<std::string> names;
+        for (const auto& item : fs::directory_iterator(folder))
+            names.push_back(item.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+    fs::path m_folder;
+};
+
+} // namespace
+
+TEST_F(AtomicSave, CreatesTheFileAndLeavesNothingElse) {
+    const fs::path target = m_folder / "cellar.bwf";
+    EXPECT_EQ(writeFileAtomically(target, bytesOf("new")), "");
+    EXPECT_EQ(contents(target), "new");
+    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
+}
+
+TEST_F(AtomicSave, ReplacesAnExistingFileAndKeepsItsPermissions) {
+    const fs::path target = m_folder / "cellar.bwf";
+    put(target, "the old contents, longer than the new");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(writeFileAtomically(target, bytesOf("new")), "");
+    EXPECT_EQ(contents(target), "new");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
+}
+
+TEST_F(AtomicSave, FolderThatDoesNotExistFailsWithAReason) {
+    const fs::path target = m_folder / "missing" / "cellar.bwf";
+    const std::string reason = writeFileAtomically(target, bytesOf("new"));
+    EXPECT_NE(reason.find("does not exist"), std::string::npos) << reason;
+    EXPECT_FALSE(fs::exists(m_folder / "missing"));
+}
+
+TEST_F(AtomicSave, ReadOnlyFolderLeavesTheOldFileAndNoTemporaryFile) {
+    const fs::path target = m_folder / "cellar.bwf";
+    put(target, "old");
+    fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
+    if (std::ofstream(m_folder / "probe"))
+        GTEST_SKIP() << "this account may write into read-only folders";
+    const std::string reason = writeFileAtomically(target, bytesOf("new"));
+    EXPECT_NE(reason.find("No file can be created in the folder"), std::string::npos) << reason;
+    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
+}
+
+// The rename is the last step; when it fails the written temporary file must go again.
+TEST_F(AtomicSave, FailedRenameRemovesTheTemporaryFile) {
+    const fs::path target = m_folder / "cellar.bwf";
+    fs::create_directory(target);
+    put(target / "inside", "kept");
+    const std::string reason = writeFileAtomically(target, bytesOf("new"));
+    EXPECT_NE(reason.find("The file cannot be replaced"), std::string::npos) << reason;
+    EXPECT_EQ(contents(target / "inside"), "kept");
+    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
+}
+
+TEST_F(AtomicSave, CellarFileSavesAndLoadsTheSameEntries) {
+    WineList entries;
+    entries.push_back(std::make_unique<CWine>());
+    entries.back()->m_strProducer = "Krug";
+    entries.back()->m_strNotes.assign(300, 'n');
+    entries.push_back(std::make_unique<CWine>());
+    const fs::path target = m_folder / "cellar.bwf";
+    ASSERT_EQ(CellarFile::save(target, entries), "");
+    const CellarReadResult result = CellarFile::load(target);
+    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_EQ(result.entries.size(), 2u);
+    EXPECT_EQ(*result.entries[0], *entries[0]);
+    EXPECT_EQ(*result.entries[1], *entries[1]);
+}
+
+TEST_F(AtomicSave, LoadNamesWhyAFileCannotBeRead) {
+    EXPECT_EQ(CellarFile::load(m_folder / "missing.bwf").error, "The file does not exist.");
+    EXPECT_EQ(CellarFile::load(m_folder).error, "It is a folder, not a file.");
+    put(m_folder / "short.bwf", "abc");
+    EXPECT_EQ(CellarFile::load(m_folder / "short.bwf").error, "The file is too short to be a Cellar File.");
+}

@@ -1,0 +1,163 @@
+// Runs the built bottlewright-cli as a user would and checks its output, exit status and files.
+#include "model/CellarFile.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string fixture(const std::string& name) {
+    return std::string(BW_TEST_DATA) + "/cellar/" + name;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() / ("bw-cli-" + std::to_string(std::random_device{}()));
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    // Runs the program in the test's folder with the arguments given (already quoted for the shell).
+    Outcome run(const std::string& arguments) const {
+        const std::string command = "cd '" + m_folder.string() + "' && '" BW_CLI "' " + arguments + " >'" +
+                                    (m_folder / "out.txt").string() + "' 2>'" +
+                                    (m_folder / "err.txt").string() + "'";
+        const int status = std::system(command.c_str());
+        Outcome result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(m_folder / "out.txt"),
+                       contents(m_folder / "err.txt")};
+        fs::remove(m_folder / "out.txt");
+        fs::remove(m_folder / "err.txt");
+        return result;
+    }
+
+    void write(const std::string& name, const std::string& text) const {
+        std::ofstream(m_folder / name, std::ios::binary) << text;
+    }
+
+    // Three wines whose order by Producer (the default) differs from their order by Vintage.
+    void writeThreeWines(const std::string& name) const {
+        WineList entries;
+        for (const auto& [vintage, producer] :
+             {std::pair{1990, "Zeta"}, std::pair{2005, "Alpha"}, std::pair{1995, "M\xFCller"}}) {
+            entries.push_back(std::make_unique<CWine>());
+            entries.back()->m_nVintage = vintage;
+            entries.back()->m_strProducer = producer;
+        }
+        ASSERT_EQ(CellarFile::save(m_folder / name, entries), "");
+    }
+
+    // A precedence file with Vintage as the only key, ascending (line 23 is Vintage).
+    static std::string byVintage() {
+        std::string text;
+        for (int line = 1; line <= 24; ++line)
+            text += line == 23 ? "1 0\n" : "25 0\n";
+        return text;
+    }
+
+    fs::path m_folder;
+};
+
+const std::string kByProducer = "{\"focus\":[\n"
+                                "{\"index\":1,\"description\":\"2005 Alpha  \"},\n"
+                                "{\"index\":2,\"description\":\"1995 Müller  \"},\n"
+                                "{\"index\":0,\"description\":\"1990 Zeta  \"}\n"
+                                "]}\n";
+const std::string kByVintage = "{\"focus\":[\n"
+                               "{\"index\":0,\"description\":\"1990 Zeta  \"},\n"
+                               "{\"index\":2,\"description\":\"1995 Müller  \"},\n"
+                               "{\"index\":1,\"description\":\"2005 Alpha  \"}\n"
+                               "]}\n";
+
+} // namespace
+
+TEST_F(Cli, DumpPrintsEveryEntryAsJson) {
+    const Outcome result = run("dump '" + fixture("two-entries.bwf") + "' --json");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, contents(fixture("two-entries.json")));
+    EXPECT_EQ(result.err, "");
+
+    EXPECT_EQ(run("dump '" + fixture("empty.bwf") + "'").out, "{\"entries\":[]}\n");
+}
+
+TEST_F(Cli, RewriteGivesTheSameBytes) {
+    const Outcome result = run("rewrite '" + fixture("two-entries.bwf") + "' copy.bwf");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(contents(m_folder / "copy.bwf"), contents(fixture("two-entries.bwf")));
+}
+
+TEST_F(Cli, DamagedInputFailsWithOneLineAndWritesNothing) {
+    const std::string whole = contents(fixture("two-entries.bwf"));
+    write("damaged.bwf", whole.substr(0, whole.size() - 1));
+    for (const char* command :
+         {"dump damaged.bwf --json", "list damaged.bwf", "rewrite damaged.bwf copy.bwf"}) {
+        const Outcome result = run(command);
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_EQ(result.out, "") << command;
+        EXPECT_EQ(result.err, "bottlewright-cli: damaged.bwf: The file ends in the middle of entry 2.\n")
+            << command;
+    }
+    EXPECT_FALSE(fs::exists(m_folder / "copy.bwf"));
+
+    const Outcome missing = run("dump missing.bwf");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "bottlewright-cli: missing.bwf: The file does not exist.\n");
+}
+
+TEST_F(Cli, RewriteIntoAMissingFolderFails) {
+    const Outcome result = run("rewrite '" + fixture("two-entries.bwf") + "' nowhere/copy.bwf");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "bottlewright-cli: nowhere/copy.bwf: The folder \"nowhere\" does not exist.\n");
+}
+
+TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
+    writeThreeWines("three.bwf");
+    const Outcome byProducer = run("list three.bwf --json");
+    EXPECT_EQ(byProducer.status, 0) << byProducer.err;
+    EXPECT_EQ(byProducer.out, kByProducer);
+    EXPECT_FALSE(fs::exists(m_folder / "srtprec.bw3")) << "list must not leave a precedence file behind";
+
+    write("vintage.bws", byVintage());
+    EXPECT_EQ(run("list three.bwf --sort vintage.bws --json").out, kByVintage);
+    EXPECT_FALSE(fs::exists(m_folder / "srtprec.bw3"));
+
+    write("srtprec.bw3", byVintage());
+    EXPECT_EQ(run("list three.bwf").out, kByVintage);
+    EXPECT_EQ(contents(m_folder / "srtprec.bw3"), byVintage());
+}
+
+TEST_F(Cli, ListRefusesASchemeItCannotRead) {
+    writeThreeWines("three.bwf");
+    write("short.bws", "1 0\n2 0\n");
+    const Outcome result = run("list three.bwf --sort short.bws");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "bottlewright-cli: short.bws: Unable to retrieve the specified sorting scheme.\n");
+}
+
+TEST_F(Cli, WrongUsageShowsTheUsageAndExitsWithTwo) {
+    for (const char* arguments : {"", "--help", "frobnicate x", "dump", "dump a b", "rewrite a",
+                                  "rewrite a b --json", "list a --sort"}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+        EXPECT_NE(result.err.find("usage: bottlewright-cli"), std::string::npos) << arguments;
+    }
+}

@@ -1,0 +1,103 @@
+#include "document/IntegerOrBlank.h"
+#include "document/SortPrecedenceForm.h"
+
+#include <gtest/gtest.h>
+
+TEST(IntegerOrBlank, BlankValueAndOutOfRangeShowAsEmptyBoxes) {
+    EXPECT_EQ(IntegerOrBlank::toText(25, 25, 1, 25), "");
+    EXPECT_EQ(IntegerOrBlank::toText(0, 25, 1, 25), "");
+    EXPECT_EQ(IntegerOrBlank::toText(26, 30, 1, 25), "");
+    EXPECT_EQ(IntegerOrBlank::toText(1, 25, 1, 25), "1");
+    EXPECT_EQ(IntegerOrBlank::toText(-3, 0, -5, 5), "-3");
+}
+
+TEST(IntegerOrBlank, EmptyBoxGivesTheBlankValueAndNumbersMustLieInRange) {
+    EXPECT_EQ(IntegerOrBlank::fromText("", 25, 1, 25), 25);
+    EXPECT_EQ(IntegerOrBlank::fromText("25", 25, 1, 25), 25);
+    EXPECT_EQ(IntegerOrBlank::fromText(" 7", 25, 1, 25), 7);
+    EXPECT_EQ(IntegerOrBlank::fromText("12th", 25, 1, 25), 12);
+    EXPECT_EQ(IntegerOrBlank::fromText("0", 25, 1, 25), std::nullopt);
+    EXPECT_EQ(IntegerOrBlank::fromText("26", 25, 1, 25), std::nullopt);
+    EXPECT_EQ(IntegerOrBlank::fromText("x", 25, 1, 25), std::nullopt);
+    EXPECT_EQ(IntegerOrBlank::fromText(" ", 25, 1, 25), std::nullopt);
+}
+
+TEST(IntegerOrBlank, OnlyTheFirstThirtyOneCharactersAreRead) {
+    const std::string blanks(30, ' ');
+    EXPECT_EQ(IntegerOrBlank::fromText(blanks + "9", 25, 1, 25), 9);
+    EXPECT_EQ(IntegerOrBlank::fromText(blanks + " 9", 25, 1, 25), std::nullopt);
+    EXPECT_EQ(IntegerOrBlank::fromText(blanks + "19", 25, 1, 25), 1);
+}
+
+TEST(IntegerOrBlank, AFailedTakeLeavesTheMemberAsRead) {
+    int member = 4;
+    EXPECT_FALSE(IntegerOrBlank::take("26", member, 25, 1, 25));
+    EXPECT_EQ(member, 26);
+    member = 4;
+    EXPECT_FALSE(IntegerOrBlank::take("abc", member, 25, 1, 25));
+    EXPECT_EQ(member, 4);
+}
+
+TEST(IntegerOrBlank, MessageNamesTheRange) {
+    EXPECT_EQ(IntegerOrBlank::message(1, 25),
+              "Please enter an integer between 1 and 25\nor leave this field blank.");
+}
+
+TEST(SortPrecedenceForm, FillShowsNumbersAndChecks) {
+    SortPrecedence precedence;
+    precedence.setPrecedence(CWine::Cost, 2);
+    precedence.setDescending(CWine::Cost, true);
+    precedence.setPrecedence(CWine::Rating, 30); // as a damaged file may hold
+    SortPrecedenceForm form;
+    form.fill(precedence);
+    EXPECT_EQ(form.text(CWine::Cost), "2");
+    EXPECT_TRUE(form.isDescending(CWine::Cost));
+    EXPECT_EQ(form.text(CWine::Rating), "");
+    EXPECT_EQ(form.text(CWine::Vintage), "");
+}
+
+TEST(SortPrecedenceForm, NumberingStartsOnlyAfterClear) {
+    SortPrecedenceForm form;
+    form.setText(CWine::Producer, "7");
+    EXPECT_FALSE(form.number(CWine::Producer));
+    EXPECT_EQ(form.text(CWine::Producer), "7");
+
+    form.setDescending(CWine::Cost, true);
+    form.clear();
+    EXPECT_EQ(form.text(CWine::Producer), "");
+    EXPECT_FALSE(form.isDescending(CWine::Cost));
+    EXPECT_TRUE(form.number(CWine::Producer));
+    EXPECT_TRUE(form.number(CWine::Vintage));
+    EXPECT_EQ(form.text(CWine::Producer), "1");
+    EXPECT_EQ(form.text(CWine::Vintage), "2");
+    EXPECT_EQ(form.nextNumber(), 3);
+
+    form.endNumbering();
+    EXPECT_FALSE(form.number(CWine::Cost));
+    EXPECT_EQ(form.nextNumber(), 1);
+}
+
+TEST(SortPrecedenceForm, TakeStopsAtTheFirstBadBoxWithTheBoxesBeforeItTaken) {
+    SortPrecedence precedence;
+    precedence.setPrecedence(CWine::Rating, 5);
+    SortPrecedenceForm form;
+    form.fill(precedence);
+    form.setText(CWine::Producer, "1");
+    form.setDescending(CWine::Producer, true);
+    form.setText(CWine::Bins, "0"); // last box of the first column
+    form.setText(CWine::Cost, "2"); // first box of the third column
+    form.setText(CWine::Rating, "");
+
+    EXPECT_EQ(form.take(precedence), CWine::Bins);
+    EXPECT_EQ(precedence.precedence(CWine::Producer), 1);
+    EXPECT_TRUE(precedence.descending(CWine::Producer));
+    EXPECT_EQ(precedence.precedence(CWine::Cost), SortPrecedence::kNoKey);
+    EXPECT_EQ(precedence.precedence(CWine::Rating), 5);
+    EXPECT_EQ(SortPrecedenceForm::invalidNumberMessage(),
+              "Please enter an integer between 1 and 25\nor leave this field blank.");
+
+    form.setText(CWine::Bins, "");
+    EXPECT_EQ(form.take(precedence), std::nullopt);
+    EXPECT_EQ(precedence.precedence(CWine::Cost), 2);
+    EXPECT_EQ(precedence.precedence(CWine::Rating), SortPrecedence::kNoKey);
+}

@@ -1,0 +1,461 @@
+#include "app/CBWChildFrame.h"
+#include "app/CBottlewrightApp.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CommandId.h"
+#include "app/ToolbarIcons.h"
+#include "document/CBottlewrightDoc.h"
+#include "document/CSortPrecedenceDialog.h"
+#include "helpers/IsolatedSettings.h"
+#include "helpers/MessageBoxCatcher.h"
+#include "helpers/ModalDialogCatcher.h"
+#include "helpers/TestStartDirectory.h"
+#include "setup/CFieldNamesDialog.h"
+#include "views/entrylist/CEntryListView.h"
+#include "views/graphs/CBarGraphView.h"
+#include "views/lists/CHistoryListView.h"
+
+#include <memory>
+#include <optional>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+// A menu as the user reads it: each visible item's text, a tab and its accelerator; "-" for a separator.
+QStringList itemsOf(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator()) {
+            items << QStringLiteral("-");
+            continue;
+        }
+        QString item = action->text();
+        if (!action->shortcut().isEmpty())
+            item += QLatin1Char('\t') + action->shortcut().toString();
+        items << item;
+    }
+    return items;
+}
+
+QStringList captionsOf(const QList<QMdiSubWindow*>& windows) {
+    QStringList captions;
+    for (const QMdiSubWindow* window : windows)
+        captions << window->windowTitle();
+    captions.sort();
+    return captions;
+}
+
+class HintRecorder : public CDocObserver {
+public:
+    explicit HintRecorder(CBottlewrightDoc& document) : m_document(document) { m_document.addObserver(this); }
+    ~HintRecorder() override { m_document.removeObserver(this); }
+    void onUpdate(CDocObserver*, int hint) override { hints.append(hint); }
+    QList<int> hints;
+
+private:
+    CBottlewrightDoc& m_document;
+};
+
+const QStringList kGraphCaptions{"Appellation/Varietal Graph",
+                                 "Cost Graph",
+                                 "Country Graph",
+                                 "Producer Graph",
+                                 "Region Graph",
+                                 "Source/Vendor Graph",
+                                 "Spending History Graph",
+                                 "Value Graph",
+                                 "Vintage Graph",
+                                 "Wine Type Graph"};
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<IsolatedSettings> m_settings;
+    std::optional<TestStartDirectory> m_folder;
+    std::unique_ptr<CBottlewrightApp> m_app;
+
+    CMainFrame& frame() { return m_app->mainFrame(); }
+    void trigger(int commandId) { frame().action(commandId)->trigger(); }
+    void show(ViewKind kind) { trigger(viewKindInfo(kind).command); }
+    QString activeCaption() {
+        QMdiSubWindow* active = frame().mdiArea()->activeSubWindow();
+        return active != nullptr ? active->windowTitle() : QString();
+    }
+    void restart() {
+        m_app.reset();
+        m_app = std::make_unique<CBottlewrightApp>(m_folder->path(), CBottlewrightApp::Show::Hidden);
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_settings.emplace();
+        m_folder.emplace();
+        restart();
+        QVERIFY(m_app->document() != nullptr);
+    }
+
+    void cleanup() {
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void theFullMenuHoldsEveryItemInOrder() {
+        const QList<QMenu*> menus = frame().menus();
+        QCOMPARE(menus.size(), 9);
+        QCOMPARE(itemsOf(menus[0]), (QStringList{"&New\tCtrl+N",
+                                                 "&Open...\tCtrl+O",
+                                                 "&Close",
+                                                 "&Save\tCtrl+S",
+                                                 "-",
+                                                 "&Backup",
+                                                 "Set Bac&kup Location...",
+                                                 "-",
+                                                 "Sa&ve Focus Set to New Cellar File...",
+                                                 "&Append Focus Set to File...",
+                                                 "-",
+                                                 "Convert Version &2.xx File...",
+                                                 "-",
+                                                 "&Export Focus Set as Tab Separated Text File...",
+                                                 "&Import Tab Separated Text File...",
+                                                 "-",
+                                                 "&Print...\tCtrl+P",
+                                                 "Set Print St&yle...",
+                                                 "Print Previe&w",
+                                                 "P&rint Setup...",
+                                                 "-",
+                                                 "Set &Default Filename...",
+                                                 "-",
+                                                 "&1 Sample3.bwf",
+                                                 "-",
+                                                 "E&xit"}));
+        QCOMPARE(itemsOf(menus[1]),
+                 (QStringList{"&Toolbar", "&Status Bar", "-", "&Entry List", "&History List", "&Bin List"}));
+        QCOMPARE(
+            itemsOf(menus[2]),
+            (QStringList{"Close &All Graph WIndows", "&Next Graph", "-", "&Appellation/Varietal", "&Cost",
+                         "C&ountry ", "&Producer", "&Region", "Source/&Vendor", "&Spending History", "&Value",
+                         "Vinta&ge", "&Wine Type", "-", "&Modify Graph Appearance..."}));
+        QCOMPARE(itemsOf(menus[3]),
+                 (QStringList{"&All Wines", "&Zero Bottle Wines", "&One or More Bottle Wines", "-",
+                              "&Black Letter Wines", "&Red Letter Wines", "&Green Letter Wines",
+                              "Bl&ue Letter Wines", "-", "&Specify Focus Set...", "Show S&tatistics"}));
+        QCOMPARE(itemsOf(menus[4]), (QStringList{"&Sort",
+                                                 "Sort Prece&dence...",
+                                                 "-",
+                                                 "&Find...\tF2",
+                                                 "Find &Next\tF3",
+                                                 "Find &Previous\tShift+F3",
+                                                 "&Replace...",
+                                                 "-",
+                                                 "&Go to Selected Entry\tF9",
+                                                 "&Deselect Selected Entry\tF10",
+                                                 "-",
+                                                 "S&tore Current Column Arrangement...",
+                                                 "Retrie&ve Stored Column Arrangement...",
+                                                 "-",
+                                                 "Show Print &Boundary",
+                                                 "Set Print St&yle...",
+                                                 "-",
+                                                 "Change All to &Black Letters...",
+                                                 "Change All to &Red Letters...",
+                                                 "Change All to &Green Letters...",
+                                                 "Change All to Bl&ue Letters..."}));
+        QCOMPARE(itemsOf(menus[5]),
+                 (QStringList{"&SmartSelect", "&Large Toolbar Buttons", "Show Print &Boundary",
+                              "Show Bin &Warnings", "-", "Select &Font..."}));
+        QCOMPARE(itemsOf(menus[6]),
+                 (QStringList{"&Add Entry...", "Setup &Lists...", "Modify &Field Names...", "-",
+                              "Change All to &Black Letters...", "Change All to &Red Letters...",
+                              "Change All to &Green Letters...", "Change All to Bl&ue Letters..."}));
+        QCOMPARE(itemsOf(menus[7]),
+                 (QStringList{"&Cascade", "Tile &Horizontal", "Tile &Vertical", "&Arrange Icons"}));
+        QCOMPARE(itemsOf(menus[8]), (QStringList{"&About Bottlewright...", "-", "&Contents", "&Index"}));
+    }
+
+    void theShortMenuHoldsTheCommandsThatNeedNoWorkingFile() {
+        trigger(CommandId::Close);
+        const QList<QMenu*> menus = frame().menus();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(itemsOf(menus[0]),
+                 (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "Set &Default Filename...", "-",
+                              "Convert Version &2.xx File...", "&Import Tab Separated Text File...", "-",
+                              "&1 Sample3.bwf", "-", "E&xit"}));
+        QCOMPARE(itemsOf(menus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
+        QCOMPARE(itemsOf(menus[2]), (QStringList{"&About Bottlewright...", "-", "&Contents", "&Index"}));
+    }
+
+    void commandsOfLaterWorkAreGreyedAndTheRestWork() {
+        using namespace CommandId;
+        for (int id : {Backup,
+                       SetBackupLocation,
+                       SaveFocusSet,
+                       AppendFocusSet,
+                       ConvertVersion2,
+                       ExportFocusSet,
+                       ImportText,
+                       Print,
+                       SetPrintStyle,
+                       PrintPreview,
+                       AllWines,
+                       ZeroBottleWines,
+                       OneOrMoreBottleWines,
+                       BlackLetterWines,
+                       RedLetterWines,
+                       GreenLetterWines,
+                       BlueLetterWines,
+                       SpecifyFocusSet,
+                       ShowStatistics,
+                       Sort,
+                       Find,
+                       FindNext,
+                       FindPrevious,
+                       Replace,
+                       GoToSelectedEntry,
+                       DeselectSelectedEntry,
+                       ShowPrintBoundary,
+                       ChangeAllToBlack,
+                       ChangeAllToRed,
+                       ChangeAllToGreen,
+                       ChangeAllToBlue,
+                       SelectFont,
+                       AddEntry,
+                       SetupLists,
+                       ModifyGraphAppearance})
+            QVERIFY2(!frame().action(id)->isEnabled(), qPrintable(frame().action(id)->text()));
+        for (int id : {New,
+                       Open,
+                       Close,
+                       PrintSetup,
+                       SetDefaultFilename,
+                       Exit,
+                       ViewToolbar,
+                       ViewStatusBar,
+                       CloseAllGraphWindows,
+                       NextGraph,
+                       CommandId::SortPrecedence,
+                       StoreColumnArrangement,
+                       RetrieveColumnArrangement,
+                       SmartSelect,
+                       LargeToolbarButtons,
+                       ShowBinWarnings,
+                       ModifyFieldNames,
+                       WindowCascade,
+                       WindowTileHorizontal,
+                       WindowTileVertical,
+                       WindowArrangeIcons,
+                       About,
+                       HelpContents,
+                       HelpIndex})
+            QVERIFY2(frame().action(id)->isEnabled(), qPrintable(frame().action(id)->text()));
+        for (const ViewKindInfo& kind : kViewKinds)
+            QVERIFY(frame().action(kind.command)->isEnabled());
+    }
+
+    void eachActionCarriesItsCommandIdentifier() {
+        QCOMPARE(frame().action(CommandId::NextGraph)->data().toInt(), 32842);
+        QCOMPARE(frame().action(33011)->text(), QStringLiteral("C&ountry "));
+        QCOMPARE(frame().action(CommandId::Open)->statusTip(),
+                 QStringLiteral("Open an existing Cellar File"));
+    }
+
+    void theToolbarHasItsTwentyThreeSlotsInOrder() {
+        QStringList slots;
+        for (const QAction* action : frame().toolBar()->actions())
+            slots << (action->isSeparator() ? QStringLiteral("-") : QString::number(action->data().toInt()));
+        QCOMPARE(slots, (QStringList{"57601", "57603", "-",     "33000", "33001", "33002", "32842", "-",
+                                     "32777", "-",     "32784", "32792", "-",     "32787", "-",     "32798",
+                                     "32796", "32797", "-",     "32789", "-",     "57607", "32861"}));
+        for (const QAction* action : frame().toolBar()->actions()) {
+            if (action->isSeparator())
+                continue;
+            QVERIFY(!action->icon().isNull());
+            QVERIFY(!action->toolTip().isEmpty());
+            QVERIFY(!action->statusTip().isEmpty());
+        }
+        QCOMPARE(frame().toolBar()->iconSize(), ToolbarIcons::kSmall);
+    }
+
+    void largeToolbarButtonsSurviveARestart() {
+        QVERIFY(!frame().action(CommandId::LargeToolbarButtons)->isChecked());
+        trigger(CommandId::LargeToolbarButtons);
+        QCOMPARE(frame().toolBar()->iconSize(), ToolbarIcons::kLarge);
+        QVERIFY(frame().action(CommandId::LargeToolbarButtons)->isChecked());
+
+        restart();
+        QCOMPARE(QSettings().value(QStringLiteral("Options/LargeButtons")).toInt(), 1);
+        QCOMPARE(frame().toolBar()->iconSize(), ToolbarIcons::kLarge);
+        QVERIFY(frame().action(CommandId::LargeToolbarButtons)->isChecked());
+
+        trigger(CommandId::LargeToolbarButtons);
+        QCOMPARE(frame().toolBar()->iconSize(), ToolbarIcons::kSmall);
+    }
+
+    void choosingAWindowKindTwiceKeepsOneWindowAndBringsItForward() {
+        show(ViewKind::HistoryList);
+        QMdiSubWindow* history = frame().windowOfKind(ViewKind::HistoryList);
+        QVERIFY(history != nullptr);
+        QCOMPARE(history->windowTitle(), QStringLiteral("History List"));
+        QVERIFY(qobject_cast<CHistoryListView*>(history->widget()) != nullptr);
+        QVERIFY(history->isMaximized());
+
+        show(ViewKind::EntryList);
+        QCOMPARE(activeCaption(), QStringLiteral("Entry List"));
+        show(ViewKind::HistoryList);
+        QCOMPARE(frame().windowOfKind(ViewKind::HistoryList), history);
+        QCOMPARE(activeCaption(), QStringLiteral("History List"));
+        QCOMPARE(captionsOf(frame().documentWindows()), (QStringList{"Entry List", "History List"}));
+
+        show(ViewKind::BinList);
+        QCOMPARE(activeCaption(), QStringLiteral("Bin List"));
+    }
+
+    void nextGraphOpensTheFirstGraphWithoutAWindow() {
+        show(ViewKind::ProducerGraph);
+        show(ViewKind::VintageGraph);
+        trigger(CommandId::NextGraph);
+        QCOMPARE(activeCaption(), QStringLiteral("Cost Graph"));
+
+        for (int i = 0; i < 7; ++i)
+            trigger(CommandId::NextGraph);
+        QCOMPARE(activeCaption(), QStringLiteral("Spending History Graph"));
+        QCOMPARE(frame().documentWindows().size(), 11);
+
+        show(ViewKind::EntryList);
+        trigger(CommandId::NextGraph);
+        QCOMPARE(frame().documentWindows().size(), 11);
+        QCOMPARE(activeCaption(), QStringLiteral("Entry List"));
+
+        QVERIFY(frame().windowOfKind(ViewKind::CostGraph)->close());
+        trigger(CommandId::NextGraph);
+        QCOMPARE(activeCaption(), QStringLiteral("Cost Graph"));
+        QCOMPARE(frame().documentWindows().size(), 11);
+    }
+
+    void theGraphWindowsShowTheirKind() {
+        for (const ViewKindInfo& kind : kViewKinds) {
+            if (!isGraph(kind.kind))
+                continue;
+            show(kind.kind);
+            auto* window = qobject_cast<CBWChildFrame*>(frame().windowOfKind(kind.kind));
+            QVERIFY(window != nullptr);
+            QCOMPARE(window->kind(), kind.kind);
+            auto* graph = qobject_cast<CBarGraphView*>(window->widget());
+            QVERIFY(graph != nullptr);
+            QCOMPARE(graph->kind(), kind.kind);
+            QCOMPARE(graph->summary(),
+                     QStringLiteral("%1 wines in the Focus Set").arg(m_app->document()->focusCount()));
+        }
+        QStringList all = kGraphCaptions;
+        all << QStringLiteral("Entry List");
+        all.sort();
+        QCOMPARE(captionsOf(frame().documentWindows()), all);
+    }
+
+    void closeAllGraphWindowsLeavesTheLists() {
+        show(ViewKind::HistoryList);
+        show(ViewKind::ProducerGraph);
+        show(ViewKind::SpendingGraph);
+        trigger(CommandId::CloseAllGraphWindows);
+        QCOMPARE(captionsOf(frame().documentWindows()), (QStringList{"Entry List", "History List"}));
+        QVERIFY(m_app->document() != nullptr);
+    }
+
+    void closingTheOnlyGraphWindowsClosesTheWorkingFile() {
+        show(ViewKind::CostGraph);
+        QVERIFY(frame().entryListFrame()->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_app->document() != nullptr);
+
+        trigger(CommandId::CloseAllGraphWindows);
+        QTRY_VERIFY(m_app->document() == nullptr);
+        QCOMPARE(frame().menus().size(), 3);
+    }
+
+    void theTitleShowsTheWorkingFileAndItsChanges() {
+        QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright - Sample3.bwf[*]"));
+        QVERIFY(!frame().isWindowModified());
+        m_app->document()->setModified(true);
+        m_app->document()->updateAllViews(nullptr, HintFocusSet);
+        QVERIFY(frame().isWindowModified());
+        QVERIFY(frame().action(CommandId::Save)->isEnabled());
+    }
+
+    void theToolbarAndStatusBarCanBeHidden() {
+        frame().show();
+        QVERIFY(frame().toolBar()->isVisible());
+        trigger(CommandId::ViewToolbar);
+        QVERIFY(!frame().toolBar()->isVisible());
+        QVERIFY(!frame().action(CommandId::ViewToolbar)->isChecked());
+        trigger(CommandId::ViewStatusBar);
+        QVERIFY(!frame().statusBar()->isVisible());
+        trigger(CommandId::ViewToolbar);
+        QVERIFY(frame().toolBar()->isVisible());
+    }
+
+    void sortPrecedenceResortsOnOk() {
+        HintRecorder recorder(*m_app->document());
+        ModalDialogCatcher<CSortPrecedenceDialog> cancelled(
+            [](CSortPrecedenceDialog* dialog) { dialog->reject(); });
+        trigger(CommandId::SortPrecedence);
+        QVERIFY(cancelled.seen());
+        QVERIFY(recorder.hints.isEmpty());
+
+        ModalDialogCatcher<CSortPrecedenceDialog> accepted(
+            [](CSortPrecedenceDialog* dialog) { dialog->accept(); });
+        trigger(CommandId::SortPrecedence);
+        QVERIFY(accepted.seen());
+        QCOMPARE(recorder.hints, QList<int>{HintResorted});
+    }
+
+    void renamingAFieldChangesTheEntryListHeading() {
+        const auto headingOf = [this](int field) {
+            const EntryListColumns& columns = frame().entryListFrame()->activePane()->columns();
+            for (int i = 0; i < EntryListColumns::kCount; ++i) {
+                if (columns[i].fieldId == field)
+                    return QString::fromStdString(columns[i].heading);
+            }
+            return QString();
+        };
+        QCOMPARE(headingOf(16), QStringLiteral("User1"));
+
+        ModalDialogCatcher<CFieldNamesDialog> catcher([](CFieldNamesDialog* dialog) {
+            dialog->nameEdit(16)->setText(QStringLiteral("Glass"));
+            dialog->accept();
+        });
+        trigger(CommandId::ModifyFieldNames);
+        QVERIFY(catcher.seen());
+        QCOMPARE(m_app->fieldName(16), std::string("Glass"));
+        QCOMPARE(headingOf(16), QStringLiteral("Glass"));
+    }
+
+    void windowMenuArrangesTheWindows() {
+        frame().resize(1000, 700);
+        frame().show();
+        show(ViewKind::HistoryList);
+        trigger(CommandId::WindowTileVertical);
+        const QList<QMdiSubWindow*> windows = frame().documentWindows();
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->height(), windows[1]->height());
+        QVERIFY(windows[0]->geometry().right() < windows[1]->geometry().left());
+
+        trigger(CommandId::WindowTileHorizontal);
+        QCOMPARE(windows[0]->width(), windows[1]->width());
+        QVERIFY(windows[0]->geometry().bottom() < windows[1]->geometry().top());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "mainframe_test.moc"
