@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -344,4 +345,21 @@ TEST(CellarFileLoad, LoadingAFileGivesWhatReadingItsBytesGives) {
     longer.push_back(0);
     EXPECT_EQ(loadOf(longer).error, "The file goes on for 1 byte after its last entry.");
     std::filesystem::remove(path);
+}
+
+TEST(CellarFileLoad, StreamThroughAnyWindowReadsLikeMemory) {
+    const Bytes whole = fixture("two-entries.bwf");
+    for (std::size_t window = 16; window <= 80; ++window) {
+        for (std::size_t length = 0; length <= whole.size(); ++length) {
+            const std::span<const std::uint8_t> bytes(whole.data(), length);
+            std::istringstream stream(std::string(bytes.begin(), bytes.end()));
+            const CellarReadResult streamed = CellarFile::read(stream, length, window);
+            const CellarReadResult inMemory = CellarFile::read(bytes);
+            ASSERT_EQ(streamed.error, inMemory.error) << "window " << window << ", length " << length;
+            ASSERT_EQ(streamed.entries.size(), inMemory.entries.size());
+        }
+    }
+    std::istringstream shortStream(std::string(whole.begin(), whole.end() - 1));
+    EXPECT_EQ(CellarFile::read(shortStream, whole.size(), 64).error,
+              "The file could not be read to its end.");
 }

@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -407,12 +408,13 @@ private Q_SLOTS:
 
     void sortPrecedenceResortsOnOk() {
         HintRecorder recorder(*m_app->document());
-        ModalDialogCatcher<CSortPrecedenceDialog> cancelled(
-            [](CSortPrecedenceDialog* dialog) { dialog->reject(); });
-        trigger(CommandId::SortPrecedence);
-        QVERIFY(cancelled.seen());
-        QVERIFY(recorder.hints.isEmpty());
-
+        {
+            ModalDialogCatcher<CSortPrecedenceDialog> cancelled(
+                [](CSortPrecedenceDialog* dialog) { dialog->reject(); });
+            trigger(CommandId::SortPrecedence);
+            QVERIFY(cancelled.seen());
+            QVERIFY(recorder.hints.isEmpty());
+        }
         ModalDialogCatcher<CSortPrecedenceDialog> accepted(
             [](CSortPrecedenceDialog* dialog) { dialog->accept(); });
         trigger(CommandId::SortPrecedence);

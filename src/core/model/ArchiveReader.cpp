@@ -4,18 +4,15 @@
 #include <bit>
 #include <cstring>
 
-namespace {
-constexpr std::size_t kWindowSize = 1 << 16;
-}
-
-ArchiveReader::ArchiveReader(std::istream& stream, std::uint64_t size)
-    : m_stream(&stream), m_streamLeft(size), m_buffer(kWindowSize) {}
+ArchiveReader::ArchiveReader(std::istream& stream, std::uint64_t size, std::size_t window)
+    : m_stream(&stream), m_streamLeft(size), m_buffer(std::max<std::size_t>(window, 16)) {}
 
 bool ArchiveReader::fill(std::size_t count) {
     if (remaining() < count || m_streamFailed)
         return false;
     const std::size_t kept = windowLeft();
-    std::memmove(m_buffer.data(), m_window.data() + m_position, kept);
+    if (kept > 0)
+        std::memmove(m_buffer.data(), m_window.data() + m_position, kept);
     const auto wanted =
         static_cast<std::size_t>(std::min<std::uint64_t>(m_buffer.size() - kept, m_streamLeft));
     m_stream->read(reinterpret_cast<char*>(m_buffer.data() + kept), static_cast<std::streamsize>(wanted));
@@ -59,7 +56,8 @@ bool ArchiveReader::readBytes(std::uint64_t length, std::string& text) {
     // A text longer than the window: what the window holds, then the rest straight from the stream.
     const std::size_t fromWindow = windowLeft();
     text.resize(static_cast<std::size_t>(length));
-    std::memcpy(text.data(), window, fromWindow);
+    if (fromWindow > 0)
+        std::memcpy(text.data(), window, fromWindow);
     m_position = m_window.size();
     const std::size_t rest = text.size() - fromWindow;
     m_stream->read(text.data() + fromWindow, static_cast<std::streamsize>(rest));

@@ -16,7 +16,8 @@ public:
     enum class Text { Read, Truncated, Wide };
 
     explicit ArchiveReader(std::span<const std::uint8_t> bytes) : m_window(bytes) {}
-    ArchiveReader(std::istream& stream, std::uint64_t size);
+    // Holds at most window bytes (at least 16) of the stream at a time.
+    ArchiveReader(std::istream& stream, std::uint64_t size, std::size_t window);
 
     // Bytes not yet read, in the window and still in the stream.
     std::uint64_t remaining() const { return windowLeft() + m_streamLeft; }

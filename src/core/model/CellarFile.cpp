@@ -247,7 +247,11 @@ CellarReadResult load(const std::filesystem::path& path) {
             return failure(std::move(error));
         return read(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     }
-    ArchiveReader in(stream, size);
+    return read(stream, size);
+}
+
+CellarReadResult read(std::istream& stream, std::uint64_t size, std::size_t window) {
+    ArchiveReader in(stream, size, window);
     CellarReadResult result = parse(in);
     if (in.streamFailed())
         return failure("The file could not be read to its end.");

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <istream>
 #include <memory>
 #include <span>
 #include <string>
@@ -24,10 +25,14 @@ inline constexpr std::uint32_t kHeaderWord = 0;
 
 // Reads a whole archive. A damaged archive gives no entries and the reason; never a partial list.
 CellarReadResult read(std::span<const std::uint8_t> bytes);
+// The same from the next size bytes of a stream, holding no more than window bytes of them at a time,
+// so that the entries and the file are never in memory together.
+CellarReadResult read(std::istream& stream, std::uint64_t size, std::size_t window = std::size_t{1} << 16);
 CellarReadResult load(const std::filesystem::path& path);
 
 // The archive bytes for the entries in the order given.
-std::vector<std::uint8_t> write(std::span<const CWine* const> entries, std::uint32_t headerWord = kHeaderWord);
+std::vector<std::uint8_t> write(std::span<const CWine* const> entries,
+                                std::uint32_t headerWord = kHeaderWord);
 std::vector<std::uint8_t> write(const WineList& entries, std::uint32_t headerWord = kHeaderWord);
 
 // Writes the archive to a temporary file beside the target and renames it over the target, so an

@@ -70,6 +70,15 @@ std::vector<std::string_view> split(std::string_view line) {
     return fields;
 }
 
+// A field as written in the source, fit for a one-line message.
+std::string shown(std::string_view field) {
+    std::string out(field);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
+            c = '?';
+    return out;
+}
+
 std::optional<int> hexDigit(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -102,7 +111,7 @@ bool unescape(std::string_view field, std::string& out, std::string& problem) {
         } else {
             problem = escape == '\0'
                           ? "a backslash ends the field"
-                          : "unknown escape \\" + std::string(field.substr(i + 1, escape == 'x' ? 3 : 1));
+                          : "unknown escape \\" + shown(field.substr(i + 1, escape == 'x' ? 3 : 1));
             return false;
         }
         ++i;
@@ -154,7 +163,7 @@ CellarReadResult parse(std::string_view text) {
             if (known.name == name)
                 column = &known;
         if (column == nullptr)
-            return failure("Line 1: the column \"" + std::string(name) + "\" is unknown.");
+            return failure("Line 1: the column \"" + shown(name) + "\" is unknown.");
         for (const Column* taken : layout)
             if (taken == column)
                 return failure("Line 1: the column \"" + std::string(name) + "\" appears twice.");
@@ -194,7 +203,7 @@ CellarReadResult parse(std::string_view text) {
                 break;
             }
             if (!read)
-                return failure(inColumn + ": \"" + Cp1252::toUtf8(value) + "\" is not a number.");
+                return failure(inColumn + ": \"" + shown(fields[i]) + "\" is not a number.");
         }
         entries.push_back(std::move(wine));
     }

@@ -37,8 +37,8 @@ CChildFrame::CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldName
 CChildFrame::~CChildFrame() {
     // One at a time while the splitter still holds the others: only the last pane to close keeps
     // the arrangement and the font.
-    while (paneCount() > 0)
-        delete pane(paneCount() - 1);
+    for (int i = paneCount() - 1; i >= 0; --i)
+        delete pane(i);
 }
 
 bool CChildFrame::isSplit() const {

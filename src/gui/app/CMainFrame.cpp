@@ -20,6 +20,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -375,8 +376,13 @@ void CMainFrame::closeAllGraphWindows() {
 }
 
 void CMainFrame::destroyAllWindows() {
-    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
-    qDeleteAll(windows);
+    // Closed windows have left the area's list but wait for their deferred deletion; they go too,
+    // since their views still refer to the document.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
+        windows.append(window);
+    for (const QPointer<QMdiSubWindow>& window : windows)
+        delete window.data();
 }
 
 void CMainFrame::checkDocumentWindows() {

@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <QTimer>
 
-// Runs a test's handler on the next modal dialog of type T that becomes visible (a file dialog, a
-// setup dialog), so that the test can fill it in and press OK or Cancel while exec() is running.
+// Runs a test's handler on each dialog of type T that becomes visible while the catcher lives (a file
+// dialog, a setup dialog), so that the test can fill it in and press OK or Cancel while exec() runs.
 //
 //     ModalDialogCatcher<CFieldNamesDialog> catcher([](CFieldNamesDialog* dialog) { ...; dialog->accept();
 //     }); app.modifyFieldNames(); QVERIFY(catcher.seen());

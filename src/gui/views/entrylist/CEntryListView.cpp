@@ -397,7 +397,10 @@ void CEntryListView::paintGrid(QPainter& painter, const QRect& area, bool rowsOn
     const int gridLeft = m_columns.gridLeft();
     const int gridRight = m_columns.gridRight();
     const int first = m_columns.firstVisible();
-    const int last = m_columns.lastVisible();
+    // Columns starting past the image's right edge cannot show; leaving them out changes no pixel.
+    int last = m_columns.lastVisible();
+    while (last > first && m_columns[last].left >= area.x() + area.width())
+        --last;
 
     if (!rowsOnly) {
         m_geometry = EntryListGeometry::compute(metrics.height(), m_clientBottom);

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRubberBand>
 #include <QStyle>
 #include <QStyleOption>
 #include <qdrawutil.h>
@@ -34,13 +33,14 @@ void CSplitBox::mousePressEvent(QMouseEvent* event) {
     m_tracking = true;
     m_pressedAt = event->globalPosition().toPoint();
     if (m_tracker == nullptr)
-        m_tracker = new QRubberBand(QRubberBand::Line, m_area);
+        m_tracker = std::make_unique<QRubberBand>(QRubberBand::Line);
 }
 
 void CSplitBox::mouseMoveEvent(QMouseEvent* event) {
     if (!m_tracking)
         return;
-    m_tracker->setGeometry(trackedX(event) - 1, 0, 3, m_area->height());
+    const QPoint top = m_area->mapToGlobal(QPoint(trackedX(event) - 1, 0));
+    m_tracker->setGeometry(top.x(), top.y(), 3, m_area->height());
     m_tracker->show();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include <memory>
 
-class QRubberBand;
+#include <QPointer>
+#include <QRubberBand>
+#include <QWidget>
 
 // The small box at the left end of an unsplit Entry List's horizontal scroll bar. Dragging it shows a
 // tracking line and splits the window where it is let go; a double-click splits it in the middle.
@@ -30,7 +31,7 @@ private:
     int trackedX(const QMouseEvent* event) const;
 
     QPointer<QWidget> m_area;
-    QRubberBand* m_tracker = nullptr;
+    std::unique_ptr<QRubberBand> m_tracker; // a window of its own: a child would join the panes
     QPoint m_pressedAt;
     bool m_tracking = false;
 };
