@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation fontconfig
 )
-[ "${1:-}" = "--test" ] && packages+=(xvfb xauth)
+[ "${1:-}" = "--test" ] && packages+=(xvfb xauth clang-format)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -86,6 +86,8 @@ TEST(SampleSource, MalformedLinesAreRefusedByLineNumber) {
               "Line 2, column notes: a backslash ends the field.");
     EXPECT_EQ(errorOf(kHeader + "\n" + "19x0" + good.substr(4)),
               "Line 2, column vintage: \"19x0\" is not a number.");
+    EXPECT_EQ(errorOf(kHeader + "\n" + "19\r90" + good.substr(4)),
+              "Line 2, column vintage: \"19?90\" is not a number.");
     EXPECT_EQ(errorOf(kHeader + "\n" + "1990\t\t\t\t\t\t12,50" + good.substr(11)),
               "Line 2, column cost: \"12,50\" is not a number.");
 }

@@ -78,8 +78,19 @@ TEST_F(PartialCopy, KeepsNamesAndAmountsAndStartsBottlesAndHistoryAfresh) {
     source.m_nLetterColor = CWine::Red;
     source.m_strNotes = "Notes";
 
-    CWine copy;
+    CWine copy = source; // a filled entry, so that every cleared field is really cleared
+    copy.m_strProducer = "Old";
     copy.copyFrom(source, false);
+    CWine expected = source;
+    expected.m_strBins.clear();
+    expected.m_strDateAcquired.clear();
+    expected.m_strHistory.clear();
+    expected.m_strNotes.clear();
+    expected.m_nNumberAcquired = 0;
+    expected.m_nNumberRemaining = 0;
+    expected.m_nLetterColor = CWine::Black;
+    expected.m_strDateModified = "7-3-1";
+    EXPECT_EQ(copy, expected);
     EXPECT_EQ(copy.m_strDateModified, "7-3-1");
     EXPECT_TRUE(copy.m_strBins.empty());
     EXPECT_TRUE(copy.m_strHistory.empty());
@@ -102,16 +113,37 @@ TEST_F(PartialCopy, KeepsNamesAndAmountsAndStartsBottlesAndHistoryAfresh) {
     EXPECT_EQ(whole, source);
 }
 
-TEST(WineRecord, TextFieldAccessorNamesOnlyTextFields) {
+TEST(WineRecord, TextFieldAccessorNamesEachTextFieldByIndex) {
     CWine wine;
-    EXPECT_EQ(wine.textField(CWine::NumberRemaining), nullptr);
-    for (int field : {0, 5, 6, 7, 22, 24, 25, -1})
-        EXPECT_EQ(wine.textField(field), nullptr) << field;
-    EXPECT_EQ(wine.textField(CWine::Producer), &wine.m_strProducer);
-    EXPECT_EQ(wine.textField(CWine::Notes), &wine.m_strNotes);
-    EXPECT_EQ(wine.textField(CWine::DateModified), &wine.m_strDateModified);
-    EXPECT_EQ(wine.textField(CWine::DateAcquired), &wine.m_strDateAcquired);
-    EXPECT_EQ(wine.textField(CWine::User3), &wine.m_strUser3);
+    const std::string* expected[CWine::FieldCount] = {nullptr,
+                                                      &wine.m_strProducer,
+                                                      &wine.m_strAppellation,
+                                                      &wine.m_strDesignation,
+                                                      &wine.m_strWineType,
+                                                      nullptr,
+                                                      nullptr,
+                                                      nullptr,
+                                                      &wine.m_strBins,
+                                                      &wine.m_strRegion,
+                                                      &wine.m_strRating,
+                                                      &wine.m_strTryDate,
+                                                      &wine.m_strDrinkDate,
+                                                      &wine.m_strNotes,
+                                                      &wine.m_strCountry,
+                                                      &wine.m_strVendor,
+                                                      &wine.m_strUser1,
+                                                      &wine.m_strUser2,
+                                                      &wine.m_strUser3,
+                                                      &wine.m_strUser4,
+                                                      &wine.m_strUser5,
+                                                      &wine.m_strDateModified,
+                                                      nullptr,
+                                                      &wine.m_strDateAcquired,
+                                                      nullptr};
+    for (int field = 0; field < CWine::FieldCount; ++field)
+        EXPECT_EQ(wine.textField(field), expected[field]) << field;
+    EXPECT_EQ(wine.textField(-1), nullptr);
+    EXPECT_EQ(wine.textField(25), nullptr);
 }
 
 TEST(WineDates, ReadsPartialDatesAndWidensTwoDigitYears) {
@@ -129,6 +161,14 @@ TEST(WineDates, ReadsPartialDatesAndWidensTwoDigitYears) {
     EXPECT_EQ(none.day, -1);
     EXPECT_EQ(parseWineDate("1-1-1999").year, 1999);
     EXPECT_EQ(parseWineDate("1-1-0").year, 0);
+    EXPECT_EQ(parseWineDate("1-1-50").year, 1950);
+    EXPECT_EQ(parseWineDate("1-1-99").year, 1999);
+    EXPECT_EQ(parseWineDate("1-1-100").year, 100);
+    EXPECT_EQ(parseWineDate("1-1--5").year, -5);
+}
+
+TEST(WineDates, ExtremeDaysCompareWithoutOverflow) {
+    EXPECT_EQ(compareDates("1-2147483647-1", "1--2147483648-1"), 1);
 }
 
 TEST(WineDates, ComparesByWidenedYearThenMonthThenDay) {
@@ -148,6 +188,14 @@ TEST(NumberText, OrdersNumbersByValueAndDigitsBeforeLetters) {
     EXPECT_EQ(compareNumberText("", "", false), 0);
     EXPECT_EQ(compareNumberText("A3-2", "A3-2", false), 0);
     EXPECT_EQ(compareNumberText("A3", "A3-2", false), -1);
+    EXPECT_EQ(compareNumberText("9.5", "9.25", false), 1);
+    // Once the numbers at a position are equal, the characters there are not compared.
+    EXPECT_EQ(compareNumberText("05", "5 ", false), 1);
+}
+
+TEST(NumberText, PlusOutranksLettersInRatingModeOnly) {
+    EXPECT_EQ(compareNumberText("+", "A", true), 1);
+    EXPECT_EQ(compareNumberText("+", "A", false), -1);
 }
 
 TEST(NumberText, RatingModeRanksMinusBelowAndPlusAbove) {

@@ -1,5 +1,6 @@
 #include "Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -60,30 +61,37 @@ std::string toUtf8(std::string_view cp1252) {
 std::string fromUtf8(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = 1;
-        char32_t cp = lead;
-        if (lead >= 0xF0 && lead < 0xF8) {
-            length = 4;
-            cp = lead & 0x07;
-        } else if (lead >= 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-        } else if (lead >= 0xC0) {
+        std::size_t length = 0;
+        char32_t cp = 0;
+        if (lead < 0x80) {
+            length = 1;
+            cp = lead;
+        } else if (lead >= 0xC2 && lead < 0xE0) {
             length = 2;
             cp = lead & 0x1F;
-        } else if (lead >= 0x80) {
-            out += '?'; // a stray continuation byte
-            ++i;
+        } else if (lead >= 0xE0 && lead < 0xF0) {
+            length = 3;
+            cp = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead < 0xF5) {
+            length = 4;
+            cp = lead & 0x07;
+        }
+        std::size_t k = 1;
+        for (; length > 1 && k < length && i + k < utf8.size(); ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80)
+                break;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (length == 0 || k < length) {
+            // A broken sequence stands for one unknown character; what follows it is read afresh.
+            out += '?';
+            i += std::max<std::size_t>(k, 1);
             continue;
         }
-        if (i + length > utf8.size()) {
-            out += '?';
-            break;
-        }
-        for (int k = 1; k < length; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         out += byteOf(cp);
         i += length;
     }

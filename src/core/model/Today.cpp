@@ -13,6 +13,8 @@ CalendarDate today() {
         return *g_override;
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now); // one user-interface thread: no race
+    if (local == nullptr)
+        return {};
     return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
 }
 
@@ -21,4 +23,6 @@ std::string todayText() {
     return formatWineDate(date.month, date.day, date.year);
 }
 
-void setTodayOverride(std::optional<CalendarDate> date) { g_override = date; }
+void setTodayOverride(std::optional<CalendarDate> date) {
+    g_override = date;
+}

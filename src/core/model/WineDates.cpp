@@ -1,6 +1,5 @@
 #include "WineDates.h"
 
-#include <cctype>
 #include <algorithm>
 #include <cstdio>
 
@@ -15,10 +14,13 @@ int widenYear(int year) {
     return year;
 }
 
-int sign(int difference) { return (difference > 0) - (difference < 0); }
-
-bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+// Plain ASCII classes, whatever locale the user-interface toolkit has set.
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -51,7 +53,9 @@ int compareDates(const std::string& a, const std::string& b) {
         return da.year < db.year ? -1 : 1;
     if (da.month != db.month)
         return da.month < db.month ? -1 : 1;
-    return sign(da.day - db.day);
+    if (da.day != db.day)
+        return da.day < db.day ? -1 : 1;
+    return 0;
 }
 
 int compareNumberText(const std::string& a, const std::string& b, bool ratingMode) {

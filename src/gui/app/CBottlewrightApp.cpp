@@ -11,6 +11,8 @@
 #include "document/CSortPrecedenceDialog.h"
 #include "setup/CFieldNamesDialog.h"
 
+#include <system_error>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -23,8 +25,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <system_error>
-
 namespace {
 
 const QString kCellarFilter = QStringLiteral("Cellar Files (*.bwf)");
@@ -32,9 +32,13 @@ constexpr int kGraphHelpContext = 32876;
 
 CBottlewrightApp* theApp = nullptr;
 
-std::filesystem::path toPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
 
-QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+QString fromPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
 
 } // namespace
 
@@ -86,7 +90,9 @@ CBottlewrightApp::~CBottlewrightApp() {
     theApp = nullptr;
 }
 
-CBottlewrightApp* CBottlewrightApp::instance() { return theApp; }
+CBottlewrightApp* CBottlewrightApp::instance() {
+    return theApp;
+}
 
 void CBottlewrightApp::readSettings() {
     m_backupLocation = AppSettings::read(AppSettings::BackupLocation);
@@ -136,7 +142,9 @@ void CBottlewrightApp::setBackupLocation(const QString& location) {
     AppSettings::write(AppSettings::BackupLocation, location);
 }
 
-int CBottlewrightApp::printOrientation() const { return StartupRules::normalizedOrientation(m_printOrientation); }
+int CBottlewrightApp::printOrientation() const {
+    return StartupRules::normalizedOrientation(m_printOrientation);
+}
 
 void CBottlewrightApp::setPrintOrientation(int orientation) {
     m_printOrientation = StartupRules::normalizedOrientation(orientation);
@@ -183,10 +191,10 @@ void CBottlewrightApp::releaseDocument() {
 bool CBottlewrightApp::maySaveChanges() {
     if (m_document == nullptr || !m_document->isModified())
         return true;
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        m_mainFrame.get(), QStringLiteral("Bottlewright"),
-        QStringLiteral("Save changes to %1?").arg(documentName()),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(m_mainFrame.get(), QStringLiteral("Bottlewright"),
+                              QStringLiteral("Save changes to %1?").arg(documentName()),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return saveWorkingFile();
     return answer == QMessageBox::No;
@@ -258,8 +266,9 @@ bool CBottlewrightApp::saveWorkingFile() {
         error = m_document->save();
     }
     if (!error.empty()) {
-        QMessageBox::warning(m_mainFrame.get(), QStringLiteral("Bottlewright"),
-                             QStringLiteral("Cannot save %1:\n%2").arg(documentName(), QString::fromStdString(error)));
+        QMessageBox::warning(
+            m_mainFrame.get(), QStringLiteral("Bottlewright"),
+            QStringLiteral("Cannot save %1:\n%2").arg(documentName(), QString::fromStdString(error)));
     }
     refreshCommandStates();
     return error.empty();
@@ -297,7 +306,8 @@ void CBottlewrightApp::sortPrecedence() {
         return;
     CSortPrecedenceDialog dialog(m_document->sortPrecedence(), m_fieldNames, m_startDirectory,
                                  m_mainFrame.get());
-    connect(&dialog, &CSortPrecedenceDialog::helpRequested, this, [](int context) { showHelpContext(context); });
+    connect(&dialog, &CSortPrecedenceDialog::helpRequested, this,
+            [](int context) { showHelpContext(context); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_document->sortFocusSet();
@@ -329,6 +339,10 @@ void CBottlewrightApp::showContextHelp() {
     showHelpContext(HelpWindow::kContents);
 }
 
-void CBottlewrightApp::refreshCommandStates() { m_mainFrame->refreshCommandStates(); }
+void CBottlewrightApp::refreshCommandStates() {
+    m_mainFrame->refreshCommandStates();
+}
 
-void CBottlewrightApp::onUpdate(CDocObserver*, int) { refreshCommandStates(); }
+void CBottlewrightApp::onUpdate(CDocObserver*, int) {
+    refreshCommandStates();
+}

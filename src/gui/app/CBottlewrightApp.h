@@ -4,13 +4,13 @@
 #include "document/CDocObserver.h"
 #include "setup/FieldNames.h"
 
-#include <QObject>
-#include <QString>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include <QObject>
+#include <QString>
 
 class CBottlewrightDoc;
 class CMainFrame;

@@ -11,6 +11,8 @@
 #include "document/CBottlewrightDoc.h"
 #include "views/entrylist/CEntryListView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -24,46 +26,63 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int kSeparator = 0;
 
 // The graphs in the order Next Graph offers them.
 constexpr ViewKind kNextGraphOrder[] = {
-    ViewKind::ProducerGraph,    ViewKind::VintageGraph, ViewKind::CostGraph,     ViewKind::ValueGraph,
-    ViewKind::AppellationGraph, ViewKind::RegionGraph,  ViewKind::WineTypeGraph, ViewKind::VendorGraph,
+    ViewKind::ProducerGraph,    ViewKind::VintageGraph,  ViewKind::CostGraph,     ViewKind::ValueGraph,
+    ViewKind::AppellationGraph, ViewKind::RegionGraph,   ViewKind::WineTypeGraph, ViewKind::VendorGraph,
     ViewKind::CountryGraph,     ViewKind::SpendingGraph,
 };
 
-int commandOf(ViewKind kind) { return viewKindInfo(kind).command; }
+int commandOf(ViewKind kind) {
+    return viewKindInfo(kind).command;
+}
 
 // Commands whose work comes with later parts of the program: shown, but greyed.
 constexpr int kNotYetAvailable[] = {
-    CommandId::Backup,          CommandId::SetBackupLocation,
-    CommandId::SaveFocusSet,    CommandId::AppendFocusSet,
-    CommandId::ConvertVersion2, CommandId::ExportFocusSet,
-    CommandId::ImportText,      CommandId::Print,
-    CommandId::SetPrintStyle,   CommandId::PrintPreview,
-    CommandId::AllWines,        CommandId::ZeroBottleWines,
-    CommandId::OneOrMoreBottleWines, CommandId::BlackLetterWines,
-    CommandId::RedLetterWines,  CommandId::GreenLetterWines,
-    CommandId::BlueLetterWines, CommandId::SpecifyFocusSet,
-    CommandId::ShowStatistics,  CommandId::Sort,
-    CommandId::Find,            CommandId::FindNext,
-    CommandId::FindPrevious,    CommandId::Replace,
-    CommandId::GoToSelectedEntry, CommandId::DeselectSelectedEntry,
-    CommandId::ShowPrintBoundary, CommandId::ChangeAllToBlack,
-    CommandId::ChangeAllToRed,  CommandId::ChangeAllToGreen,
-    CommandId::ChangeAllToBlue, CommandId::SelectFont,
-    CommandId::AddEntry,        CommandId::SetupLists,
+    CommandId::Backup,
+    CommandId::SetBackupLocation,
+    CommandId::SaveFocusSet,
+    CommandId::AppendFocusSet,
+    CommandId::ConvertVersion2,
+    CommandId::ExportFocusSet,
+    CommandId::ImportText,
+    CommandId::Print,
+    CommandId::SetPrintStyle,
+    CommandId::PrintPreview,
+    CommandId::AllWines,
+    CommandId::ZeroBottleWines,
+    CommandId::OneOrMoreBottleWines,
+    CommandId::BlackLetterWines,
+    CommandId::RedLetterWines,
+    CommandId::GreenLetterWines,
+    CommandId::BlueLetterWines,
+    CommandId::SpecifyFocusSet,
+    CommandId::ShowStatistics,
+    CommandId::Sort,
+    CommandId::Find,
+    CommandId::FindNext,
+    CommandId::FindPrevious,
+    CommandId::Replace,
+    CommandId::GoToSelectedEntry,
+    CommandId::DeselectSelectedEntry,
+    CommandId::ShowPrintBoundary,
+    CommandId::ChangeAllToBlack,
+    CommandId::ChangeAllToRed,
+    CommandId::ChangeAllToGreen,
+    CommandId::ChangeAllToBlue,
+    CommandId::SelectFont,
+    CommandId::AddEntry,
+    CommandId::SetupLists,
     CommandId::ModifyGraphAppearance,
 };
 
 // Commands that act on the Working File and so need one.
 constexpr int kNeedWorkingFile[] = {
-    CommandId::Close,          CommandId::CloseAllGraphWindows, CommandId::NextGraph,
+    CommandId::Close,          CommandId::CloseAllGraphWindows,   CommandId::NextGraph,
     CommandId::SortPrecedence, CommandId::StoreColumnArrangement, CommandId::RetrieveColumnArrangement,
 };
 
@@ -104,7 +123,9 @@ CMainFrame::~CMainFrame() {
     destroyAllWindows();
 }
 
-QList<QMenu*> CMainFrame::menus() const { return showsFullMenu() ? m_fullMenus : m_shortMenus; }
+QList<QMenu*> CMainFrame::menus() const {
+    return showsFullMenu() ? m_fullMenus : m_shortMenus;
+}
 
 QAction* CMainFrame::command(int commandId) {
     if (QAction* existing = m_actions.value(commandId))
@@ -131,9 +152,9 @@ void CMainFrame::buildActions() {
         QAction* action = command(kind.command);
         action->setText(QString::fromLatin1(kind.menuText));
     }
-    for (int checkable : {CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::SmartSelect,
-                          CommandId::LargeToolbarButtons, CommandId::ShowBinWarnings,
-                          CommandId::ShowPrintBoundary})
+    for (int checkable :
+         {CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::SmartSelect,
+          CommandId::LargeToolbarButtons, CommandId::ShowBinWarnings, CommandId::ShowPrintBoundary})
         command(checkable)->setCheckable(true);
     command(CommandId::ViewToolbar)->setChecked(true);
     command(CommandId::ViewStatusBar)->setChecked(true);
@@ -175,11 +196,30 @@ void CMainFrame::buildMenus() {
     using namespace CommandId;
     const auto view = [](ViewKind kind) { return commandOf(kind); };
 
-    QMenu* file = menu(QStringLiteral("&File"),
-                       {New, Open, Close, Save, kSeparator, Backup, SetBackupLocation, kSeparator,
-                        SaveFocusSet, AppendFocusSet, kSeparator, ConvertVersion2, kSeparator, ExportFocusSet,
-                        ImportText, kSeparator, Print, SetPrintStyle, PrintPreview, PrintSetup, kSeparator,
-                        SetDefaultFilename, kSeparator, Exit});
+    QMenu* file = menu(QStringLiteral("&File"), {New,
+                                                 Open,
+                                                 Close,
+                                                 Save,
+                                                 kSeparator,
+                                                 Backup,
+                                                 SetBackupLocation,
+                                                 kSeparator,
+                                                 SaveFocusSet,
+                                                 AppendFocusSet,
+                                                 kSeparator,
+                                                 ConvertVersion2,
+                                                 kSeparator,
+                                                 ExportFocusSet,
+                                                 ImportText,
+                                                 kSeparator,
+                                                 Print,
+                                                 SetPrintStyle,
+                                                 PrintPreview,
+                                                 PrintSetup,
+                                                 kSeparator,
+                                                 SetDefaultFilename,
+                                                 kSeparator,
+                                                 Exit});
     addRecentFiles(file);
     m_windowMenu = menu(QStringLiteral("&Window"),
                         {WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons});
@@ -197,11 +237,27 @@ void CMainFrame::buildMenus() {
         menu(QStringLiteral("Focus &Set"),
              {AllWines, ZeroBottleWines, OneOrMoreBottleWines, kSeparator, BlackLetterWines, RedLetterWines,
               GreenLetterWines, BlueLetterWines, kSeparator, SpecifyFocusSet, ShowStatistics}),
-        menu(QStringLiteral("Entry &List"),
-             {Sort, CommandId::SortPrecedence, kSeparator, Find, FindNext, FindPrevious, Replace, kSeparator,
-              GoToSelectedEntry, DeselectSelectedEntry, kSeparator, StoreColumnArrangement,
-              RetrieveColumnArrangement, kSeparator, ShowPrintBoundary, SetPrintStyle, kSeparator,
-              ChangeAllToBlack, ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue}),
+        menu(QStringLiteral("Entry &List"), {Sort,
+                                             CommandId::SortPrecedence,
+                                             kSeparator,
+                                             Find,
+                                             FindNext,
+                                             FindPrevious,
+                                             Replace,
+                                             kSeparator,
+                                             GoToSelectedEntry,
+                                             DeselectSelectedEntry,
+                                             kSeparator,
+                                             StoreColumnArrangement,
+                                             RetrieveColumnArrangement,
+                                             kSeparator,
+                                             ShowPrintBoundary,
+                                             SetPrintStyle,
+                                             kSeparator,
+                                             ChangeAllToBlack,
+                                             ChangeAllToRed,
+                                             ChangeAllToGreen,
+                                             ChangeAllToBlue}),
         menu(QStringLiteral("&Options"), {CommandId::SmartSelect, LargeToolbarButtons, ShowPrintBoundary,
                                           ShowBinWarnings, kSeparator, SelectFont}),
         menu(QStringLiteral("&Misc"), {AddEntry, SetupLists, ModifyFieldNames, kSeparator, ChangeAllToBlack,
@@ -229,10 +285,29 @@ void CMainFrame::buildToolBar() {
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setIconSize(m_largeButtons ? ToolbarIcons::kLarge : ToolbarIcons::kSmall);
-    for (int id : {Open, Save, kSeparator, commandOf(ViewKind::EntryList), commandOf(ViewKind::HistoryList),
-                   commandOf(ViewKind::BinList), NextGraph, kSeparator, CommandId::SortPrecedence, kSeparator,
-                   SpecifyFocusSet, AllWines, kSeparator, ShowStatistics, kSeparator, FindPrevious, Find,
-                   FindNext, kSeparator, AddEntry, kSeparator, Print, HelpContents}) {
+    for (int id : {Open,
+                   Save,
+                   kSeparator,
+                   commandOf(ViewKind::EntryList),
+                   commandOf(ViewKind::HistoryList),
+                   commandOf(ViewKind::BinList),
+                   NextGraph,
+                   kSeparator,
+                   CommandId::SortPrecedence,
+                   kSeparator,
+                   SpecifyFocusSet,
+                   AllWines,
+                   kSeparator,
+                   ShowStatistics,
+                   kSeparator,
+                   FindPrevious,
+                   Find,
+                   FindNext,
+                   kSeparator,
+                   AddEntry,
+                   kSeparator,
+                   Print,
+                   HelpContents}) {
         if (id == kSeparator)
             m_toolBar->addSeparator();
         else
@@ -447,7 +522,8 @@ void CMainFrame::refreshCommandStates() {
         command(id)->setEnabled(hasWindows);
 
     if (open) {
-        setWindowTitle(QStringLiteral("Bottlewright - %1[*]").arg(QString::fromStdString(m_document->title())));
+        setWindowTitle(
+            QStringLiteral("Bottlewright - %1[*]").arg(QString::fromStdString(m_document->title())));
         setWindowModified(m_document->isModified());
         const int entries = m_document->entryCount();
         QString status = entries == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(entries);
@@ -507,7 +583,8 @@ void CMainFrame::fillWindowMenu() {
     m_windowList.append(m_windowMenu->addSeparator());
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        QAction* item =
+            m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
         item->setCheckable(true);
         item->setChecked(window == m_mdiArea->activeSubWindow());
         connect(item, &QAction::triggered, this, [this, window] { m_mdiArea->setActiveSubWindow(window); });

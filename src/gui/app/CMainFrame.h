@@ -2,11 +2,11 @@
 
 #include "ViewKind.h"
 
+#include <functional>
+
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
-
-#include <functional>
 
 class CBottlewrightDoc;
 class CChildFrame;

@@ -64,9 +64,13 @@ void showHelpContext(int context) {
     window->activateWindow();
 }
 
-HelpWindow* HelpWindow::instance() { return theWindow().data(); }
+HelpWindow* HelpWindow::instance() {
+    return theWindow().data();
+}
 
-void HelpWindow::destroyInstance() { delete theWindow().data(); }
+void HelpWindow::destroyInstance() {
+    delete theWindow().data();
+}
 
 QUrl HelpWindow::pageOfContext(int context) {
     if (context == kTopicFinder)
@@ -79,6 +83,8 @@ QUrl HelpWindow::pageOfContext(int context) {
 
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the main window ends the program even while the help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(ToolbarIcons::applicationIcon());
     resize(760, 620);
 
@@ -86,17 +92,19 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
                               QStringLiteral("Back to the page shown before"));
     m_forward = navigationButton(QStringLiteral("&Forward"), style()->standardIcon(QStyle::SP_ArrowForward),
                                  QStringLiteral("Forward again"));
-    QToolButton* contents = navigationButton(QStringLiteral("&Contents"), ToolbarIcons::icon(CommandId::HelpContents),
-                                             QStringLiteral("The contents of the help"));
-    QToolButton* index = navigationButton(QStringLiteral("&Index"),
-                                          style()->standardIcon(QStyle::SP_FileDialogContentsView),
-                                          QStringLiteral("Look up a topic by name"));
+    QToolButton* contents =
+        navigationButton(QStringLiteral("&Contents"), ToolbarIcons::icon(CommandId::HelpContents),
+                         QStringLiteral("The contents of the help"));
+    QToolButton* index =
+        navigationButton(QStringLiteral("&Index"), style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                         QStringLiteral("Look up a topic by name"));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
     m_browser = new QTextBrowser;
     m_browser->setOpenExternalLinks(true);
     m_browser->setFrameShape(QFrame::NoFrame);
+    m_browser->document()->setDocumentMargin(14);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(6, 4, 6, 4);
@@ -127,9 +135,13 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
 }
 
-void HelpWindow::showContext(int context) { m_browser->setSource(pageOfContext(context)); }
+void HelpWindow::showContext(int context) {
+    m_browser->setSource(pageOfContext(context));
+}
 
-QUrl HelpWindow::currentPage() const { return m_browser->source(); }
+QUrl HelpWindow::currentPage() const {
+    return m_browser->source();
+}
 
 void HelpWindow::updateTitle() {
     const QString topic = m_browser->documentTitle().section(QStringLiteral(" - "), 0, 0);

@@ -7,7 +7,9 @@ namespace {
 
 const QString kGroup = QStringLiteral("Recent File List");
 
-QString keyOf(int index) { return QStringLiteral("File%1").arg(index + 1); }
+QString keyOf(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
 
 } // namespace
 

@@ -3,11 +3,11 @@
 #include "CommandId.h"
 #include "ViewKind.h"
 
-#include <QPainter>
-#include <QPainterPath>
-
 #include <algorithm>
 #include <initializer_list>
+
+#include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
@@ -173,7 +173,8 @@ void drawBinList(Canvas& c) {
     const QColor ends[] = {kGlass, kWine, kGlass, kWine, kGlass, kGlass, kGlass, kWine, kGlass};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
-            c.ellipse(1.6 + column * 4.4, 1.6 + row * 4.2, 3.6, 3.6, ends[row * 3 + column], QColor(30, 20, 10));
+            c.ellipse(1.6 + column * 4.4, 1.6 + row * 4.2, 3.6, 3.6, ends[row * 3 + column],
+                      QColor(30, 20, 10));
     }
 }
 
@@ -215,7 +216,9 @@ void drawMagnifier(Canvas& c, qreal u, qreal v, qreal size) {
     c.ellipse(u, v, lens, lens, QColor(205, 232, 250), kInk, 1.0);
 }
 
-void drawFind(Canvas& c) { drawMagnifier(c, 1, 0.5, 14.5); }
+void drawFind(Canvas& c) {
+    drawMagnifier(c, 1, 0.5, 14.5);
+}
 
 void drawFindPrevious(Canvas& c) {
     drawMagnifier(c, 5, 0.5, 10.5);

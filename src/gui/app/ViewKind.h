@@ -42,6 +42,10 @@ inline constexpr std::array<ViewKindInfo, 13> kViewKinds{{
     {ViewKind::SpendingGraph, 33012, "&Spending History", "Spending History Graph"},
 }};
 
-inline const ViewKindInfo& viewKindInfo(ViewKind kind) { return kViewKinds[static_cast<int>(kind)]; }
+inline const ViewKindInfo& viewKindInfo(ViewKind kind) {
+    return kViewKinds[static_cast<int>(kind)];
+}
 
-inline bool isGraph(ViewKind kind) { return kind >= ViewKind::ProducerGraph; }
+inline bool isGraph(ViewKind kind) {
+    return kind >= ViewKind::ProducerGraph;
+}

@@ -1,8 +1,8 @@
 #include "CBottlewrightApp.h"
 
-#include <QApplication>
-
 #include <filesystem>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -8,6 +8,7 @@
 #include "views/entrylist/TextFitting.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QFile>

@@ -1,15 +1,15 @@
 #include "CSplitBox.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOption>
 #include <qdrawutil.h>
 
 CSplitBox::CSplitBox(QWidget* area, QWidget* parent) : QWidget(parent), m_area(area) {
     setCursor(Qt::SplitHCursor);
-    setToolTip(QStringLiteral("Drag to split the window"));
     setFixedWidth(7);
 }
 

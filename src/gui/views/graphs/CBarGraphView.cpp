@@ -10,11 +10,17 @@ CBarGraphView::CBarGraphView(CBottlewrightDoc& document, ViewKind kind, QWidget*
     m_document.addObserver(this);
 }
 
-CBarGraphView::~CBarGraphView() { m_document.removeObserver(this); }
+CBarGraphView::~CBarGraphView() {
+    m_document.removeObserver(this);
+}
 
-void CBarGraphView::onUpdate(CDocObserver*, int) { update(); }
+void CBarGraphView::onUpdate(CDocObserver*, int) {
+    update();
+}
 
-QString CBarGraphView::summary() const { return focusSetSummary(m_document.focusCount()); }
+QString CBarGraphView::summary() const {
+    return focusSetSummary(m_document.focusCount());
+}
 
 void CBarGraphView::paintEvent(QPaintEvent*) {
     paintPlaceholder(*this, QString::fromLatin1(viewKindInfo(m_kind).caption), summary());

@@ -1,0 +1,135 @@
+#include "app/CAboutDialog.h"
+#include "app/CBottlewrightApp.h"
+#include "app/CMainFrame.h"
+#include "app/CommandId.h"
+#include "app/HelpWindow.h"
+#include "helpers/IsolatedSettings.h"
+#include "helpers/ModalDialogCatcher.h"
+#include "helpers/TestStartDirectory.h"
+
+#include <memory>
+#include <optional>
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace {
+
+QString pageName(const QUrl& url) {
+    return url.fileName();
+}
+
+QToolButton* navigationButton(const HelpWindow& window, const QString& text) {
+    for (QToolButton* button : window.findChildren<QToolButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class AppHelpTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { HelpWindow::destroyInstance(); }
+
+    void contextNumbersNameTheirPages() {
+        QCOMPARE(pageName(HelpWindow::pageOfContext(HelpWindow::kContents)), QStringLiteral("contents.html"));
+        QCOMPARE(pageName(HelpWindow::pageOfContext(HelpWindow::kTopicFinder)), QStringLiteral("index.html"));
+        QCOMPARE(pageName(HelpWindow::pageOfContext(122)), QStringLiteral("sort-precedence.html"));
+        QCOMPARE(pageName(HelpWindow::pageOfContext(32876)), QStringLiteral("graphs.html"));
+        QCOMPARE(pageName(HelpWindow::pageOfContext(424242)), QStringLiteral("contents.html"));
+    }
+
+    void everyContextAndLinkLeadsToAShippedPage() {
+        QFile contexts(QStringLiteral(":/help/contexts.txt"));
+        QVERIFY(contexts.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines =
+            QString::fromUtf8(contexts.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(lines.size() >= 2);
+        for (const QString& line : lines) {
+            const QString page = line.section(QLatin1Char(' '), 1).section(QLatin1Char('#'), 0, 0);
+            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + page), qPrintable(line));
+        }
+
+        const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
+        const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
+        QVERIFY(pages.contains(QStringLiteral("contents.html")));
+        for (const QString& page : pages) {
+            QFile file(QStringLiteral(":/help/") + page);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
+                QVERIFY2(pages.contains(match.captured(1)),
+                         qPrintable(QStringLiteral("%1 links to %2").arg(page, match.captured(1))));
+            }
+        }
+    }
+
+    void oneHelpWindowFollowsTheContextsAndGoesBack() {
+        showHelpContext(HelpWindow::kContents);
+        HelpWindow* window = HelpWindow::instance();
+        QVERIFY(window != nullptr);
+        QCOMPARE(pageName(window->currentPage()), QStringLiteral("contents.html"));
+        QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("Sort Precedence")));
+        QToolButton* back = navigationButton(*window, QStringLiteral("&Back"));
+        QVERIFY(back != nullptr);
+        QVERIFY(!back->isEnabled());
+
+        showHelpContext(122);
+        QCOMPARE(HelpWindow::instance(), window);
+        QCOMPARE(pageName(window->currentPage()), QStringLiteral("sort-precedence.html"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Bottlewright Help - Sort Precedence"));
+        QVERIFY(back->isEnabled());
+        back->click();
+        QCOMPARE(pageName(window->currentPage()), QStringLiteral("contents.html"));
+
+        navigationButton(*window, QStringLiteral("&Index"))->click();
+        QCOMPARE(pageName(window->currentPage()), QStringLiteral("index.html"));
+    }
+
+    void theHelpMenuOpensContentsAndIndex() {
+        IsolatedSettings settings;
+        TestStartDirectory folder;
+        CBottlewrightApp app(folder.path(), CBottlewrightApp::Show::Hidden);
+
+        app.mainFrame().action(CommandId::HelpIndex)->trigger();
+        QVERIFY(HelpWindow::instance() != nullptr);
+        QCOMPARE(pageName(HelpWindow::instance()->currentPage()), QStringLiteral("index.html"));
+        app.mainFrame().action(CommandId::HelpContents)->trigger();
+        QCOMPARE(pageName(HelpWindow::instance()->currentPage()), QStringLiteral("contents.html"));
+    }
+
+    void theAboutBoxNamesTheProductAndItsVersion() {
+        IsolatedSettings settings;
+        TestStartDirectory folder;
+        CBottlewrightApp app(folder.path(), CBottlewrightApp::Show::Hidden);
+        QStringList texts;
+        QString caption;
+        ModalDialogCatcher<CAboutDialog> catcher([&](CAboutDialog* about) {
+            caption = about->windowTitle();
+            for (const QLabel* label : about->findChildren<QLabel*>())
+                texts << label->text();
+            about->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+
+        app.mainFrame().action(CommandId::About)->trigger();
+        QVERIFY(catcher.seen());
+        QCOMPARE(caption, QStringLiteral("About Bottlewright"));
+        QVERIFY(texts.contains(QStringLiteral("Bottlewright")));
+        QVERIFY(texts.contains(QStringLiteral("Version 3.59")));
+    }
+};
+
+QTEST_MAIN(AppHelpTest)
+#include "app_help_test.moc"
