@@ -355,18 +355,20 @@ private Q_SLOTS:
     void printSetupReadsTheOrientationBackAndTellsTheViews() {
         TestStartDirectory folder;
         auto app = start(folder);
-        HintRecorder recorder(*app->document());
-        ModalDialogCatcher<QPageSetupDialog> catcher([](QPageSetupDialog* dialog) {
-            auto* landscape = dialog->findChild<QRadioButton*>(QStringLiteral("landscape"));
-            QVERIFY(landscape != nullptr);
-            landscape->click();
-            dialog->accept();
-        });
+        {
+            HintRecorder recorder(*app->document());
+            ModalDialogCatcher<QPageSetupDialog> catcher([](QPageSetupDialog* dialog) {
+                auto* landscape = dialog->findChild<QRadioButton*>(QStringLiteral("landscape"));
+                QVERIFY(landscape != nullptr);
+                landscape->click();
+                dialog->accept();
+            });
 
-        app->mainFrame().action(CommandId::PrintSetup)->trigger();
-        QVERIFY(catcher.seen());
-        QCOMPARE(app->printOrientation(), 2);
-        QCOMPARE(recorder.hints, QList<int>{HintPrinter});
+            app->mainFrame().action(CommandId::PrintSetup)->trigger();
+            QVERIFY(catcher.seen());
+            QCOMPARE(app->printOrientation(), 2);
+            QCOMPARE(recorder.hints, QList<int>{HintPrinter});
+        }
         app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 2);
     }
