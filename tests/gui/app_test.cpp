@@ -1,4 +1,3 @@
-#include "app/AppSettings.h"
 #include "app/CBottlewrightApp.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"

@@ -11,6 +11,7 @@
 #include "document/CSortPrecedenceDialog.h"
 #include "setup/CFieldNamesDialog.h"
 
+#include <clocale>
 #include <system_error>
 
 #include <QAction>
@@ -45,6 +46,8 @@ QString fromPath(const std::filesystem::path& path) {
 CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show show)
     : m_startDirectory(std::move(startDirectory)) {
     theApp = this;
+    // Qt switches the C library to the user's locale; entries read and write numbers with "." always.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane Software"));
     QCoreApplication::setApplicationName(QStringLiteral("Bottlewright"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.59"));
