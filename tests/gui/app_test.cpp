@@ -61,7 +61,7 @@ struct RecordingPrompt {
     QStringList captions;
     QStringList initialPaths;
 
-    CBottlewrightApp::FilePrompt function() {
+    CBottlewrightApp::FileNamePrompt function() {
         return [this](const QString& caption, const QString& initialPath) {
             captions << caption;
             initialPaths << initialPath;

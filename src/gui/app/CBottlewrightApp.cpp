@@ -4,6 +4,7 @@
 #include "CAboutDialog.h"
 #include "CMainFrame.h"
 #include "CommandId.h"
+#include "FilePrompt.h"
 #include "HelpWindow.h"
 #include "ToolbarIcons.h"
 #include "app/StartupRules.h"
@@ -32,14 +33,6 @@ const QString kCellarFilter = QStringLiteral("Cellar Files (*.bwf)");
 constexpr int kGraphHelpContext = 32876;
 
 CBottlewrightApp* theApp = nullptr;
-
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(path.toStdString());
-}
-
-QString fromPath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
 
 } // namespace
 
@@ -108,7 +101,7 @@ void CBottlewrightApp::readSettings() {
     const std::string setting = StartupRules::usesDefaultFileSetting(m_startDirectory)
                                     ? AppSettings::read(AppSettings::DefaultFileName).toStdString()
                                     : std::string();
-    m_defaultFileName = fromPath(StartupRules::defaultFile(m_startDirectory, setting));
+    m_defaultFileName = FilePrompt::toQtPath(StartupRules::defaultFile(m_startDirectory, setting));
 }
 
 void CBottlewrightApp::connectCommands() {
@@ -212,7 +205,7 @@ bool CBottlewrightApp::closeWorkingFile() {
 
 bool CBottlewrightApp::openWorkingFile(const QString& path) {
     auto document = std::make_unique<CBottlewrightDoc>(m_startDirectory);
-    const std::string error = document->open(toPath(path));
+    const std::string error = document->open(FilePrompt::fromQtPath(path));
     if (!error.empty()) {
         QMessageBox::warning(m_mainFrame.get(), QStringLiteral("Bottlewright"),
                              QStringLiteral("Cannot open %1:\n%2")
@@ -234,7 +227,7 @@ void CBottlewrightApp::newFile() {
 void CBottlewrightApp::openFile() {
     if (!closeWorkingFile())
         return;
-    const QString path = m_openPrompt(QStringLiteral("Open"), fromPath(m_startDirectory));
+    const QString path = m_openPrompt(QStringLiteral("Open"), FilePrompt::toQtPath(m_startDirectory));
     if (!path.isEmpty())
         openWorkingFile(path);
 }
@@ -256,11 +249,12 @@ bool CBottlewrightApp::saveWorkingFile() {
         return false;
     std::string error;
     if (m_document->pathName().empty()) {
-        const QString path = m_savePrompt(QStringLiteral("Save As"),
-                                          fromPath(m_startDirectory / (m_document->title() + ".bwf")));
+        const QString path =
+            m_savePrompt(QStringLiteral("Save As"),
+                         FilePrompt::toQtPath(m_startDirectory / (m_document->title() + ".bwf")));
         if (path.isEmpty())
             return false;
-        error = m_document->saveAs(toPath(path));
+        error = m_document->saveAs(FilePrompt::fromQtPath(path));
         if (error.empty()) {
             m_recentFiles.add(QFileInfo(path).absoluteFilePath());
             m_mainFrame->setRecentFiles(m_recentFiles.files());

@@ -77,9 +77,9 @@ public:
     void showAbout();
 
     // The file prompts: caption and initial path in, the chosen path out (empty when cancelled).
-    using FilePrompt = std::function<QString(const QString& caption, const QString& initialPath)>;
-    void setOpenFilePrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
-    void setSaveFilePrompt(FilePrompt prompt) { m_savePrompt = std::move(prompt); }
+    using FileNamePrompt = std::function<QString(const QString& caption, const QString& initialPath)>;
+    void setOpenFilePrompt(FileNamePrompt prompt) { m_openPrompt = std::move(prompt); }
+    void setSaveFilePrompt(FileNamePrompt prompt) { m_savePrompt = std::move(prompt); }
 
     void onUpdate(CDocObserver* sender, int hint) override;
 
@@ -102,8 +102,8 @@ private:
     bool m_binWarning = true;
     QString m_defaultFileName;
     RecentFileList m_recentFiles;
-    FilePrompt m_openPrompt;
-    FilePrompt m_savePrompt;
+    FileNamePrompt m_openPrompt;
+    FileNamePrompt m_savePrompt;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CBottlewrightDoc> m_document;

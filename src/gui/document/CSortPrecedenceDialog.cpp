@@ -1,11 +1,11 @@
 #include "CSortPrecedenceDialog.h"
 
+#include "app/FilePrompt.h"
 #include "app/TextConvert.h"
 #include "setup/FieldNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,25 +19,6 @@ const char* const kFilter = "Sorting Schemes (*.bws)";
 // Each column of the dialog holds a check box, a number box and a "#" button per row, then a gap.
 constexpr int kGridColumnsPerField = 4;
 constexpr int kColumnGap = 18;
-
-QString toQtPath(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
-
-std::filesystem::path fromQtPath(const QString& path) {
-    return path.toStdU16String();
-}
-
-std::filesystem::path askFile(QWidget* parent, const QString& caption, const std::filesystem::path& folder,
-                              QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, caption, toQtPath(folder), kFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix("bws");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return fromQtPath(dialog.selectedFiles().constFirst());
-}
 
 QPushButton* commandButton(const char* text, const char* name) {
     auto* button = new QPushButton(text);
@@ -135,11 +116,13 @@ void CSortPrecedenceDialog::reject() {
 }
 
 std::filesystem::path CSortPrecedenceDialog::askFileToRetrieve() {
-    return askFile(this, "Retrieve Sorting Scheme", m_startDirectory, QFileDialog::AcceptOpen);
+    return FilePrompt::ask(this, FilePrompt::Mode::Open, "Retrieve Sorting Scheme", m_startDirectory, kFilter,
+                           "bws");
 }
 
 std::filesystem::path CSortPrecedenceDialog::askFileToStore() {
-    return askFile(this, "Save Sorting Scheme", m_startDirectory, QFileDialog::AcceptSave);
+    return FilePrompt::ask(this, FilePrompt::Mode::Save, "Save Sorting Scheme", m_startDirectory, kFilter,
+                           "bws");
 }
 
 void CSortPrecedenceDialog::clear() {

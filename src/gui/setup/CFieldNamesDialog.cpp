@@ -1,10 +1,10 @@
 #include "CFieldNamesDialog.h"
 
+#include "app/FilePrompt.h"
 #include "app/TextConvert.h"
 #include "setup/FieldNames.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,25 +19,6 @@ constexpr int kRows = (CWine::FieldCount + kColumns - 1) / kColumns;
 // A longer name would be cut the next time "LastUsed.fnm" is read.
 constexpr int kMaxNameLength = 49;
 const char* const kFilter = "Field Names (*.fnm)";
-
-QString toQtPath(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
-
-std::filesystem::path fromQtPath(const QString& path) {
-    return path.toStdU16String();
-}
-
-std::filesystem::path askFile(QWidget* parent, const QString& caption, const std::filesystem::path& folder,
-                              QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, caption, toQtPath(folder), kFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix("fnm");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return fromQtPath(dialog.selectedFiles().constFirst());
-}
 
 } // namespace
 
@@ -109,11 +90,13 @@ void CFieldNamesDialog::reject() {
 }
 
 std::filesystem::path CFieldNamesDialog::askFileToRetrieve() {
-    return askFile(this, "Retrieve Stored Field Names", m_startDirectory, QFileDialog::AcceptOpen);
+    return FilePrompt::ask(this, FilePrompt::Mode::Open, "Retrieve Stored Field Names", m_startDirectory,
+                           kFilter, "fnm");
 }
 
 std::filesystem::path CFieldNamesDialog::askFileToStore() {
-    return askFile(this, "Store Field Names", m_startDirectory, QFileDialog::AcceptSave);
+    return FilePrompt::ask(this, FilePrompt::Mode::Save, "Store Field Names", m_startDirectory, kFilter,
+                           "fnm");
 }
 
 void CFieldNamesDialog::save() {

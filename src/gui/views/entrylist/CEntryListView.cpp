@@ -1,6 +1,7 @@
 #include "CEntryListView.h"
 
 #include "app/AppSettings.h"
+#include "app/FilePrompt.h"
 #include "app/TextConvert.h"
 #include "document/CBottlewrightDoc.h"
 #include "setup/FieldNames.h"
@@ -11,8 +12,6 @@
 #include <cstdlib>
 
 #include <QApplication>
-#include <QFile>
-#include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -144,7 +143,7 @@ void CEntryListView::writeFontSettings() const {
 }
 
 std::filesystem::path CEntryListView::arrangementPath(const QString& name) const {
-    return ColumnArrangementFile::resolve(m_document.startDirectory(), QFile::encodeName(name).toStdString());
+    return ColumnArrangementFile::resolve(m_document.startDirectory(), FilePrompt::fromQtPath(name));
 }
 
 void CEntryListView::layoutColumns() {
@@ -494,14 +493,10 @@ void CEntryListView::drawCell(QPainter& painter, const EntryListColumn& column, 
 QString CEntryListView::askArrangementFile(bool forStoring) {
     const QString title =
         forStoring ? QStringLiteral("Save Column Arangement") : QStringLiteral("Retrieve Column Arangement");
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(m_document.startDirectory().string()));
-    QFileDialog dialog(this, title, folder, QStringLiteral("Column Arrangements (*.bwc)"));
-    dialog.setAcceptMode(forStoring ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forStoring ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("bwc"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    const auto mode = forStoring ? FilePrompt::Mode::Save : FilePrompt::Mode::Open;
+    return FilePrompt::toQtPath(FilePrompt::ask(this, mode, title, m_document.startDirectory(),
+                                                QStringLiteral("Column Arrangements (*.bwc)"),
+                                                QStringLiteral("bwc")));
 }
 
 void CEntryListView::storeColumnArrangement() {
