@@ -47,16 +47,9 @@ protected:
 
 } // namespace
 
-TEST_F(AtomicSave, CreatesTheFileAndLeavesNothingElse) {
+TEST_F(AtomicSave, CreatesOrReplacesTheFileKeepingItsPermissionsAndLeavesNothingElse) {
     const fs::path target = m_folder / "cellar.bwf";
-    EXPECT_EQ(writeFileAtomically(target, bytesOf("new")), "");
-    EXPECT_EQ(contents(target), "new");
-    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
-}
-
-TEST_F(AtomicSave, ReplacesAnExistingFileAndKeepsItsPermissions) {
-    const fs::path target = m_folder / "cellar.bwf";
-    put(target, "the old contents, longer than the new");
+    EXPECT_EQ(writeFileAtomically(target, bytesOf("the first contents, longer than the next")), "");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(writeFileAtomically(target, bytesOf("new")), "");
     EXPECT_EQ(contents(target), "new");
@@ -94,22 +87,16 @@ TEST_F(AtomicSave, FailedRenameRemovesTheTemporaryFile) {
     EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
 
-TEST_F(AtomicSave, CellarFileSavesAndLoadsTheSameEntries) {
+TEST_F(AtomicSave, CellarFileSavesAndLoadsTheSameEntriesOrSaysWhyItCannot) {
     WineList entries;
     entries.push_back(std::make_unique<CWine>());
-    entries.back()->m_strProducer = "Krug";
     entries.back()->m_strNotes.assign(300, 'n');
-    entries.push_back(std::make_unique<CWine>());
-    const fs::path target = m_folder / "cellar.bwf";
-    ASSERT_EQ(CellarFile::save(target, entries), "");
-    const CellarReadResult result = CellarFile::load(target);
+    ASSERT_EQ(CellarFile::save(m_folder / "cellar.bwf", entries), "");
+    const CellarReadResult result = CellarFile::load(m_folder / "cellar.bwf");
     ASSERT_TRUE(result.ok()) << result.error;
-    ASSERT_EQ(result.entries.size(), 2u);
+    ASSERT_EQ(result.entries.size(), 1u);
     EXPECT_EQ(*result.entries[0], *entries[0]);
-    EXPECT_EQ(*result.entries[1], *entries[1]);
-}
 
-TEST_F(AtomicSave, LoadNamesWhyAFileCannotBeRead) {
     EXPECT_EQ(CellarFile::load(m_folder / "missing.bwf").error, "The file does not exist.");
     EXPECT_EQ(CellarFile::load(m_folder).error, "It is a folder, not a file.");
     put(m_folder / "short.bwf", "abc");

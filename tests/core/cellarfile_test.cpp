@@ -1,7 +1,6 @@
 #include "model/CellarFile.h"
 
 #include <bit>
-#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -43,6 +42,12 @@ void putU16(Bytes& bytes, std::size_t at, std::uint16_t value) {
     bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
+void replace(Bytes& bytes, std::size_t at, std::size_t length, const Bytes& by) {
+    bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                bytes.begin() + static_cast<std::ptrdiff_t>(at + length));
+    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), by.begin(), by.end());
+}
+
 // Offsets into two-entries.bwf: the first entry's class description, and the second entry's tag.
 constexpr std::size_t kSchemaAt = 8;
 constexpr std::size_t kClassNameAt = 12;
@@ -51,20 +56,26 @@ constexpr std::size_t kSecondTagAt = 0xDF;
 
 } // namespace
 
-TEST(CellarFileLayout, EmptyListIsTheHeaderWordAndACountOfZero) {
+TEST(CellarFileLayout, SmallestFilesAreTheHeaderWordTheCountAndOneEntry) {
     EXPECT_EQ(CellarFile::write(WineList{}), (Bytes{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(CellarFile::write(WineList{}), fixture("empty.bwf"));
-    const CellarReadResult result = CellarFile::read(fixture("empty.bwf"));
-    ASSERT_TRUE(result.ok()) << result.error;
-    EXPECT_TRUE(result.entries.empty());
+    Bytes oneBlank{0, 0, 0, 0, 1, 0, 0xFF, 0xFF, 1, 0, 5, 0, 'C', 'W', 'i', 'n', 'e'};
+    oneBlank.resize(62, 0);
+    EXPECT_EQ(CellarFile::write(entriesOf({blankEntry()})), oneBlank);
 }
 
-TEST(CellarFileLayout, OneBlankEntryIsSixtyTwoBytes) {
-    const Bytes written = CellarFile::write(entriesOf({blankEntry()}));
-    Bytes expected{0, 0, 0, 0, 1, 0, 0xFF, 0xFF, 1, 0, 5, 0, 'C', 'W', 'i', 'n', 'e'};
-    expected.resize(62, 0);
-    EXPECT_EQ(written, expected);
-    EXPECT_EQ(written, fixture("one-blank.bwf"));
+// Reading and writing again gives the same bytes, and the header word read is ignored.
+TEST(CellarFileLayout, FixturesRewriteToTheirOwnBytes) {
+    for (const auto& [name, header] : {std::pair{"empty.bwf", 0u},
+                                       {"one-blank.bwf", 0u},
+                                       {"two-entries.bwf", 0u},
+                                       {"two-entries-header-ffffffff.bwf", 0xFFFFFFFFu}}) {
+        const Bytes original = fixture(name);
+        const CellarReadResult result = CellarFile::read(original);
+        ASSERT_TRUE(result.ok()) << name << ": " << result.error;
+        EXPECT_EQ(CellarFile::write(result.entries, header), original) << name;
+        EXPECT_EQ(CellarFile::write(result.entries, 0), fixture(header == 0 ? name : "two-entries.bwf"))
+            << name;
+    }
 }
 
 TEST(CellarFileLayout, FixtureOfTwoEntriesReadsFieldByField) {
@@ -119,68 +130,27 @@ TEST(CellarFileLayout, FixtureOfTwoEntriesReadsFieldByField) {
     EXPECT_EQ(second.m_strNotes, std::string(255, 'n'));
 }
 
-TEST(CellarFileLayout, RewritingGivesTheSameBytes) {
-    for (const char* name : {"empty.bwf", "one-blank.bwf", "two-entries.bwf"}) {
-        const Bytes original = fixture(name);
-        const CellarReadResult result = CellarFile::read(original);
-        ASSERT_TRUE(result.ok()) << name << ": " << result.error;
-        EXPECT_EQ(CellarFile::write(result.entries), original) << name;
-    }
-    const CellarReadResult result = CellarFile::read(fixture("two-entries-header-ffffffff.bwf"));
-    ASSERT_TRUE(result.ok()) << result.error;
-    EXPECT_EQ(CellarFile::write(result.entries, 0xFFFFFFFF), fixture("two-entries-header-ffffffff.bwf"));
-}
-
-TEST(CellarFileLayout, HeaderWordIsIgnoredWhenReading) {
-    const CellarReadResult zero = CellarFile::read(fixture("two-entries.bwf"));
-    const CellarReadResult ones = CellarFile::read(fixture("two-entries-header-ffffffff.bwf"));
-    ASSERT_TRUE(zero.ok() && ones.ok());
-    ASSERT_EQ(zero.entries.size(), ones.entries.size());
-    for (std::size_t i = 0; i < zero.entries.size(); ++i)
-        EXPECT_EQ(*zero.entries[i], *ones.entries[i]);
-}
-
-TEST(CellarFileLayout, FloatsAreLittleEndianIeeeWords) {
-    const CellarReadResult result = CellarFile::read(fixture("two-entries.bwf"));
-    ASSERT_TRUE(result.ok());
-    const Bytes written = CellarFile::write(result.entries);
-    const Bytes cost(written.begin() + 0x44, written.begin() + 0x48);
-    EXPECT_EQ(cost, (Bytes{0x9A, 0x99, 0xC7, 0x41})); // 24.95f
-}
-
-struct PrefixCase {
-    std::size_t length;
-    Bytes prefix;
-};
-
-void PrintTo(const PrefixCase& c, std::ostream* out) {
-    *out << "text of " << c.length << " bytes";
-}
-
-class CellarFileTextPrefix : public ::testing::TestWithParam<PrefixCase> {};
-
 // Notes is the last member, so its prefix sits right before the last length bytes of the file.
-TEST_P(CellarFileTextPrefix, LengthDecidesThePrefixForm) {
-    const PrefixCase& c = GetParam();
-    CWine wine = blankEntry();
-    wine.m_strNotes.assign(c.length, 'x');
-    const Bytes written = CellarFile::write(entriesOf({wine}));
-    ASSERT_EQ(written.size(), 61 + c.prefix.size() + c.length);
-    const Bytes prefix(written.begin() + 61, written.begin() + 61 + c.prefix.size());
-    EXPECT_EQ(prefix, c.prefix);
-
-    const CellarReadResult result = CellarFile::read(written);
-    ASSERT_TRUE(result.ok()) << result.error;
-    EXPECT_EQ(result.entries[0]->m_strNotes, wine.m_strNotes);
+TEST(CellarFileLayout, TextLengthDecidesThePrefixForm) {
+    const std::pair<std::size_t, Bytes> cases[] = {{0, {0x00}},
+                                                   {254, {0xFE}},
+                                                   {255, {0xFF, 0xFF, 0x00}},
+                                                   {300, {0xFF, 0x2C, 0x01}},
+                                                   {65533, {0xFF, 0xFD, 0xFF}},
+                                                   {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+                                                   {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}}};
+    for (const auto& [length, prefix] : cases) {
+        SCOPED_TRACE(testing::Message() << "text of " << length << " bytes");
+        CWine wine = blankEntry();
+        wine.m_strNotes.assign(length, 'x');
+        const Bytes written = CellarFile::write(entriesOf({wine}));
+        ASSERT_EQ(written.size(), 61 + prefix.size() + length);
+        EXPECT_EQ(Bytes(written.begin() + 61, written.begin() + 61 + prefix.size()), prefix);
+        const CellarReadResult result = CellarFile::read(written);
+        ASSERT_TRUE(result.ok()) << result.error;
+        EXPECT_EQ(result.entries[0]->m_strNotes, wine.m_strNotes);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AllForms, CellarFileTextPrefix,
-                         ::testing::Values(PrefixCase{0, {0x00}}, PrefixCase{254, {0xFE}},
-                                           PrefixCase{255, {0xFF, 0xFF, 0x00}},
-                                           PrefixCase{300, {0xFF, 0x2C, 0x01}},
-                                           PrefixCase{65533, {0xFF, 0xFD, 0xFF}},
-                                           PrefixCase{65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
-                                           PrefixCase{70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}}));
 
 TEST(CellarFileLayout, CountTakesSixBytesFrom65535Entries) {
     for (const std::size_t count : {std::size_t{65534}, std::size_t{65535}, std::size_t{70000}}) {
@@ -209,9 +179,7 @@ TEST(CellarFileLayout, CountTakesSixBytesFrom65535Entries) {
 
 TEST(CellarFileLayout, SixByteCountIsReadEvenForFewEntries) {
     Bytes bytes = fixture("two-entries.bwf");
-    const Bytes wideCount{0xFF, 0xFF, 2, 0, 0, 0};
-    bytes.erase(bytes.begin() + 4, bytes.begin() + 6);
-    bytes.insert(bytes.begin() + 4, wideCount.begin(), wideCount.end());
+    replace(bytes, 4, 2, {0xFF, 0xFF, 2, 0, 0, 0});
     const CellarReadResult result = CellarFile::read(bytes);
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(CellarFile::write(result.entries), fixture("two-entries.bwf"));
@@ -230,80 +198,49 @@ TEST(CellarFileDamage, EveryPrefixOfAValidFileIsRefused) {
     EXPECT_EQ(errorOf(Bytes(whole.begin(), whole.end() - 1)), "The file ends in the middle of entry 2.");
 }
 
-struct DamageCase {
-    const char* what;
-    void (*damage)(Bytes&);
-    const char* reason;
-};
-
-void PrintTo(const DamageCase& c, std::ostream* out) {
-    *out << c.what;
+TEST(CellarFileDamage, IsRefusedWithItsReason) {
+    const struct {
+        void (*damage)(Bytes&);
+        const char* reason;
+    } cases[] = {
+        {[](Bytes& b) { b[kClassNameAt + 4] = 'f'; }, "Entry 1 is of class \"CWinf\", not \"CWine\"."},
+        {[](Bytes& b) {
+             putU16(b, kSchemaAt + 2, 6);
+             b.insert(b.begin() + kClassNameAt + 5, '\x01');
+         },
+         "Entry 1 is of class \"CWine?\", not \"CWine\"."},
+        {[](Bytes& b) { putU16(b, kSchemaAt + 2, 0xFFFF); }, "The file ends in the middle of entry 1."},
+        {[](Bytes& b) { putU16(b, kSchemaAt, 2); },
+         "Entry 1 has schema 2 of the class CWine; only schema 1 can be read."},
+        {[](Bytes& b) { putU16(b, 6, 0x8001); },
+         "Entry 1 starts with the tag 0x8001, not 0xFFFF (a new class)."},
+        {[](Bytes& b) { putU16(b, kSecondTagAt, 0x8002); },
+         "Entry 2 starts with the tag 0x8002, not 0x8001 (the class CWine)."},
+        {[](Bytes& b) { putU16(b, kSecondTagAt, 0xFFFF); },
+         "Entry 2 starts with the tag 0xFFFF, not 0x8001 (the class CWine)."},
+        {[](Bytes& b) { putU16(b, kSecondTagAt, 0); },
+         "Entry 2 starts with the tag 0x0000, not 0x8001 (the class CWine)."},
+        {[](Bytes& b) {
+             replace(b, 4, 2, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+         },
+         "The file announces 4294967295 entries, more than its 557 remaining bytes can hold."},
+        {[](Bytes& b) { putU16(b, 4, 3); }, "The file ends in the middle of entry 3."},
+        {[](Bytes& b) { putU16(b, 4, 1); }, "The file goes on for 340 bytes after its last entry."},
+        {[](Bytes& b) { b.push_back(0); }, "The file goes on for 1 byte after its last entry."},
+        {[](Bytes& b) {
+             replace(b, kProducerPrefixAt, 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
+         },
+         "The file ends in the middle of entry 1."},
+        {[](Bytes& b) {
+             replace(b, kProducerPrefixAt, 1, {0xFF, 0xFE, 0xFF, 0x0F});
+         },
+         "Entry 1 holds wide-character text, which Cellar Files never contain."}};
+    for (const auto& c : cases) {
+        Bytes bytes = fixture("two-entries.bwf");
+        c.damage(bytes);
+        EXPECT_EQ(errorOf(bytes), c.reason);
+    }
 }
-
-class CellarFileDamage : public ::testing::TestWithParam<DamageCase> {};
-
-TEST_P(CellarFileDamage, IsRefusedWithItsReason) {
-    Bytes bytes = fixture("two-entries.bwf");
-    GetParam().damage(bytes);
-    EXPECT_EQ(errorOf(bytes), GetParam().reason);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CellarFileDamage,
-    ::testing::Values(
-        DamageCase{"other class name", [](Bytes& b) { b[kClassNameAt + 4] = 'f'; },
-                   "Entry 1 is of class \"CWinf\", not \"CWine\"."},
-        DamageCase{"longer class name",
-                   [](Bytes& b) {
-                       putU16(b, kSchemaAt + 2, 6);
-                       b.insert(b.begin() + kClassNameAt + 5, '\x01');
-                   },
-                   "Entry 1 is of class \"CWine?\", not \"CWine\"."},
-        DamageCase{"class name longer than the file", [](Bytes& b) { putU16(b, kSchemaAt + 2, 0xFFFF); },
-                   "The file ends in the middle of entry 1."},
-        DamageCase{"schema 2", [](Bytes& b) { putU16(b, kSchemaAt, 2); },
-                   "Entry 1 has schema 2 of the class CWine; only schema 1 can be read."},
-        DamageCase{"first tag a class reference", [](Bytes& b) { putU16(b, 6, 0x8001); },
-                   "Entry 1 starts with the tag 0x8001, not 0xFFFF (a new class)."},
-        DamageCase{"second tag 0x8002", [](Bytes& b) { putU16(b, kSecondTagAt, 0x8002); },
-                   "Entry 2 starts with the tag 0x8002, not 0x8001 (the class CWine)."},
-        DamageCase{"second tag a new class", [](Bytes& b) { putU16(b, kSecondTagAt, 0xFFFF); },
-                   "Entry 2 starts with the tag 0xFFFF, not 0x8001 (the class CWine)."},
-        DamageCase{"second tag a null object", [](Bytes& b) { putU16(b, kSecondTagAt, 0); },
-                   "Entry 2 starts with the tag 0x0000, not 0x8001 (the class CWine)."},
-        DamageCase{"huge count",
-                   [](Bytes& b) {
-                       const Bytes count{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-                       b.erase(b.begin() + 4, b.begin() + 6);
-                       b.insert(b.begin() + 4, count.begin(), count.end());
-                   },
-                   "The file announces 4294967295 entries, more than its 557 remaining bytes can hold."},
-        DamageCase{"count one too high", [](Bytes& b) { putU16(b, 4, 3); },
-                   "The file ends in the middle of entry 3."},
-        DamageCase{"count one too low", [](Bytes& b) { putU16(b, 4, 1); },
-                   "The file goes on for 340 bytes after its last entry."},
-        DamageCase{"one byte after the last entry", [](Bytes& b) { b.push_back(0); },
-                   "The file goes on for 1 byte after its last entry."},
-        DamageCase{"huge text length",
-                   [](Bytes& b) {
-                       const Bytes prefix{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
-                       b.erase(b.begin() + kProducerPrefixAt);
-                       b.insert(b.begin() + kProducerPrefixAt, prefix.begin(), prefix.end());
-                   },
-                   "The file ends in the middle of entry 1."},
-        DamageCase{"text of wide characters",
-                   [](Bytes& b) {
-                       const Bytes prefix{0xFF, 0xFE, 0xFF, 0x0F};
-                       b.erase(b.begin() + kProducerPrefixAt);
-                       b.insert(b.begin() + kProducerPrefixAt, prefix.begin(), prefix.end());
-                   },
-                   "Entry 1 holds wide-character text, which Cellar Files never contain."}),
-    [](const ::testing::TestParamInfo<DamageCase>& info) {
-        std::string name;
-        for (const char* c = info.param.what; *c != '\0'; ++c)
-            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        return name;
-    });
 
 // Loading goes through a small window over the file; it must agree with reading the same bytes from
 // memory wherever a word or a text crosses the window's edge, and on damaged files too.

@@ -2,11 +2,10 @@
 #include "views/entrylist/ColumnArrangementFile.h"
 #include "views/entrylist/EntryListColumns.h"
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -16,45 +15,29 @@ namespace {
 
 class ColumnArrangementFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        m_dir = fs::temp_directory_path() /
-                ("bw-colset-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-        fs::create_directories(m_dir);
-    }
+    void SetUp() override { fs::create_directories(m_dir); }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    fs::path file(const std::string& name) const { return m_dir / name; }
-
-    void writeText(const std::string& name, const std::string& text) const {
-        std::ofstream(file(name), std::ios::binary) << text;
+    // Writes the text and loads it into m_columns.
+    bool load(const std::string& text) {
+        std::ofstream(m_dir / "test.bwc", std::ios::binary) << text;
+        return ColumnArrangementFile::load(m_columns, m_dir / "test.bwc");
     }
 
-    std::string readText(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // 25 records with the given field ids in display order, all 50 wide.
-    static std::string arrangementText(const std::vector<int>& ids) {
+    // 25 records with the field ids 24 down to 0 in display order, all 50 wide.
+    static std::string reversedText(int replacedPosition = -1, int replacedId = 0) {
         std::string text;
-        for (int id : ids)
+        for (int position = 0; position < EntryListColumns::kCount; ++position) {
+            const int id = position == replacedPosition ? replacedId : 24 - position;
             text += std::to_string(id) + " 50 0\nHeading " + std::to_string(id) + "\n";
+        }
         return text;
     }
 
-    fs::path m_dir;
+    const fs::path m_dir =
+        fs::temp_directory_path() / ("bw-colset-" + std::to_string(std::random_device{}()));
+    EntryListColumns m_columns;
 };
-
-std::vector<int> reversedIds() {
-    std::vector<int> ids;
-    for (int id = 24; id >= 0; --id)
-        ids.push_back(id);
-    return ids;
-}
 
 } // namespace
 
@@ -66,125 +49,74 @@ TEST(ColumnArrangementPath, EmptyAndBareNamesLiveInTheStartDirectory) {
     EXPECT_EQ(ColumnArrangementFile::resolve(start, full), full);
 }
 
-TEST_F(ColumnArrangementFileTest, StoreWritesTwoLinesPerColumn) {
-    EntryListColumns columns;
-    columns.installDefaults();
-    columns[0].spare = 9;
-    ASSERT_TRUE(ColumnArrangementFile::store(columns, file("default.bwc")));
-    const std::string text = readText("default.bwc");
-    EXPECT_EQ(text.substr(0, 34), "0 40 9\nVint\n1 150 0\nProducer\n2 150");
-    EXPECT_EQ(text.substr(text.size() - 34), "24 40 0\nDrk\n23 80 0\nDate Acquired\n");
-}
-
-TEST_F(ColumnArrangementFileTest, RoundTripRestoresOrderWidthsAndSpares) {
+TEST_F(ColumnArrangementFileTest, StoreWritesTwoLinesPerColumnAndLoadRestoresThem) {
     EntryListColumns stored;
     stored.installDefaults();
+    stored[0].spare = 9;
+    ASSERT_TRUE(ColumnArrangementFile::store(stored, m_dir / "default.bwc"));
+    std::ifstream in(m_dir / "default.bwc", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string text = bytes.str();
+    EXPECT_EQ(text.substr(0, 34), "0 40 9\nVint\n1 150 0\nProducer\n2 150");
+    EXPECT_EQ(text.substr(text.size() - 34), "24 40 0\nDrk\n23 80 0\nDate Acquired\n");
+
     std::swap(stored[0].fieldId, stored[13].fieldId);
     stored[4].width = 123;
     stored[7].spare = -5;
-    ASSERT_TRUE(ColumnArrangementFile::store(stored, file("mine.bwc")));
-
-    EntryListColumns loaded;
-    ASSERT_TRUE(ColumnArrangementFile::load(loaded, file("mine.bwc")));
+    ASSERT_TRUE(ColumnArrangementFile::store(stored, m_dir / "mine.bwc"));
+    ASSERT_TRUE(ColumnArrangementFile::load(m_columns, m_dir / "mine.bwc"));
     for (int i = 0; i < EntryListColumns::kCount; ++i) {
-        EXPECT_EQ(loaded[i].fieldId, stored[i].fieldId);
-        EXPECT_EQ(loaded[i].width, stored[i].width);
-        EXPECT_EQ(loaded[i].spare, stored[i].spare);
-        EXPECT_EQ(loaded[i].heading, stored[i].heading);
+        SCOPED_TRACE(i);
+        EXPECT_EQ(m_columns[i].fieldId, stored[i].fieldId);
+        EXPECT_EQ(m_columns[i].width, stored[i].width);
+        EXPECT_EQ(m_columns[i].spare, stored[i].spare);
+        EXPECT_EQ(m_columns[i].heading, stored[i].heading);
     }
+    EXPECT_FALSE(ColumnArrangementFile::store(stored, m_dir / "no-such-folder" / "x.bwc"));
 }
 
-TEST_F(ColumnArrangementFileTest, AnyPermutationLoadsInItsOrder) {
-    writeText("reversed.bwc", arrangementText(reversedIds()));
-    EntryListColumns columns;
-    ASSERT_TRUE(ColumnArrangementFile::load(columns, file("reversed.bwc")));
-    for (int i = 0; i < EntryListColumns::kCount; ++i)
-        EXPECT_EQ(columns[i].fieldId, 24 - i);
-}
-
-TEST_F(ColumnArrangementFileTest, HeadingsInTheFileGiveWayToTheFieldNames) {
-    writeText("renamed.bwc", arrangementText(reversedIds()));
-    EntryListColumns columns;
-    ASSERT_TRUE(ColumnArrangementFile::load(columns, file("renamed.bwc")));
-    EXPECT_EQ(columns[0].heading, "Heading 24");
-    columns.refreshHeadings(FieldNames());
-    EXPECT_EQ(columns[0].heading, "Drk");
-    EXPECT_EQ(columns[24].heading, "Vint");
-}
-
-TEST_F(ColumnArrangementFileTest, WindowsLineBreaksAreRead) {
-    std::string text = arrangementText(reversedIds());
+TEST_F(ColumnArrangementFileTest, AnyPermutationLoadsInItsOrderAndTheFieldNamesReplaceItsHeadings) {
     std::string crlf;
-    for (char c : text)
+    for (const char c : reversedText())
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    writeText("windows.bwc", crlf);
-    EntryListColumns columns;
-    ASSERT_TRUE(ColumnArrangementFile::load(columns, file("windows.bwc")));
-    EXPECT_EQ(columns[3].heading, "Heading 21");
+    for (const std::string& text : {reversedText(), crlf}) {
+        ASSERT_TRUE(load(text));
+        for (int i = 0; i < EntryListColumns::kCount; ++i)
+            EXPECT_EQ(m_columns[i].fieldId, 24 - i);
+        EXPECT_EQ(m_columns[3].heading, "Heading 21");
+    }
+    m_columns.refreshHeadings(FieldNames());
+    EXPECT_EQ(m_columns[0].heading, "Drk");
+    EXPECT_EQ(m_columns[24].heading, "Vint");
 }
 
 TEST_F(ColumnArrangementFileTest, MalformedFilesAreRefused) {
-    EntryListColumns columns;
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("missing.bwc")));
+    EXPECT_FALSE(ColumnArrangementFile::load(m_columns, m_dir / "missing.bwc"));
+    EXPECT_FALSE(load(reversedText(10, 21))) << "repeated id";
+    EXPECT_FALSE(load(reversedText(0, 25))) << "id out of range";
+    const std::string full = reversedText();
+    EXPECT_FALSE(load(full.substr(0, full.rfind("0 50 0\n")))) << "24 records";
+    EXPECT_FALSE(load(full.substr(0, full.size() - 1))) << "last line without a break";
+    EXPECT_FALSE(load("24 50\n" + full.substr(full.find('\n') + 1))) << "two numbers";
 
-    std::vector<int> repeated = reversedIds();
-    repeated[10] = repeated[3];
-    writeText("repeated.bwc", arrangementText(repeated));
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("repeated.bwc")));
-
-    std::vector<int> outOfRange = reversedIds();
-    outOfRange[0] = 25;
-    writeText("range.bwc", arrangementText(outOfRange));
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("range.bwc")));
-
-    const std::string full = arrangementText(reversedIds());
-    const std::size_t lastRecord = full.rfind("0 50 0\n");
-    writeText("short.bwc", full.substr(0, lastRecord));
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("short.bwc"))) << "24 records";
-
-    writeText("unended.bwc", full.substr(0, full.size() - 1));
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("unended.bwc"))) << "last line without a break";
-
-    std::string twoNumbers = full;
-    twoNumbers.replace(0, std::string("24 50 0").size(), "24 50");
-    writeText("two.bwc", twoNumbers);
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("two.bwc")));
-}
-
-TEST_F(ColumnArrangementFileTest, LinesLongerThan99CharactersAreRefused) {
-    std::string text = arrangementText(reversedIds());
-    const std::size_t heading = text.find("Heading 24");
-    text.replace(heading, 10, std::string(99, 'h'));
-    writeText("99.bwc", text);
-    EntryListColumns columns;
-    EXPECT_TRUE(ColumnArrangementFile::load(columns, file("99.bwc")));
-    EXPECT_EQ(columns[0].heading, std::string(99, 'h'));
-
-    text.replace(heading, 99, std::string(100, 'h'));
-    writeText("100.bwc", text);
-    EXPECT_FALSE(ColumnArrangementFile::load(columns, file("100.bwc")));
+    std::string text = reversedText();
+    text.replace(text.find("Heading 24"), 10, std::string(99, 'h'));
+    EXPECT_TRUE(load(text)) << "99 characters";
+    EXPECT_EQ(m_columns[0].heading, std::string(99, 'h'));
+    text.replace(text.find(std::string(99, 'h')), 99, std::string(100, 'h'));
+    EXPECT_FALSE(load(text)) << "100 characters";
 }
 
 TEST_F(ColumnArrangementFileTest, FailedLoadLeavesWhatItReadAndDefaultsRepairIt) {
-    std::vector<int> repeated = reversedIds();
-    repeated[24] = 24;
-    std::string text = arrangementText(repeated);
-    text.replace(0, std::string("24 50 7").size(), "24 50 7");
-    writeText("partial.bwc", text);
-
-    EntryListColumns columns;
-    columns.installDefaults();
-    ASSERT_FALSE(ColumnArrangementFile::load(columns, file("partial.bwc")));
-    EXPECT_EQ(columns[0].fieldId, 24) << "read before the check failed";
-    columns.installDefaults();
-    EXPECT_TRUE(columns.isValid());
-    EXPECT_EQ(columns[0].fieldId, 0);
-    EXPECT_EQ(columns[0].width, 40);
-    EXPECT_EQ(columns[0].spare, 7) << "spare values survive the defaults";
-}
-
-TEST_F(ColumnArrangementFileTest, StoreIntoAMissingFolderFails) {
-    EntryListColumns columns;
-    columns.installDefaults();
-    EXPECT_FALSE(ColumnArrangementFile::store(columns, file("no-such-folder") / "x.bwc"));
+    std::string text = reversedText(24, 24);
+    text.replace(0, std::string("24 50 0").size(), "24 50 7");
+    m_columns.installDefaults();
+    ASSERT_FALSE(load(text));
+    EXPECT_EQ(m_columns[0].fieldId, 24) << "read before the check failed";
+    m_columns.installDefaults();
+    EXPECT_TRUE(m_columns.isValid());
+    EXPECT_EQ(m_columns[0].fieldId, 0);
+    EXPECT_EQ(m_columns[0].width, 40);
+    EXPECT_EQ(m_columns[0].spare, 7) << "spare values survive the defaults";
 }

@@ -35,72 +35,61 @@ TEST(EntryListGeometry, RowsFollowTheFontAndTheClientHeight) {
     EXPECT_EQ(tiny.headingBand(2, 500), (GridRect{2, 2, 500, 37}));
 }
 
-TEST(EntryListVerticalScroll, FocusSetShorterThanAPageStaysAtTheTop) {
-    for (ScrollCode code : {ScrollCode::LineUp, ScrollCode::LineDown, ScrollCode::PageUp,
-                            ScrollCode::PageDown, ScrollCode::ThumbPosition, ScrollCode::ThumbTrack}) {
-        const auto result = scroll(code, 0, 7, 5);
-        EXPECT_EQ(result.topRow, 0);
-        EXPECT_EQ(result.rangeMaximum, 0);
+// Pages overlap by one row and stop at the last page; a Focus Set shorter than a page stays at the top.
+TEST(EntryListVerticalScroll, PagesAndThumbPlaceTheTopRowWithinTheRange) {
+    const struct {
+        ScrollCode code;
+        int topRow, count, position, expectedTop, expectedMaximum;
+    } cases[] = {{ScrollCode::PageDown, 0, 100, 0, 19, 80},
+                 {ScrollCode::PageDown, 19, 100, 0, 38, 80},
+                 {ScrollCode::PageDown, 70, 100, 0, 80, 80},
+                 {ScrollCode::PageUp, 38, 100, 0, 19, 80},
+                 {ScrollCode::PageUp, 10, 100, 0, 0, 80},
+                 {ScrollCode::ThumbTrack, 0, 100, 42, 42, 80},
+                 {ScrollCode::ThumbPosition, 0, 100, 100, 80, 80},
+                 {ScrollCode::ThumbPosition, 50, 100, -4, 0, 80},
+                 {ScrollCode::LineUp, 0, 7, 5, 0, 0},
+                 {ScrollCode::LineDown, 0, 7, 5, 0, 0},
+                 {ScrollCode::PageUp, 0, 7, 5, 0, 0},
+                 {ScrollCode::PageDown, 0, 7, 5, 0, 0},
+                 {ScrollCode::ThumbPosition, 0, 7, 5, 0, 0},
+                 {ScrollCode::ThumbTrack, 0, 7, 5, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "code " << static_cast<int>(c.code) << " from row " << c.topRow
+                                        << " of " << c.count << ", position " << c.position);
+        const auto result = scroll(c.code, c.topRow, c.count, c.position);
+        EXPECT_EQ(result.topRow, c.expectedTop);
+        EXPECT_EQ(result.rangeMaximum, c.expectedMaximum);
+        if (c.count > 20) {
+            EXPECT_FALSE(result.oneRow);
+        }
     }
-}
-
-TEST(EntryListVerticalScroll, PagesOverlapByOneRowAndStopAtTheLastPage) {
-    EXPECT_EQ(scroll(ScrollCode::PageDown, 0, 100).topRow, 19);
-    EXPECT_EQ(scroll(ScrollCode::PageDown, 19, 100).topRow, 38);
-    EXPECT_EQ(scroll(ScrollCode::PageDown, 70, 100).topRow, 80);
-    EXPECT_EQ(scroll(ScrollCode::PageUp, 38, 100).topRow, 19);
-    EXPECT_EQ(scroll(ScrollCode::PageUp, 10, 100).topRow, 0);
-    EXPECT_EQ(scroll(ScrollCode::PageDown, 70, 100).rangeMaximum, 80);
-    EXPECT_FALSE(scroll(ScrollCode::PageDown, 0, 100).oneRow);
-}
-
-TEST(EntryListVerticalScroll, ThumbPlacesTheTopRowWithinTheRange) {
-    EXPECT_EQ(scroll(ScrollCode::ThumbTrack, 0, 100, 42).topRow, 42);
-    EXPECT_EQ(scroll(ScrollCode::ThumbPosition, 0, 100, 100).topRow, 80);
-    EXPECT_EQ(scroll(ScrollCode::ThumbPosition, 50, 100, -4).topRow, 0);
-    EXPECT_FALSE(scroll(ScrollCode::ThumbPosition, 0, 100, 42).oneRow);
-}
-
-TEST(EntryListVerticalScroll, OtherCodesDoNothing) {
     EXPECT_FALSE(EntryListScrolling::scrollVertically(ScrollCode::EndScroll, 3, 10, 100, kGeometry, kGridLeft,
                                                       kGridRight));
 }
 
-TEST(EntryListVerticalScroll, LineUpMovesTheRowsDownAndDrawsTheFirstRow) {
-    const auto result = scroll(ScrollCode::LineUp, 10, 100);
-    EXPECT_EQ(result.topRow, 9);
-    EXPECT_TRUE(result.oneRow);
-    EXPECT_EQ(result.moveBy, 18);
-    EXPECT_EQ(result.movedArea, (GridRect{3, 37, 1912, 37 + 20 * 18}));
-    EXPECT_EQ(result.repaintArea, (GridRect{3, 37, 1912, 55}));
-
-    // At the top nothing moves, but the first row is still drawn again.
-    const auto atTop = scroll(ScrollCode::LineUp, 0, 100);
-    EXPECT_EQ(atTop.topRow, 0);
-    EXPECT_TRUE(atTop.oneRow);
-    EXPECT_EQ(atTop.moveBy, 0);
-    EXPECT_EQ(atTop.repaintArea, (GridRect{3, 37, 1912, 55}));
-}
-
-TEST(EntryListVerticalScroll, LineDownMovesTheRowsUpAndDrawsTheLastRow) {
-    const auto result = scroll(ScrollCode::LineDown, 10, 100);
-    EXPECT_EQ(result.topRow, 11);
-    EXPECT_TRUE(result.oneRow);
-    EXPECT_EQ(result.moveBy, -18);
-    EXPECT_EQ(result.repaintArea, (GridRect{3, 37 + 19 * 18, 1912, 37 + 20 * 18}));
-
-    const auto lastStep = scroll(ScrollCode::LineDown, 79, 100);
-    EXPECT_EQ(lastStep.topRow, 80);
-    EXPECT_EQ(lastStep.moveBy, -18);
-
-    const auto atEnd = scroll(ScrollCode::LineDown, 80, 100);
-    EXPECT_EQ(atEnd.topRow, 80);
-    EXPECT_TRUE(atEnd.oneRow);
-    EXPECT_EQ(atEnd.moveBy, 0);
-
-    const auto shortList = scroll(ScrollCode::LineDown, 0, 7);
-    EXPECT_EQ(shortList.topRow, 0);
-    EXPECT_EQ(shortList.moveBy, 0);
+// A line up moves the rows down and draws the first row, a line down the other way round; at either end
+// nothing moves but the row is still drawn again.
+TEST(EntryListVerticalScroll, LinesMoveTheRowsByOneRowHeight) {
+    const GridRect firstRow{3, 37, 1912, 55};
+    const GridRect lastRow{3, 37 + 19 * 18, 1912, 37 + 20 * 18};
+    const struct {
+        ScrollCode code;
+        int topRow, count, expectedTop, moveBy;
+        GridRect repaint;
+    } cases[] = {
+        {ScrollCode::LineUp, 10, 100, 9, 18, firstRow},    {ScrollCode::LineUp, 0, 100, 0, 0, firstRow},
+        {ScrollCode::LineDown, 10, 100, 11, -18, lastRow}, {ScrollCode::LineDown, 79, 100, 80, -18, lastRow},
+        {ScrollCode::LineDown, 80, 100, 80, 0, lastRow},   {ScrollCode::LineDown, 0, 7, 0, 0, lastRow}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "line from row " << c.topRow << " of " << c.count);
+        const auto result = scroll(c.code, c.topRow, c.count);
+        EXPECT_EQ(result.topRow, c.expectedTop);
+        EXPECT_TRUE(result.oneRow);
+        EXPECT_EQ(result.moveBy, c.moveBy);
+        EXPECT_EQ(result.repaintArea, c.repaint);
+    }
+    EXPECT_EQ(scroll(ScrollCode::LineUp, 10, 100).movedArea, (GridRect{3, 37, 1912, 37 + 20 * 18}));
 }
 
 TEST(EntryListHorizontalScroll, StepsAndClamps) {
