@@ -146,3 +146,39 @@ TEST(NumberText, OrdersNumbersByValueAndRatingsBySign) {
             EXPECT_EQ(compareNumberText(c.a, c.b, ratingMode), c.expected)
                 << c.a << " against " << c.b << (ratingMode ? " (rating)" : "");
 }
+
+// Sorting reads dates without sscanf where it safely can; the result must be what sscanf gives.
+TEST(WineDates, FastReadingAgreesWithScanf) {
+    const auto widened = [](int year) {
+        return year > 0 && year < 50 ? 2000 + year : year >= 50 && year <= 99 ? 1900 + year : year;
+    };
+    const std::string pieces[] = {"",   "-",  "0",    "5",         "12",        "31",
+                                  "95", "07", "2049", "999999999", "1234567890"};
+    for (const std::string& a : pieces) {
+        for (const std::string& b : pieces) {
+            for (const std::string& text :
+                 {a, a + "-" + b, a + "-" + b + "-" + a, a + "--" + b, a + "-" + b + "-"}) {
+                int numbers[3] = {0, 0, 0};
+                const int count =
+                    std::sscanf(text.c_str(), "%d-%d-%d", &numbers[0], &numbers[1], &numbers[2]);
+                const WineDate date = parseWineDate(text);
+                SCOPED_TRACE(text);
+                if (count >= 1) {
+                    EXPECT_EQ(date.year, widened(numbers[count - 1]));
+                }
+                if (count == 3) {
+                    EXPECT_EQ(date.month, numbers[0]);
+                    EXPECT_EQ(date.day, numbers[1]);
+                } else if (count == 2) {
+                    EXPECT_EQ(date.month, numbers[0]);
+                    EXPECT_EQ(date.day, 0);
+                } else if (count == 1) {
+                    EXPECT_EQ(date.month, 0);
+                } else {
+                    EXPECT_EQ(date.year, -1);
+                    EXPECT_EQ(date.month, -1);
+                }
+            }
+        }
+    }
+}

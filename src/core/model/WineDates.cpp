@@ -22,22 +22,52 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Reads "%d-%d-%d" exactly as sscanf does for the common texts made of digits and '-' alone, which
+// sorting by a date meets on every comparison; anything else (blanks, signs, very long numbers) goes to
+// sscanf itself. Returns how many numbers were read.
+int scanDateNumbers(const std::string& text, int (&numbers)[3]) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '-'; });
+    if (!plain)
+        return std::sscanf(text.c_str(), "%d-%d-%d", &numbers[0], &numbers[1], &numbers[2]);
+    std::size_t at = 0;
+    int count = 0;
+    for (; count < 3; ++count) {
+        if (count > 0) {
+            if (at == text.size() || text[at] != '-')
+                break;
+            ++at;
+        }
+        const bool negative = at < text.size() && text[at] == '-';
+        if (negative)
+            ++at;
+        const std::size_t digits = at;
+        int value = 0;
+        for (; at < text.size() && isDigit(text[at]); ++at) {
+            if (at - digits == 9) // might overflow an int: leave it to sscanf
+                return std::sscanf(text.c_str(), "%d-%d-%d", &numbers[0], &numbers[1], &numbers[2]);
+            value = value * 10 + (text[at] - '0');
+        }
+        if (at == digits)
+            break;
+        numbers[count] = negative ? -value : value;
+    }
+    return count;
+}
+
 } // namespace
 
 WineDate parseWineDate(const std::string& text) {
-    int first = 0;
-    int second = 0;
-    int third = 0;
+    int numbers[3] = {0, 0, 0};
     WineDate date;
-    switch (std::sscanf(text.c_str(), "%d-%d-%d", &first, &second, &third)) {
+    switch (scanDateNumbers(text, numbers)) {
     case 3:
-        date = {third, first, second};
+        date = {numbers[2], numbers[0], numbers[1]};
         break;
     case 2: // month and year
-        date = {second, first, 0};
+        date = {numbers[1], numbers[0], 0};
         break;
     case 1: // year alone
-        date = {first, 0, 0};
+        date = {numbers[0], 0, 0};
         break;
     default:
         return date;
