@@ -109,7 +109,7 @@ TEST(EntryListHorizontalScroll, StepsAndClamps) {
     EXPECT_FALSE(scrollHorizontally(ScrollCode::EndScroll, 0, 50, client, grid));
 }
 
-TEST(EntryListHorizontalScroll, GridNarrowerThanTheClientAlignsRightEdges) {
-    // The upper limit is applied after the lower one, so it wins when the client is wider than the grid.
-    EXPECT_EQ(EntryListScrolling::scrollHorizontally(ScrollCode::LineRight, 0, 0, 2000, 1910), -90);
+TEST(EntryListHorizontalScroll, GridNarrowerThanTheClientNeverMovesRight) {
+    EXPECT_EQ(EntryListScrolling::scrollHorizontally(ScrollCode::LineRight, 0, 0, 2000, 1910), 0);
+    EXPECT_EQ(EntryListScrolling::scrollHorizontally(ScrollCode::LineLeft, 0, 0, 2000, 1910), 0);
 }

@@ -1,5 +1,7 @@
 #include "EntryListScrolling.h"
 
+#include <algorithm>
+
 namespace EntryListScrolling {
 
 std::optional<VerticalScroll> scrollVertically(ScrollCode code, int position, int topRow, int count,
@@ -78,12 +80,9 @@ std::optional<int> scrollHorizontally(ScrollCode code, int position, int offset,
     default:
         return std::nullopt;
     }
-    // In this order: a grid narrower than the client area ends with its right edge on the client's.
-    if (offset < 0)
-        offset = 0;
-    if (offset > horizontalMaximum(gridWidth, clientWidth))
-        offset = horizontalMaximum(gridWidth, clientWidth);
-    return offset;
+    // The grid's right edge stops at the client's right edge; a grid narrower than the client area
+    // stays at its left edge rather than moving right.
+    return std::max(0, std::min(offset, horizontalMaximum(gridWidth, clientWidth)));
 }
 
 } // namespace EntryListScrolling
