@@ -7,9 +7,6 @@
 #include "helpers/ModalDialogCatcher.h"
 #include "helpers/TestStartDirectory.h"
 
-#include <memory>
-#include <optional>
-
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -44,11 +41,13 @@ private Q_SLOTS:
     void cleanup() { HelpWindow::destroyInstance(); }
 
     void contextNumbersNameTheirPages() {
-        QCOMPARE(pageName(HelpWindow::pageOfContext(HelpWindow::kContents)), QStringLiteral("contents.html"));
-        QCOMPARE(pageName(HelpWindow::pageOfContext(HelpWindow::kTopicFinder)), QStringLiteral("index.html"));
-        QCOMPARE(pageName(HelpWindow::pageOfContext(122)), QStringLiteral("sort-precedence.html"));
-        QCOMPARE(pageName(HelpWindow::pageOfContext(32876)), QStringLiteral("graphs.html"));
-        QCOMPARE(pageName(HelpWindow::pageOfContext(424242)), QStringLiteral("contents.html"));
+        const std::pair<int, const char*> pages[] = {{HelpWindow::kContents, "contents.html"},
+                                                     {HelpWindow::kTopicFinder, "index.html"},
+                                                     {122, "sort-precedence.html"},
+                                                     {32876, "graphs.html"},
+                                                     {424242, "contents.html"}};
+        for (const auto& [context, page] : pages)
+            QCOMPARE(pageName(HelpWindow::pageOfContext(context)), QString::fromLatin1(page));
     }
 
     void everyContextAndLinkLeadsToAShippedPage() {
@@ -98,22 +97,16 @@ private Q_SLOTS:
         QCOMPARE(pageName(window->currentPage()), QStringLiteral("index.html"));
     }
 
-    void theHelpMenuOpensContentsAndIndex() {
+    void theHelpMenuOpensContentsIndexAndTheAboutBox() {
         IsolatedSettings settings;
         TestStartDirectory folder;
         CBottlewrightApp app(folder.path(), CBottlewrightApp::Show::Hidden);
-
         app.mainFrame().action(CommandId::HelpIndex)->trigger();
         QVERIFY(HelpWindow::instance() != nullptr);
         QCOMPARE(pageName(HelpWindow::instance()->currentPage()), QStringLiteral("index.html"));
         app.mainFrame().action(CommandId::HelpContents)->trigger();
         QCOMPARE(pageName(HelpWindow::instance()->currentPage()), QStringLiteral("contents.html"));
-    }
 
-    void theAboutBoxNamesTheProductAndItsVersion() {
-        IsolatedSettings settings;
-        TestStartDirectory folder;
-        CBottlewrightApp app(folder.path(), CBottlewrightApp::Show::Hidden);
         QStringList texts;
         QString caption;
         ModalDialogCatcher<CAboutDialog> catcher([&](CAboutDialog* about) {
@@ -122,7 +115,6 @@ private Q_SLOTS:
                 texts << label->text();
             about->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-
         app.mainFrame().action(CommandId::About)->trigger();
         QVERIFY(catcher.seen());
         QCOMPARE(caption, QStringLiteral("About Bottlewright"));

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CommandId.h"
 #include "document/CBottlewrightDoc.h"
+#include "helpers/HintRecorder.h"
 #include "helpers/IsolatedSettings.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPageSetupDialog>
@@ -30,30 +30,6 @@ namespace {
 QVariant setting(const char* key) {
     return QSettings().value(QString::fromLatin1(key));
 }
-
-QStringList menuTitles(const CMainFrame& frame) {
-    QStringList titles;
-    for (const QMenu* menu : frame.menus())
-        titles << menu->title();
-    return titles;
-}
-
-QString statusText(const CMainFrame& frame) {
-    const auto* label = frame.statusBar()->findChild<QLabel*>();
-    return label != nullptr ? label->text() : QString();
-}
-
-// Records every update hint a document sends.
-class HintRecorder : public CDocObserver {
-public:
-    explicit HintRecorder(CBottlewrightDoc& document) : m_document(document) { m_document.addObserver(this); }
-    ~HintRecorder() override { m_document.removeObserver(this); }
-    void onUpdate(CDocObserver*, int hint) override { hints.append(hint); }
-    QList<int> hints;
-
-private:
-    CBottlewrightDoc& m_document;
-};
 
 // A file prompt that records its questions and gives a fixed answer.
 struct RecordingPrompt {
@@ -77,326 +53,283 @@ class AppTest : public QObject {
 
 private:
     std::optional<IsolatedSettings> m_settings;
+    std::optional<TestStartDirectory> m_folder;
+    std::unique_ptr<CBottlewrightApp> m_app;
 
-    std::unique_ptr<CBottlewrightApp> start(const TestStartDirectory& folder) {
-        return std::make_unique<CBottlewrightApp>(folder.path(), CBottlewrightApp::Show::Hidden);
+    CBottlewrightApp& start() {
+        m_app.reset();
+        m_app = std::make_unique<CBottlewrightApp>(m_folder->path(), CBottlewrightApp::Show::Hidden);
+        return *m_app;
+    }
+    CMainFrame& frame() { return m_app->mainFrame(); }
+    QAction* action(int commandId) { return frame().action(commandId); }
+    QString sample() const { return m_folder->filePath(QStringLiteral("Sample3.bwf")); }
+    QStringList menuTitles() {
+        QStringList titles;
+        for (const QMenu* menu : frame().menus())
+            titles << menu->title();
+        return titles;
+    }
+    QString statusText() {
+        const auto* label = frame().statusBar()->findChild<QLabel*>();
+        return label != nullptr ? label->text() : QString();
     }
 
 private Q_SLOTS:
-    void init() { m_settings.emplace(); }
-
-    void firstRunUsesDefaultsAndOpensTheSample() {
-        TestStartDirectory folder;
-        MessageBoxCatcher boxes;
-        auto app = start(folder);
-
-        QCOMPARE(boxes.count(), 0);
-        QCOMPARE(app->backupLocation(), QStringLiteral("A:\\"));
-        QVERIFY(app->smartSelect());
-        QVERIFY(app->binWarning());
-        QCOMPARE(app->printOrientation(), 1);
-        QCOMPARE(app->defaultFileName(), folder.filePath(QStringLiteral("Sample3.bwf")));
-        QCOMPARE(app->fieldName(0), std::string("Vint"));
-        QCOMPARE(app->fieldName(24), std::string("Drk"));
-        QVERIFY(app->mainFrame().action(CommandId::SmartSelect)->isChecked());
-        QVERIFY(app->mainFrame().action(CommandId::ShowBinWarnings)->isChecked());
-
-        QVERIFY(app->document() != nullptr);
-        QVERIFY(app->document()->entryCount() > 0);
-        QCOMPARE(app->document()->focusCount(), app->document()->entryCount());
+    void init() {
+        m_settings.emplace();
+        m_folder.emplace();
     }
+    void cleanup() { m_app.reset(); }
 
-    void openingTheSampleShowsTheEntryListAndTheFullMenu() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        CMainFrame& frame = app->mainFrame();
+    void firstRunUsesDefaultsAndOpensTheSampleInTheEntryList() {
+        MessageBoxCatcher boxes;
+        CBottlewrightApp& app = start();
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(app.backupLocation(), QStringLiteral("A:\\"));
+        QVERIFY(app.smartSelect() && action(CommandId::SmartSelect)->isChecked());
+        QVERIFY(app.binWarning() && action(CommandId::ShowBinWarnings)->isChecked());
+        QCOMPARE(app.printOrientation(), 1);
+        QCOMPARE(app.defaultFileName(), sample());
+        QCOMPARE(app.fieldName(0), std::string("Vint"));
+        QCOMPARE(app.fieldName(24), std::string("Drk"));
 
-        const QList<QMdiSubWindow*> windows = frame.documentWindows();
+        QVERIFY(app.document() != nullptr);
+        QVERIFY(app.document()->entryCount() > 0);
+        QCOMPARE(app.document()->focusCount(), app.document()->entryCount());
+        const QList<QMdiSubWindow*> windows = frame().documentWindows();
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Entry List"));
         QVERIFY(windows.first()->isMaximized());
-        QCOMPARE(frame.entryListFrame(), windows.first());
-        QCOMPARE(menuTitles(frame), (QStringList{"&File", "&View", "&Graphs", "Focus &Set", "Entry &List",
-                                                 "&Options", "&Misc", "&Window", "&Help"}));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Bottlewright - Sample3.bwf[*]"));
-        QVERIFY(!frame.isWindowModified());
-        QCOMPARE(statusText(frame), QStringLiteral("%1 entries").arg(app->document()->entryCount()));
-        QCOMPARE(app->recentFiles().files(), QStringList{folder.filePath(QStringLiteral("Sample3.bwf"))});
+        QCOMPARE(frame().entryListFrame(), windows.first());
+        QCOMPARE(menuTitles(), (QStringList{"&File", "&View", "&Graphs", "Focus &Set", "Entry &List",
+                                            "&Options", "&Misc", "&Window", "&Help"}));
+        QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright - Sample3.bwf[*]"));
+        QVERIFY(!frame().isWindowModified());
+        QCOMPARE(statusText(), QStringLiteral("%1 entries").arg(app.document()->entryCount()));
+        QCOMPARE(app.recentFiles().files(), QStringList{sample()});
     }
 
-    void aMissingDefaultFileIsReportedAndLeavesTheShortMenu() {
-        TestStartDirectory folder(TestStartDirectory::Empty);
-        MessageBoxCatcher boxes;
-        auto app = start(folder);
-
-        QCOMPARE(boxes.count(), 1);
-        QVERIFY2(boxes.lastText().startsWith(QStringLiteral("Cannot open Sample3.bwf:\n")),
-                 qPrintable(boxes.lastText()));
-        QCOMPARE(boxes.lastText().count(QLatin1Char('\n')), 1);
-        QVERIFY(app->document() == nullptr);
-        QCOMPARE(menuTitles(app->mainFrame()), (QStringList{"&File", "&View", "&Help"}));
-        QCOMPARE(app->mainFrame().windowTitle(), QStringLiteral("Bottlewright"));
-        QCOMPARE(statusText(app->mainFrame()), QStringLiteral("Ready"));
-        QVERIFY(app->mainFrame().documentWindows().isEmpty());
-        QVERIFY(!app->mainFrame().action(CommandId::Save)->isEnabled());
-        QVERIFY(!app->mainFrame().action(CommandId::NextGraph)->isEnabled());
-    }
-
-    void anUnreadableDefaultFileIsReportedAndNothingOpens() {
-        TestStartDirectory folder(TestStartDirectory::Empty);
-        std::ofstream(folder.path() / "Sample3.bwf", std::ios::binary) << "not a cellar";
-        MessageBoxCatcher boxes;
-        auto app = start(folder);
-
-        QCOMPARE(boxes.count(), 1);
-        QVERIFY(boxes.lastText().startsWith(QStringLiteral("Cannot open Sample3.bwf:\n")));
-        QVERIFY(app->document() == nullptr);
+    void aMissingOrUnreadableDefaultFileIsReportedAndLeavesTheShortMenu() {
+        for (const bool missing : {true, false}) {
+            m_app.reset();
+            m_folder.emplace(TestStartDirectory::Empty);
+            if (!missing)
+                std::ofstream(m_folder->path() / "Sample3.bwf", std::ios::binary) << "not a cellar";
+            MessageBoxCatcher boxes;
+            start();
+            QCOMPARE(boxes.count(), 1);
+            QVERIFY2(boxes.lastText().startsWith(QStringLiteral("Cannot open Sample3.bwf:\n")),
+                     qPrintable(boxes.lastText()));
+            QCOMPARE(boxes.lastText().count(QLatin1Char('\n')), 1);
+            QVERIFY(m_app->document() == nullptr);
+            QCOMPARE(menuTitles(), (QStringList{"&File", "&View", "&Help"}));
+            QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright"));
+            QCOMPARE(statusText(), QStringLiteral("Ready"));
+            QVERIFY(frame().documentWindows().isEmpty());
+            QVERIFY(!action(CommandId::Save)->isEnabled());
+            QVERIFY(!action(CommandId::NextGraph)->isEnabled());
+        }
     }
 
     void theDefaultFileSettingNamesTheFileOpenedAtStartUp() {
-        TestStartDirectory folder(TestStartDirectory::Empty);
-        const QString other = folder.copySample(QStringLiteral("Other.bwf"));
+        m_folder.emplace(TestStartDirectory::Empty);
+        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
         QSettings().setValue(QStringLiteral("Default File Name/filename"), QStringLiteral("Other.bwf"));
-        auto app = start(folder);
-
-        QVERIFY(app->document() != nullptr);
-        QCOMPARE(app->defaultFileName(), other);
-        QCOMPARE(app->document()->title(), std::string("Other.bwf"));
+        start();
+        QVERIFY(m_app->document() != nullptr);
+        QCOMPARE(m_app->defaultFileName(), other);
+        QCOMPARE(m_app->document()->title(), std::string("Other.bwf"));
     }
 
     void setDefaultFilenameWritesAtOnceAndOpensNothing() {
-        TestStartDirectory folder;
-        const QString other = folder.copySample(QStringLiteral("Other.bwf"));
-        auto app = start(folder);
-        CBottlewrightDoc* working = app->document();
+        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
+        CBottlewrightApp& app = start();
+        CBottlewrightDoc* working = app.document();
         RecordingPrompt prompt;
-        app->setOpenFilePrompt(prompt.function());
+        app.setOpenFilePrompt(prompt.function());
 
-        prompt.answer = QString();
-        app->mainFrame().action(CommandId::SetDefaultFilename)->trigger();
+        action(CommandId::SetDefaultFilename)->trigger();
         QCOMPARE(prompt.captions, QStringList{"Set Default File Name"});
-        QCOMPARE(prompt.initialPaths, QStringList{folder.filePath(QStringLiteral("Sample3.bwf"))});
+        QCOMPARE(prompt.initialPaths, QStringList{sample()});
         QVERIFY(!setting("Default File Name/filename").isValid());
-        QCOMPARE(app->defaultFileName(), folder.filePath(QStringLiteral("Sample3.bwf")));
+        QCOMPARE(app.defaultFileName(), sample());
 
         prompt.answer = other;
-        app->mainFrame().action(CommandId::SetDefaultFilename)->trigger();
+        action(CommandId::SetDefaultFilename)->trigger();
         QCOMPARE(setting("Default File Name/filename").toString(), other);
-        QCOMPARE(app->defaultFileName(), other);
-        QCOMPARE(app->document(), working);
-        QCOMPARE(app->document()->title(), std::string("Sample3.bwf"));
+        QCOMPARE(app.defaultFileName(), other);
+        QCOMPARE(app.document(), working);
+        QCOMPARE(app.document()->title(), std::string("Sample3.bwf"));
     }
 
     void saveIsGreyedUntilTheFirstChange() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        QAction* save = app->mainFrame().action(CommandId::Save);
+        CBottlewrightApp& app = start();
+        QAction* save = action(CommandId::Save);
         QVERIFY(!save->isEnabled());
-
-        app->document()->setModified(true);
-        app->document()->updateAllViews(nullptr, HintFocusSet);
+        app.document()->setModified(true);
+        app.document()->updateAllViews(nullptr, HintFocusSet);
         QVERIFY(save->isEnabled());
-        QVERIFY(app->mainFrame().isWindowModified());
+        QVERIFY(frame().isWindowModified());
 
         save->trigger();
-        QVERIFY(!app->document()->isModified());
+        QVERIFY(!app.document()->isModified());
         QVERIFY(!save->isEnabled());
-        QVERIFY(!app->mainFrame().isWindowModified());
+        QVERIFY(!frame().isWindowModified());
     }
 
     void aFailedSaveSaysWhyAndKeepsTheFileModified() {
-        TestStartDirectory folder;
-        QVERIFY(QDir(folder.filePath({})).mkdir(QStringLiteral("gone")));
-        const QString path = folder.copySample(QStringLiteral("gone/Doomed.bwf"));
-        auto app = start(folder);
-        QVERIFY(app->openWorkingFile(path));
-        QVERIFY(QDir(folder.filePath(QStringLiteral("gone"))).removeRecursively());
+        QVERIFY(QDir(m_folder->filePath({})).mkdir(QStringLiteral("gone")));
+        const QString path = m_folder->copySample(QStringLiteral("gone/Doomed.bwf"));
+        CBottlewrightApp& app = start();
+        QVERIFY(app.openWorkingFile(path));
+        QVERIFY(QDir(m_folder->filePath(QStringLiteral("gone"))).removeRecursively());
 
-        app->document()->setModified(true);
+        app.document()->setModified(true);
         MessageBoxCatcher boxes;
-        QVERIFY(!app->saveWorkingFile());
+        QVERIFY(!app.saveWorkingFile());
         QCOMPARE(boxes.count(), 1);
         QVERIFY2(boxes.lastText().startsWith(QStringLiteral("Cannot save Doomed.bwf:\n")),
                  qPrintable(boxes.lastText()));
-        QVERIFY(app->document()->isModified());
-        QVERIFY(app->mainFrame().action(CommandId::Save)->isEnabled());
+        QVERIFY(app.document()->isModified());
+        QVERIFY(action(CommandId::Save)->isEnabled());
     }
 
-    void cancellingTheOfferToSaveBeforeOpenShowsNoFileDialog() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        CBottlewrightDoc* working = app->document();
+    void openOffersToSaveFirstAndCancelStopsIt() {
+        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
+        CBottlewrightApp& app = start();
+        CBottlewrightDoc* working = app.document();
         working->setModified(true);
         RecordingPrompt prompt;
-        app->setOpenFilePrompt(prompt.function());
-
-        MessageBoxCatcher boxes(QMessageBox::Cancel);
-        app->mainFrame().action(CommandId::Open)->trigger();
-
-        QCOMPARE(boxes.texts(), QStringList{"Save changes to Sample3.bwf?"});
-        QVERIFY(prompt.captions.isEmpty());
-        QCOMPARE(app->document(), working);
-        QVERIFY(working->isModified());
-        QCOMPARE(app->mainFrame().documentWindows().size(), 1);
-    }
-
-    void openAfterDiscardingChangesReplacesTheWorkingFile() {
-        TestStartDirectory folder;
-        const QString other = folder.copySample(QStringLiteral("Other.bwf"));
-        auto app = start(folder);
-        app->document()->setModified(true);
-        RecordingPrompt prompt;
         prompt.answer = other;
-        app->setOpenFilePrompt(prompt.function());
+        app.setOpenFilePrompt(prompt.function());
 
         MessageBoxCatcher boxes(QMessageBox::No);
-        app->mainFrame().action(CommandId::Open)->trigger();
+        boxes.queue(QMessageBox::Cancel);
+        action(CommandId::Open)->trigger();
+        QCOMPARE(boxes.texts(), QStringList{"Save changes to Sample3.bwf?"});
+        QVERIFY(prompt.captions.isEmpty());
+        QCOMPARE(app.document(), working);
+        QVERIFY(working->isModified());
+        QCOMPARE(frame().documentWindows().size(), 1);
 
-        QCOMPARE(boxes.count(), 1);
+        action(CommandId::Open)->trigger(); // the changes are discarded
+        QCOMPARE(boxes.count(), 2);
         QCOMPARE(prompt.captions, QStringList{"Open"});
-        QCOMPARE(app->document()->title(), std::string("Other.bwf"));
-        QVERIFY(!app->document()->isModified());
-        QCOMPARE(app->mainFrame().windowTitle(), QStringLiteral("Bottlewright - Other.bwf[*]"));
-        QCOMPARE(app->recentFiles().files(),
-                 (QStringList{other, folder.filePath(QStringLiteral("Sample3.bwf"))}));
+        QCOMPARE(app.document()->title(), std::string("Other.bwf"));
+        QVERIFY(!app.document()->isModified());
+        QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright - Other.bwf[*]"));
+        QCOMPARE(app.recentFiles().files(), (QStringList{other, sample()}));
     }
 
-    void newGivesAnEmptyUntitledWorkingFile() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        app->mainFrame().action(CommandId::New)->trigger();
+    void newGivesAnUntitledFileThatAsksForItsNameOnSave() {
+        CBottlewrightApp& app = start();
+        action(CommandId::New)->trigger();
+        QVERIFY(app.document() != nullptr);
+        QCOMPARE(app.document()->entryCount(), 0);
+        QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright - Cellar[*]"));
+        QCOMPARE(frame().entryListFrame()->windowTitle(), QStringLiteral("Entry List"));
 
-        QVERIFY(app->document() != nullptr);
-        QCOMPARE(app->document()->entryCount(), 0);
-        QCOMPARE(app->mainFrame().windowTitle(), QStringLiteral("Bottlewright - Cellar[*]"));
-        QCOMPARE(app->mainFrame().entryListFrame()->windowTitle(), QStringLiteral("Entry List"));
-    }
-
-    void savingAnUntitledFileAsksForItsName() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        app->newFile();
-        app->document()->setModified(true);
+        app.document()->setModified(true);
         RecordingPrompt prompt;
-        prompt.answer = folder.filePath(QStringLiteral("Fresh.bwf"));
-        app->setSaveFilePrompt(prompt.function());
-
-        QVERIFY(app->saveWorkingFile());
+        prompt.answer = m_folder->filePath(QStringLiteral("Fresh.bwf"));
+        app.setSaveFilePrompt(prompt.function());
+        QVERIFY(app.saveWorkingFile());
         QCOMPARE(prompt.captions, QStringList{"Save As"});
         QVERIFY(QFile::exists(prompt.answer));
-        QCOMPARE(app->document()->title(), std::string("Fresh.bwf"));
-        QCOMPARE(app->recentFiles().files().first(), prompt.answer);
-    }
-
-    void closeReturnsToTheShortMenu() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        app->mainFrame().action(CommandId::Close)->trigger();
-
-        QVERIFY(app->document() == nullptr);
-        QVERIFY(app->mainFrame().documentWindows().isEmpty());
-        QCOMPARE(menuTitles(app->mainFrame()).size(), 3);
+        QCOMPARE(app.document()->title(), std::string("Fresh.bwf"));
+        QCOMPARE(app.recentFiles().files().first(), prompt.answer);
     }
 
     void closingTheLastWindowOffersToSave() {
-        TestStartDirectory folder;
-        auto app = start(folder);
-        app->document()->setModified(true);
-        QMdiSubWindow* entryList = app->mainFrame().entryListFrame();
+        CBottlewrightApp& app = start();
+        app.document()->setModified(true);
+        QMdiSubWindow* entryList = frame().entryListFrame();
 
         MessageBoxCatcher boxes(QMessageBox::Cancel);
         QVERIFY(!entryList->close());
         QCOMPARE(boxes.texts(), QStringList{"Save changes to Sample3.bwf?"});
-        QVERIFY(app->document() != nullptr);
-        QCOMPARE(app->mainFrame().documentWindows().size(), 1);
+        QVERIFY(app.document() != nullptr);
+        QCOMPARE(frame().documentWindows().size(), 1);
 
         boxes.setDefaultAnswer(QMessageBox::No);
         QVERIFY(entryList->close());
-        QTRY_VERIFY(app->document() == nullptr);
-        QCOMPARE(menuTitles(app->mainFrame()).size(), 3);
+        QTRY_VERIFY(app.document() == nullptr);
+        QVERIFY(frame().documentWindows().isEmpty());
+        QCOMPARE(menuTitles().size(), 3);
     }
 
     void aRecentFileThatNoLongerOpensLeavesTheList() {
-        TestStartDirectory folder;
-        const QString other = folder.copySample(QStringLiteral("Other.bwf"));
-        auto app = start(folder);
-        QVERIFY(app->openWorkingFile(other));
-        QCOMPARE(app->recentFiles().files().first(), other);
-        QVERIFY(app->mainFrame().action(CommandId::RecentFile1)->isVisible());
+        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
+        CBottlewrightApp& app = start();
+        QVERIFY(app.openWorkingFile(other));
+        QCOMPARE(app.recentFiles().files().first(), other);
+        QVERIFY(action(CommandId::RecentFile1)->isVisible());
         QVERIFY(QFile::remove(other));
 
         MessageBoxCatcher boxes;
-        app->mainFrame().action(CommandId::RecentFile1)->trigger();
+        action(CommandId::RecentFile1)->trigger();
         QCOMPARE(boxes.count(), 1);
         QVERIFY(boxes.lastText().startsWith(QStringLiteral("Cannot open Other.bwf:\n")));
-        QCOMPARE(app->recentFiles().files(), QStringList{folder.filePath(QStringLiteral("Sample3.bwf"))});
-        QCOMPARE(setting("Recent File List/File1").toString(),
-                 folder.filePath(QStringLiteral("Sample3.bwf")));
+        QCOMPARE(app.recentFiles().files(), QStringList{sample()});
+        QCOMPARE(setting("Recent File List/File1").toString(), sample());
         QVERIFY(!setting("Recent File List/File2").isValid());
-        QVERIFY(!app->mainFrame().action(CommandId::RecentFile1 + 1)->isVisible());
+        QVERIFY(!action(CommandId::RecentFile1 + 1)->isVisible());
     }
 
     void anOrientationOutOfRangeBecomesPortraitOnceApplied() {
-        TestStartDirectory folder;
         QSettings().setValue(QStringLiteral("Printing/Orientation"), 7);
-        {
-            auto app = start(folder);
-            QCOMPARE(app->printOrientation(), 1);
-        }
+        QCOMPARE(start().printOrientation(), 1);
+        m_app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 7);
-        {
-            auto app = start(folder);
-            QCOMPARE(app->printer().pageLayout().orientation(), QPageLayout::Portrait);
-        }
+        QCOMPARE(start().printer().pageLayout().orientation(), QPageLayout::Portrait);
+        m_app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 1);
     }
 
     void printSetupReadsTheOrientationBackAndTellsTheViews() {
-        TestStartDirectory folder;
-        auto app = start(folder);
+        CBottlewrightApp& app = start();
         {
-            HintRecorder recorder(*app->document());
+            HintRecorder recorder(*app.document());
             ModalDialogCatcher<QPageSetupDialog> catcher([](QPageSetupDialog* dialog) {
                 auto* landscape = dialog->findChild<QRadioButton*>(QStringLiteral("landscape"));
                 QVERIFY(landscape != nullptr);
                 landscape->click();
                 dialog->accept();
             });
-
-            app->mainFrame().action(CommandId::PrintSetup)->trigger();
+            action(CommandId::PrintSetup)->trigger();
             QVERIFY(catcher.seen());
-            QCOMPARE(app->printOrientation(), 2);
+            QCOMPARE(app.printOrientation(), 2);
             QCOMPARE(recorder.hints, QList<int>{HintPrinter});
         }
-        app.reset();
+        m_app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 2);
     }
 
     void theEndWritesTheFieldNamesAndTheSwitches() {
-        TestStartDirectory folder;
-        {
-            auto app = start(folder);
-            app->mainFrame().action(CommandId::SmartSelect)->trigger();
-            app->mainFrame().action(CommandId::ShowBinWarnings)->trigger();
-            QVERIFY(!app->mainFrame().action(CommandId::SmartSelect)->isChecked());
-            QVERIFY(!app->binWarning());
-            app->fieldNames().setName(16, "Glass");
-            QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("LastUsed.fnm"))));
-        }
+        CBottlewrightApp& app = start();
+        action(CommandId::SmartSelect)->trigger();
+        action(CommandId::ShowBinWarnings)->trigger();
+        QVERIFY(!action(CommandId::SmartSelect)->isChecked());
+        QVERIFY(!app.binWarning());
+        app.fieldNames().setName(16, "Glass");
+        QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("LastUsed.fnm"))));
+        m_app.reset();
+
         QCOMPARE(setting("SmartSelect/SmartSelect").toInt(), 0);
         QCOMPARE(setting("BinWarning/BinWarning").toInt(), 0);
         QCOMPARE(setting("Printing/Orientation").toInt(), 1);
-        QFile names(folder.filePath(QStringLiteral("LastUsed.fnm")));
+        QFile names(m_folder->filePath(QStringLiteral("LastUsed.fnm")));
         QVERIFY(names.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = names.readAll().split('\n');
         QCOMPARE(lines.size(), 26);
         QCOMPARE(lines[0], QByteArray("Vint\r"));
         QCOMPARE(lines[16], QByteArray("Glass\r"));
 
-        auto app = start(folder);
-        QCOMPARE(app->fieldName(16), std::string("Glass"));
-        QVERIFY(!app->smartSelect());
-        QVERIFY(!app->mainFrame().action(CommandId::ShowBinWarnings)->isChecked());
+        start();
+        QCOMPARE(m_app->fieldName(16), std::string("Glass"));
+        QVERIFY(!m_app->smartSelect());
+        QVERIFY(!action(CommandId::ShowBinWarnings)->isChecked());
     }
 };
 

@@ -2,12 +2,12 @@
 #include "document/CBottlewrightDoc.h"
 #include "helpers/IsolatedSettings.h"
 #include "helpers/MessageBoxCatcher.h"
+#include "helpers/TestFixtures.h"
 #include "helpers/TestStartDirectory.h"
 #include "setup/FieldNames.h"
 #include "views/entrylist/CEntryListView.h"
 #include "views/entrylist/CSplitBox.h"
 
-#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -18,21 +18,6 @@
 #include <QTest>
 
 namespace {
-
-void fillDocument(CBottlewrightDoc& document, int count) {
-    for (int i = 0; i < count; ++i) {
-        CWine& wine = *document.focusEntry(document.addNewEntry());
-        wine.m_strProducer = "Producer " + std::to_string(i);
-        wine.m_nNumberRemaining = i % 7;
-    }
-}
-
-// Field ids from 24 down to 0, each column `width` plus its position wide.
-void writeArrangement(const std::filesystem::path& path, int width) {
-    std::ofstream out(path, std::ios::binary);
-    for (int position = 0; position < 25; ++position)
-        out << 24 - position << ' ' << width + position << " 0\nHeading\n";
-}
 
 std::vector<std::pair<int, int>> idsAndWidths(const CEntryListView& view) {
     std::vector<std::pair<int, int>> table;
@@ -55,20 +40,20 @@ bool showsSelection(const CEntryListView& view, int row) {
 
 class ChildFrameTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void startsWithOnePaneTitledEntryList();
-    void splitPaneCopiesColumnsAndFont();
-    void splitBoxAndDividerSplitAndJoin();
-    void functionKeysMoveBetweenPanes();
-    void panesShareSelectionAndTopRowButNotHorizontalOffset();
-    void onlyTheLastPaneWritesArrangementAndFont();
-    void storedArrangementComesBackInBothPanes();
-    void badArrangementFallsBackToDefaultsInBothPanes();
-
 private:
-    CChildFrame& makeFrame(int entries);
+    CChildFrame& makeFrame(int entries) {
+        fillDocument(*m_document, entries);
+        m_area = std::make_unique<QMdiArea>();
+        m_area->resize(900, 400);
+        m_frame = new CChildFrame(*m_document, m_fieldNames);
+        m_frame->setAttribute(Qt::WA_DeleteOnClose);
+        m_area->addSubWindow(m_frame);
+        m_frame->showMaximized();
+        m_area->show();
+        if (!QTest::qWaitForWindowExposed(m_area.get()))
+            qWarning("the frame was not exposed");
+        return *m_frame;
+    }
 
     std::optional<IsolatedSettings> m_settings;
     std::unique_ptr<TestStartDirectory> m_start;
@@ -76,216 +61,189 @@ private:
     FieldNames m_fieldNames;
     std::unique_ptr<QMdiArea> m_area;
     QPointer<CChildFrame> m_frame;
+
+private Q_SLOTS:
+    void init() {
+        m_settings.emplace();
+        m_start = std::make_unique<TestStartDirectory>(TestStartDirectory::Empty);
+        m_document = std::make_unique<CBottlewrightDoc>(m_start->path());
+        CEntryListView::sharedState() = EntryListSharedState{};
+    }
+
+    void cleanup() {
+        m_area.reset();
+        m_document.reset();
+        m_start.reset();
+        m_settings.reset();
+    }
+
+    void startsWithOnePaneTitledEntryList() {
+        CChildFrame& frame = makeFrame(3);
+        QCOMPARE(frame.windowTitle(), QString("Entry List"));
+        QCOMPARE(frame.kind(), ViewKind::EntryList);
+        QCOMPARE(frame.paneCount(), 1);
+        QVERIFY(!frame.isSplit());
+        QCOMPARE(frame.activePane(), frame.pane(0));
+        QCOMPARE(frame.pane(0)->otherPane(), nullptr);
+        QVERIFY(frame.pane(0)->verticalScrollBar()->isVisible());
+    }
+
+    void splitPaneCopiesColumnsAndFont() {
+        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 60, 1);
+        QSettings().setValue("Entry List/Font Size", 17);
+        CChildFrame& frame = makeFrame(3);
+        frame.pane(0)->scrollHorizontally(CEntryListView::ScrollCode::ThumbPosition, 100);
+
+        frame.split();
+        QCOMPARE(frame.paneCount(), 2);
+        QVERIFY(frame.isSplit());
+        CEntryListView* left = frame.pane(0);
+        CEntryListView* right = frame.pane(1);
+        QCOMPARE(left->otherPane(), right);
+        QCOMPARE(right->otherPane(), left);
+        QCOMPARE(idsAndWidths(*right), idsAndWidths(*left));
+        QCOMPARE(right->columns()[0].fieldId, 24);
+        QCOMPARE(right->horizontalOffset(), 0);
+        QCOMPARE(right->columns()[0].left, 2);
+        QCOMPARE(right->listFont(), left->listFont());
+        QCOMPARE(right->listFont().pixelSize(), 17);
+        // One vertical scroll bar for the row, at the right.
+        QVERIFY(!left->verticalScrollBar()->isVisible());
+        QVERIFY(right->verticalScrollBar()->isVisible());
+        QVERIFY(!left->findChild<CSplitBox*>()->isVisible());
+
+        frame.unsplit();
+        QCOMPARE(frame.paneCount(), 1);
+        QCOMPARE(frame.pane(0), left);
+        QVERIFY(left->verticalScrollBar()->isVisible());
+        QVERIFY(left->findChild<CSplitBox*>()->isVisible());
+    }
+
+    void splitBoxAndDividerSplitAndJoin() {
+        CChildFrame& frame = makeFrame(3);
+        auto* box = frame.pane(0)->findChild<CSplitBox*>();
+        QVERIFY(box != nullptr && box->isVisible());
+        QTest::mouseDClick(box, Qt::LeftButton);
+        QCOMPARE(frame.paneCount(), 2);
+
+        auto* splitter = frame.findChild<QSplitter*>();
+        QTest::mouseDClick(splitter->handle(1), Qt::LeftButton);
+        QTRY_COMPARE(frame.paneCount(), 1);
+
+        // Dragging the box to x 300 makes a left pane of that width.
+        box = frame.pane(0)->findChild<CSplitBox*>();
+        const QPoint start(3, box->height() / 2);
+        const QPoint end = box->mapFrom(splitter, QPoint(300, 40));
+        QTest::mousePress(box, Qt::LeftButton, {}, start);
+        QTest::mouseMove(box, end);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, end);
+        QCOMPARE(frame.paneCount(), 2);
+        QCOMPARE(splitter->sizes().first(), 300);
+
+        // Dragging the divider to the left edge closes the left pane; the right one stays.
+        CEntryListView* right = frame.pane(1);
+        QSplitterHandle* handle = splitter->handle(1);
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 20));
+        QTest::mouseMove(handle, QPoint(-400, 20));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-400, 20));
+        QTRY_COMPARE(frame.paneCount(), 1);
+        QCOMPARE(frame.pane(0), right);
+        QVERIFY(right->findChild<CSplitBox*>()->isVisible());
+    }
+
+    void functionKeysMoveBetweenPanes() {
+        CChildFrame& frame = makeFrame(3);
+        frame.split();
+        frame.pane(0)->setFocus();
+        QTRY_COMPARE(frame.activePane(), frame.pane(0));
+        QTest::keyClick(frame.pane(0), Qt::Key_F6);
+        QTRY_COMPARE(frame.activePane(), frame.pane(1));
+        QVERIFY(frame.pane(1)->hasFocus());
+        QTest::keyClick(frame.pane(1), Qt::Key_F6);
+        QTRY_COMPARE(frame.activePane(), frame.pane(0));
+        QTest::keyClick(frame.pane(0), Qt::Key_F6, Qt::ShiftModifier);
+        QTRY_COMPARE(frame.activePane(), frame.pane(1));
+    }
+
+    void panesShareSelectionAndTopRowButNotHorizontalOffset() {
+        CChildFrame& frame = makeFrame(100);
+        frame.split();
+        CEntryListView* left = frame.pane(0);
+        CEntryListView* right = frame.pane(1);
+
+        left->selectEntry(3);
+        QVERIFY(showsSelection(*left, 3));
+        QVERIFY(showsSelection(*right, 3));
+
+        right->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(CEntryListView::sharedState().topRow, 1);
+        QCOMPARE(left->verticalScrollBar()->value(), 1);
+        QVERIFY(showsSelection(*left, 2));
+        QVERIFY(showsSelection(*right, 2));
+        right->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(left->verticalScrollBar()->value(), CEntryListView::sharedState().topRow);
+
+        right->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QVERIFY(right->horizontalOffset() > 0);
+        QCOMPARE(left->horizontalOffset(), 0);
+        QCOMPARE(left->columns()[1].left, 42);
+    }
+
+    void onlyTheLastPaneWritesArrangementAndFont() {
+        const std::filesystem::path colset = m_start->path() / "colset.bw3";
+        CChildFrame& frame = makeFrame(3);
+        frame.split();
+        frame.unsplit();
+        QVERIFY(!std::filesystem::exists(colset));
+        QVERIFY(!QSettings().contains("Entry List/Font Size"));
+
+        frame.split();
+        delete m_frame;
+        QVERIFY(std::filesystem::exists(colset));
+        QCOMPARE(QSettings().value("Entry List/Font Size").toInt(), 12);
+    }
+
+    void arrangementsComeBackInBothPanesAndBadOnesGiveTheDefaults() {
+        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 45, 1);
+        std::vector<int> shortIds = reversedFieldIds();
+        shortIds.pop_back();
+        writeArrangement(m_start->path() / "short.bwc", shortIds, 50);
+        CChildFrame& frame = makeFrame(3);
+        frame.split();
+        CEntryListView* left = frame.pane(0);
+        CEntryListView* right = frame.pane(1);
+        const auto arranged = idsAndWidths(*left);
+        QCOMPARE(arranged.front(), std::make_pair(24, 45));
+
+        const QString stored = m_start->filePath("saved.bwc");
+        left->setArrangementFilePrompt([&](bool) { return stored; });
+        left->storeColumnArrangement();
+        QVERIFY(QFile::exists(stored));
+
+        MessageBoxCatcher boxes;
+        for (const QString bad : {"missing.bwc", "short.bwc"}) {
+            right->setArrangementFilePrompt([bad](bool) { return bad; });
+            right->retrieveColumnArrangement();
+            QCOMPARE(
+                boxes.lastText(),
+                QString("Unable to retrieve the specified arrangement.\nDefault settings will be invoked."));
+            for (CEntryListView* view : {left, right}) {
+                QVERIFY(view->columns().isValid());
+                QCOMPARE(view->columns()[0].width, 40);
+                QCOMPARE(view->columns()[23].fieldId, 24);
+                QCOMPARE(view->columns()[24].heading, std::string("Date Acquired"));
+            }
+        }
+
+        // A bare name is looked up in the start directory.
+        right->setArrangementFilePrompt([](bool) { return QString("saved.bwc"); });
+        right->retrieveColumnArrangement();
+        QCOMPARE(boxes.count(), 2);
+        QCOMPARE(idsAndWidths(*right), arranged);
+        QCOMPARE(idsAndWidths(*left), arranged);
+        QCOMPARE(left->columns()[0].heading, std::string("Drk"));
+    }
 };
-
-void ChildFrameTest::init() {
-    m_settings.emplace();
-    m_start = std::make_unique<TestStartDirectory>(TestStartDirectory::Empty);
-    m_document = std::make_unique<CBottlewrightDoc>(m_start->path());
-    CEntryListView::sharedState() = EntryListSharedState{};
-}
-
-void ChildFrameTest::cleanup() {
-    m_area.reset();
-    m_document.reset();
-    m_start.reset();
-    m_settings.reset();
-}
-
-CChildFrame& ChildFrameTest::makeFrame(int entries) {
-    fillDocument(*m_document, entries);
-    m_area = std::make_unique<QMdiArea>();
-    m_area->resize(900, 400);
-    m_frame = new CChildFrame(*m_document, m_fieldNames);
-    m_frame->setAttribute(Qt::WA_DeleteOnClose);
-    m_area->addSubWindow(m_frame);
-    m_frame->showMaximized();
-    m_area->show();
-    if (!QTest::qWaitForWindowExposed(m_area.get()))
-        qWarning("the frame was not exposed");
-    return *m_frame;
-}
-
-void ChildFrameTest::startsWithOnePaneTitledEntryList() {
-    CChildFrame& frame = makeFrame(3);
-    QCOMPARE(frame.windowTitle(), QString("Entry List"));
-    QCOMPARE(frame.kind(), ViewKind::EntryList);
-    QCOMPARE(&frame.document(), m_document.get());
-    QCOMPARE(frame.paneCount(), 1);
-    QVERIFY(!frame.isSplit());
-    QCOMPARE(frame.activePane(), frame.pane(0));
-    QCOMPARE(frame.pane(0)->otherPane(), nullptr);
-    QVERIFY(frame.pane(0)->verticalScrollBar()->isVisible());
-}
-
-void ChildFrameTest::splitPaneCopiesColumnsAndFont() {
-    writeArrangement(m_start->path() / "colset.bw3", 60);
-    QSettings().setValue("Entry List/Font Size", 17);
-    CChildFrame& frame = makeFrame(3);
-    frame.pane(0)->scrollHorizontally(CEntryListView::ScrollCode::ThumbPosition, 100);
-
-    frame.split();
-    QCOMPARE(frame.paneCount(), 2);
-    QVERIFY(frame.isSplit());
-    CEntryListView* left = frame.pane(0);
-    CEntryListView* right = frame.pane(1);
-    QCOMPARE(left->otherPane(), right);
-    QCOMPARE(right->otherPane(), left);
-    QCOMPARE(idsAndWidths(*right), idsAndWidths(*left));
-    QCOMPARE(right->columns()[0].fieldId, 24);
-    QCOMPARE(right->horizontalOffset(), 0);
-    QCOMPARE(right->columns()[0].left, 2);
-    QCOMPARE(right->listFont(), left->listFont());
-    QCOMPARE(right->listFont().pixelSize(), 17);
-    // One vertical scroll bar for the row, at the right.
-    QVERIFY(!left->verticalScrollBar()->isVisible());
-    QVERIFY(right->verticalScrollBar()->isVisible());
-    QVERIFY(!left->findChild<CSplitBox*>()->isVisible());
-
-    frame.unsplit();
-    QCOMPARE(frame.paneCount(), 1);
-    QCOMPARE(frame.pane(0), left);
-    QVERIFY(left->verticalScrollBar()->isVisible());
-    QVERIFY(left->findChild<CSplitBox*>()->isVisible());
-}
-
-void ChildFrameTest::splitBoxAndDividerSplitAndJoin() {
-    CChildFrame& frame = makeFrame(3);
-    auto* box = frame.pane(0)->findChild<CSplitBox*>();
-    QVERIFY(box != nullptr && box->isVisible());
-    QTest::mouseDClick(box, Qt::LeftButton);
-    QCOMPARE(frame.paneCount(), 2);
-
-    auto* splitter = frame.findChild<QSplitter*>();
-    QTest::mouseDClick(splitter->handle(1), Qt::LeftButton);
-    QTRY_COMPARE(frame.paneCount(), 1);
-
-    // Dragging the box to x 300 makes a left pane of that width.
-    box = frame.pane(0)->findChild<CSplitBox*>();
-    const QPoint start(3, box->height() / 2);
-    const QPoint end = box->mapFrom(splitter, QPoint(300, 40));
-    QTest::mousePress(box, Qt::LeftButton, {}, start);
-    QTest::mouseMove(box, end);
-    QTest::mouseRelease(box, Qt::LeftButton, {}, end);
-    QCOMPARE(frame.paneCount(), 2);
-    QCOMPARE(splitter->sizes().first(), 300);
-
-    // Dragging the divider to the left edge closes the left pane; the right one stays.
-    CEntryListView* right = frame.pane(1);
-    QSplitterHandle* handle = splitter->handle(1);
-    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 20));
-    QTest::mouseMove(handle, QPoint(-400, 20));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-400, 20));
-    QTRY_COMPARE(frame.paneCount(), 1);
-    QCOMPARE(frame.pane(0), right);
-    QVERIFY(right->findChild<CSplitBox*>()->isVisible());
-}
-
-void ChildFrameTest::functionKeysMoveBetweenPanes() {
-    CChildFrame& frame = makeFrame(3);
-    frame.split();
-    frame.pane(0)->setFocus();
-    QTRY_COMPARE(frame.activePane(), frame.pane(0));
-    QTest::keyClick(frame.pane(0), Qt::Key_F6);
-    QTRY_COMPARE(frame.activePane(), frame.pane(1));
-    QVERIFY(frame.pane(1)->hasFocus());
-    QTest::keyClick(frame.pane(1), Qt::Key_F6);
-    QTRY_COMPARE(frame.activePane(), frame.pane(0));
-    QTest::keyClick(frame.pane(0), Qt::Key_F6, Qt::ShiftModifier);
-    QTRY_COMPARE(frame.activePane(), frame.pane(1));
-}
-
-void ChildFrameTest::panesShareSelectionAndTopRowButNotHorizontalOffset() {
-    CChildFrame& frame = makeFrame(100);
-    frame.split();
-    CEntryListView* left = frame.pane(0);
-    CEntryListView* right = frame.pane(1);
-
-    left->selectEntry(3);
-    QVERIFY(showsSelection(*left, 3));
-    QVERIFY(showsSelection(*right, 3));
-
-    right->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(CEntryListView::sharedState().topRow, 1);
-    QCOMPARE(left->verticalScrollBar()->value(), 1);
-    QVERIFY(showsSelection(*left, 2));
-    QVERIFY(showsSelection(*right, 2));
-    right->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(left->verticalScrollBar()->value(), CEntryListView::sharedState().topRow);
-
-    right->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QVERIFY(right->horizontalOffset() > 0);
-    QCOMPARE(left->horizontalOffset(), 0);
-    QCOMPARE(left->columns()[1].left, 42);
-}
-
-void ChildFrameTest::onlyTheLastPaneWritesArrangementAndFont() {
-    const std::filesystem::path colset = m_start->path() / "colset.bw3";
-    CChildFrame& frame = makeFrame(3);
-    frame.split();
-    frame.unsplit();
-    QVERIFY(!std::filesystem::exists(colset));
-    QVERIFY(!QSettings().contains("Entry List/Font Size"));
-
-    frame.split();
-    delete m_frame;
-    QVERIFY(std::filesystem::exists(colset));
-    QSettings settings;
-    QCOMPARE(settings.value("Entry List/Font Size").toInt(), 12);
-    QCOMPARE(settings.value("Entry List/Font Face").toString(), QString("Arial"));
-}
-
-void ChildFrameTest::storedArrangementComesBackInBothPanes() {
-    writeArrangement(m_start->path() / "colset.bw3", 45);
-    CChildFrame& frame = makeFrame(3);
-    frame.split();
-    CEntryListView* left = frame.pane(0);
-    CEntryListView* right = frame.pane(1);
-    const auto arranged = idsAndWidths(*left);
-    QCOMPARE(arranged.front(), std::make_pair(24, 45));
-
-    const QString stored = m_start->filePath("saved.bwc");
-    left->setArrangementFilePrompt([&](bool) { return stored; });
-    left->storeColumnArrangement();
-    QVERIFY(QFile::exists(stored));
-
-    right->setArrangementFilePrompt([](bool) { return QString("missing.bwc"); });
-    MessageBoxCatcher boxes;
-    right->retrieveColumnArrangement();
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(left->columns()[0].fieldId, 0);
-    QCOMPARE(left->columns()[0].width, 40);
-
-    // A bare name is looked up in the start directory.
-    right->setArrangementFilePrompt([](bool) { return QString("saved.bwc"); });
-    right->retrieveColumnArrangement();
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(idsAndWidths(*right), arranged);
-    QCOMPARE(idsAndWidths(*left), arranged);
-    QCOMPARE(left->columns()[0].heading, std::string("Drk"));
-}
-
-void ChildFrameTest::badArrangementFallsBackToDefaultsInBothPanes() {
-    writeArrangement(m_start->path() / "colset.bw3", 45);
-    CChildFrame& frame = makeFrame(3);
-    frame.split();
-    {
-        std::ofstream bad(m_start->path() / "short.bwc", std::ios::binary);
-        for (int id = 0; id < 24; ++id)
-            bad << id << " 50 0\nHeading\n";
-    }
-    frame.pane(1)->setArrangementFilePrompt([](bool) { return QString("short.bwc"); });
-    MessageBoxCatcher boxes;
-    frame.pane(1)->retrieveColumnArrangement();
-    QCOMPARE(boxes.texts(),
-             QStringList{"Unable to retrieve the specified arrangement.\nDefault settings will be invoked."});
-    for (CEntryListView* view : {frame.pane(0), frame.pane(1)}) {
-        QVERIFY(view->columns().isValid());
-        QCOMPARE(view->columns()[0].width, 40);
-        QCOMPARE(view->columns()[23].fieldId, 24);
-        QCOMPARE(view->columns()[24].heading, std::string("Date Acquired"));
-    }
-}
 
 QTEST_MAIN(ChildFrameTest)
 #include "childframe_test.moc"

@@ -3,6 +3,7 @@
 #include "helpers/IsolatedSettings.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
+#include "helpers/TestFixtures.h"
 #include "helpers/TestStartDirectory.h"
 #include "setup/FieldNames.h"
 #include "views/entrylist/CEntryListView.h"
@@ -20,21 +21,6 @@
 #include <QTest>
 
 namespace {
-
-// Entries "Producer 0", "Producer 1", ... in document order; entry 1 has red letters.
-void fillDocument(CBottlewrightDoc& document, int count) {
-    for (int i = 0; i < count; ++i) {
-        CWine& wine = *document.focusEntry(document.addNewEntry());
-        wine.m_nVintage = 1980 + i % 20;
-        wine.m_strProducer = "Producer " + std::to_string(i);
-        wine.m_strAppellation = "Appellation";
-        wine.m_nNumberAcquired = 12;
-        wine.m_nNumberRemaining = i % 12;
-        wine.m_fCost = 10.0f + static_cast<float>(i);
-        wine.m_strNotes = "Notes of " + std::to_string(i) + "\nsecond line";
-        wine.m_nLetterColor = i == 1 ? CWine::Red : CWine::Black;
-    }
-}
 
 int countPixels(const QImage& image, const QRect& area, const QColor& color) {
     int count = 0;
@@ -87,366 +73,328 @@ protected:
     }
 };
 
-void writeArrangement(const std::filesystem::path& path, const std::vector<int>& ids, int width) {
-    std::ofstream out(path, std::ios::binary);
-    for (int id : ids)
-        out << id << ' ' << width << " 0\nHeading\n";
-}
-
-std::vector<int> reversedIds() {
-    std::vector<int> ids;
-    for (int id = 24; id >= 0; --id)
-        ids.push_back(id);
-    return ids;
-}
-
 } // namespace
 
 class EntryListViewTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void firstPaneTakesTheDefaultsWithoutColset();
-    void firstPaneLoadsColset();
-    void paintsRowsSelectionAndLetterColours();
-    void numericColumnsLineUpTheirDigits();
-    void headingsFollowFieldNameChanges();
-    void fontComesFromTheSettings();
-    void lastPaneKeepsArrangementAndFont();
-    void scrollBarActionsMoveTheTopRow();
-    void oneLineScrollMovesPixelsAndDrawsOneRow();
-    void horizontalScrollStopsAtTheGridsRightEdge();
-    void otherHintsReturnToTheTop();
-    void sortingClearsTheSelection();
-    void printBoundaryIsDashedRed();
-    void storeDialogAsksWithTheProgramsCaption();
-    void retrievingABadFileWarnsAndDefaults();
-
 private:
-    CEntryListView& makeView(int entries, QSize size = QSize(700, 300));
+    CEntryListView& makeView(int entries, QSize size = QSize(700, 300)) {
+        fillDocument(*m_document, entries);
+        m_view = std::make_unique<CEntryListView>(*m_document, m_fieldNames);
+        m_view->resize(size);
+        m_view->show();
+        if (!QTest::qWaitForWindowExposed(m_view.get()))
+            qWarning("the view was not exposed");
+        return *m_view;
+    }
 
     std::optional<IsolatedSettings> m_settings;
     std::unique_ptr<TestStartDirectory> m_start;
     std::unique_ptr<CBottlewrightDoc> m_document;
     FieldNames m_fieldNames;
     std::unique_ptr<CEntryListView> m_view;
-};
 
-void EntryListViewTest::init() {
-    m_settings.emplace();
-    m_start = std::make_unique<TestStartDirectory>(TestStartDirectory::Empty);
-    m_document = std::make_unique<CBottlewrightDoc>(m_start->path());
-    m_fieldNames.setDefaults();
-    CEntryListView::sharedState() = EntryListSharedState{};
-}
-
-void EntryListViewTest::cleanup() {
-    m_view.reset();
-    m_document.reset();
-    m_start.reset();
-    m_settings.reset();
-}
-
-CEntryListView& EntryListViewTest::makeView(int entries, QSize size) {
-    fillDocument(*m_document, entries);
-    m_view = std::make_unique<CEntryListView>(*m_document, m_fieldNames);
-    m_view->resize(size);
-    m_view->show();
-    if (!QTest::qWaitForWindowExposed(m_view.get()))
-        qWarning("the view was not exposed");
-    return *m_view;
-}
-
-void EntryListViewTest::firstPaneTakesTheDefaultsWithoutColset() {
-    const CEntryListView& view = makeView(3);
-    const EntryListColumns& columns = view.columns();
-    QVERIFY(columns.isValid());
-    QCOMPARE(columns[0].fieldId, 0);
-    QCOMPARE(columns[23].fieldId, 24);
-    QCOMPARE(columns[24].heading, std::string("Date Acquired"));
-    QCOMPARE(columns[0].left, 2);
-    QCOMPARE(columns.gridRight(), 2 + 1910);
-}
-
-void EntryListViewTest::firstPaneLoadsColset() {
-    writeArrangement(m_start->path() / "colset.bw3", reversedIds(), 70);
-    m_fieldNames.setName(CWine::NumberConsumed, "Consumed");
-    const CEntryListView& view = makeView(3);
-    QCOMPARE(view.columns()[0].fieldId, 24);
-    QCOMPARE(view.columns()[0].width, 70);
-    QCOMPARE(view.columns()[0].heading, std::string("Consumed"));
-    QCOMPARE(view.columns()[24].fieldId, 0);
-}
-
-void EntryListViewTest::paintsRowsSelectionAndLetterColours() {
-    CEntryListView& view = makeView(5);
-    view.selectEntry(2);
-    QCOMPARE(CEntryListView::sharedState().selectedEntry, 2);
-    const QImage image = shownImage(view);
-    const QColor cyan(0, 255, 255);
-    const QColor red(255, 0, 0);
-    const QColor black(0, 0, 0);
-
-    const QRect selected = rowInterior(view, 2);
-    QVERIFY(countPixels(image, selected, cyan) > selected.width() * selected.height() / 2);
-    QCOMPARE(countPixels(image, rowInterior(view, 1), cyan), 0);
-    QVERIFY2(countInk(image, rowInterior(view, 1), red) > 20, "entry 1 has red letters");
-    QCOMPARE(countInk(image, rowInterior(view, 0), red), 0);
-    const EntryListColumn& producer = view.columns()[1];
-    const QRect producerCell(producer.left + 1, view.geometry().rowTop(0) + 1, producer.width - 2,
-                             view.geometry().rowHeight - 1);
-    QVERIFY(countInk(image, producerCell, black) > 20);
-
-    // Rows without an entry are still ruled, and the frame closes the grid below the last one.
-    const EntryListGeometry& geometry = view.geometry();
-    QVERIFY(geometry.rowsPerPage > 6);
-    const int x = view.columns()[1].left + 20;
-    QCOMPARE(image.pixelColor(x, geometry.rowTop(6)), black);
-    QCOMPARE(image.pixelColor(x, geometry.rowTop(6) + 3), view.palette().color(QPalette::Window));
-    QCOMPARE(image.pixelColor(x, geometry.gridBottom), black);
-    QCOMPARE(image.pixelColor(view.columns().gridLeft(), geometry.rowTop(3)), black);
-    QCOMPARE(image.pixelColor(view.columns()[2].left, geometry.rowTop(3) + 3), black);
-
-    view.selectEntry(-1);
-    QCOMPARE(countPixels(shownImage(view), selected, cyan), 0);
-}
-
-void EntryListViewTest::numericColumnsLineUpTheirDigits() {
-    CEntryListView& view = makeView(0);
-    CWine& wine = *m_document->focusEntry(m_document->addNewEntry());
-    wine.m_nNumberRemaining = 7;
-    wine.m_fCost = 5.0f;
-    m_document->updateAllViews(nullptr, HintFocusSet);
-    const QImage image = shownImage(view);
-
-    // "  7" drawn with spaces as wide as digits ends where "007" would end.
-    const QFontMetrics metrics(view.listFont());
-    const EntryListColumn& quantity = view.columns()[5];
-    const int digitsEnd = quantity.textX + metrics.horizontalAdvance(QStringLiteral("007"));
-    const QRect row = rowInterior(view, 0);
-    int rightmostInk = -1;
-    for (int x = quantity.left + 1; x < quantity.left + quantity.width; ++x) {
-        for (int y = row.top(); y <= row.bottom(); ++y) {
-            if (image.pixelColor(x, y).lightness() < 128)
-                rightmostInk = x;
-        }
+private Q_SLOTS:
+    void init() {
+        m_settings.emplace();
+        m_start = std::make_unique<TestStartDirectory>(TestStartDirectory::Empty);
+        m_document = std::make_unique<CBottlewrightDoc>(m_start->path());
+        m_fieldNames.setDefaults();
+        CEntryListView::sharedState() = EntryListSharedState{};
     }
-    QVERIFY2(rightmostInk > digitsEnd - metrics.horizontalAdvance(QLatin1Char('7')), "digit drawn in place");
-    QVERIFY(rightmostInk <= digitsEnd + 1);
-}
 
-void EntryListViewTest::headingsFollowFieldNameChanges() {
-    CEntryListView& view = makeView(2);
-    const QRect band(0, 0, view.viewport()->width(), view.geometry().firstRowY);
-    const QImage before = shownImage(view).copy(band);
-    QCOMPARE(view.columns()[16].heading, std::string("User1"));
+    void cleanup() {
+        m_view.reset();
+        m_document.reset();
+        m_start.reset();
+        m_settings.reset();
+    }
 
-    m_fieldNames.setName(16, "Cellar");
-    m_fieldNames.setName(0, "Year");
-    m_document->updateAllViews(nullptr, HintFieldNames);
-    QCOMPARE(view.columns()[16].heading, std::string("Cellar"));
-    QCOMPARE(view.columns()[0].heading, std::string("Year"));
-    QVERIFY(shownImage(view).copy(band) != before);
-}
+    void firstPaneTakesColsetOrTheDefaults() {
+        const CEntryListView& defaults = makeView(3);
+        QVERIFY(defaults.columns().isValid());
+        QCOMPARE(defaults.columns()[0].fieldId, 0);
+        QCOMPARE(defaults.columns()[23].fieldId, 24);
+        QCOMPARE(defaults.columns()[24].heading, std::string("Date Acquired"));
+        QCOMPARE(defaults.columns()[0].left, 2);
+        QCOMPARE(defaults.columns().gridRight(), 2 + 1910);
 
-void EntryListViewTest::fontComesFromTheSettings() {
-    QSettings settings;
-    settings.setValue("Entry List/Font Size", 20);
-    settings.setValue("Entry List/Font Weight", 700);
-    settings.setValue("Entry List/FontIsItalic", 1);
-    settings.setValue("Entry List/Font Face", "Liberation Serif");
-    settings.sync();
-    const CEntryListView& view = makeView(2);
-    QCOMPARE(view.listFont().pixelSize(), 20);
-    QCOMPARE(view.listFont().weight(), QFont::Bold);
-    QVERIFY(view.listFont().italic());
-    QCOMPARE(view.listFont().family(), QString("Liberation Serif"));
-    QCOMPARE(view.geometry().rowHeight, QFontMetrics(view.listFont()).height() + 2);
-    QCOMPARE(view.columns()[0].headingY, 2 * view.geometry().rowHeight / 3);
-}
+        m_view.reset();
+        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 70);
+        m_fieldNames.setName(CWine::NumberConsumed, "Consumed");
+        const CEntryListView& view = makeView(0);
+        QCOMPARE(view.columns()[0].fieldId, 24);
+        QCOMPARE(view.columns()[0].width, 70);
+        QCOMPARE(view.columns()[0].heading, std::string("Consumed"));
+        QCOMPARE(view.columns()[24].fieldId, 0);
+    }
 
-void EntryListViewTest::lastPaneKeepsArrangementAndFont() {
-    writeArrangement(m_start->path() / "colset.bw3", reversedIds(), 66);
-    makeView(2);
-    CEntryListView::sharedState().selectedEntry = 1;
-    std::filesystem::remove(m_start->path() / "colset.bw3");
-    m_view.reset();
+    void paintsRowsSelectionAndLetterColours() {
+        CEntryListView& view = makeView(5);
+        view.selectEntry(2);
+        QCOMPARE(CEntryListView::sharedState().selectedEntry, 2);
+        const QImage image = shownImage(view);
+        const QColor cyan(0, 255, 255);
+        const QColor red(255, 0, 0);
+        const QColor black(0, 0, 0);
 
-    QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
-    std::ifstream colset(m_start->path() / "colset.bw3");
-    std::string firstLine;
-    std::getline(colset, firstLine);
-    QCOMPARE(firstLine, std::string("24 66 0"));
-    QSettings settings;
-    QCOMPARE(settings.value("Entry List/Font Size").toInt(), 12);
-    QCOMPARE(settings.value("Entry List/Font Weight").toInt(), 400);
-    QCOMPARE(settings.value("Entry List/FontIsItalic").toInt(), 0);
-    QCOMPARE(settings.value("Entry List/Font Face").toString(), QString("Arial"));
-}
+        const QRect selected = rowInterior(view, 2);
+        QVERIFY(countPixels(image, selected, cyan) > selected.width() * selected.height() / 2);
+        QCOMPARE(countPixels(image, rowInterior(view, 1), cyan), 0);
+        QVERIFY2(countInk(image, rowInterior(view, 1), red) > 20, "entry 1 has red letters");
+        QCOMPARE(countInk(image, rowInterior(view, 0), red), 0);
+        const EntryListColumn& producer = view.columns()[1];
+        const QRect producerCell(producer.left + 1, view.geometry().rowTop(0) + 1, producer.width - 2,
+                                 view.geometry().rowHeight - 1);
+        QVERIFY(countInk(image, producerCell, black) > 20);
 
-void EntryListViewTest::scrollBarActionsMoveTheTopRow() {
-    CEntryListView& view = makeView(100);
-    const int rowsPerPage = view.geometry().rowsPerPage;
-    QScrollBar* bar = view.verticalScrollBar();
-    QCOMPARE(bar->maximum(), 100 - rowsPerPage);
+        // Rows without an entry are still ruled, and the frame closes the grid below the last one.
+        const EntryListGeometry& geometry = view.geometry();
+        QVERIFY(geometry.rowsPerPage > 6);
+        const int x = view.columns()[1].left + 20;
+        QCOMPARE(image.pixelColor(x, geometry.rowTop(6)), black);
+        QCOMPARE(image.pixelColor(x, geometry.rowTop(6) + 3), view.palette().color(QPalette::Window));
+        QCOMPARE(image.pixelColor(x, geometry.gridBottom), black);
+        QCOMPARE(image.pixelColor(view.columns().gridLeft(), geometry.rowTop(3)), black);
+        QCOMPARE(image.pixelColor(view.columns()[2].left, geometry.rowTop(3) + 3), black);
 
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage - 1);
-    QCOMPARE(bar->value(), rowsPerPage - 1);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage - 2);
-    bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    QCOMPARE(CEntryListView::sharedState().topRow, 100 - rowsPerPage);
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(CEntryListView::sharedState().topRow, 100 - rowsPerPage);
-    QCOMPARE(bar->value(), 100 - rowsPerPage);
-    bar->setSliderPosition(40); // dragging the thumb
-    QCOMPARE(CEntryListView::sharedState().topRow, 40);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(CEntryListView::sharedState().topRow, 40 + 1 - rowsPerPage);
+        view.selectEntry(-1);
+        QCOMPARE(countPixels(shownImage(view), selected, cyan), 0);
+    }
 
-    // The first row shows the entry at the top row.
-    view.selectEntry(40 + 1 - rowsPerPage);
-    QVERIFY(countPixels(shownImage(view), rowInterior(view, 0), QColor(0, 255, 255)) > 0);
-}
+    void numericColumnsLineUpTheirDigits() {
+        CEntryListView& view = makeView(0);
+        CWine& wine = *m_document->focusEntry(m_document->addNewEntry());
+        wine.m_nNumberRemaining = 7;
+        wine.m_fCost = 5.0f;
+        m_document->updateAllViews(nullptr, HintFocusSet);
+        const QImage image = shownImage(view);
 
-void EntryListViewTest::oneLineScrollMovesPixelsAndDrawsOneRow() {
-    CEntryListView& view = makeView(100);
-    view.selectEntry(3);
-    QTest::qWait(20);
-    PaintRecorder paints(view.viewport());
-    const EntryListGeometry geometry = view.geometry();
+        // "  7" drawn with spaces as wide as digits ends where "007" would end.
+        const QFontMetrics metrics(view.listFont());
+        const EntryListColumn& quantity = view.columns()[5];
+        const int digitsEnd = quantity.textX + metrics.horizontalAdvance(QStringLiteral("007"));
+        const QRect row = rowInterior(view, 0);
+        int rightmostInk = -1;
+        for (int x = quantity.left + 1; x < quantity.left + quantity.width; ++x) {
+            for (int y = row.top(); y <= row.bottom(); ++y) {
+                if (image.pixelColor(x, y).lightness() < 128)
+                    rightmostInk = x;
+            }
+        }
+        QVERIFY2(rightmostInk > digitsEnd - metrics.horizontalAdvance(QLatin1Char('7')),
+                 "digit drawn in place");
+        QVERIFY(rightmostInk <= digitsEnd + 1);
+    }
 
-    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QTRY_VERIFY(!paints.areas.isEmpty());
-    QCOMPARE(paints.areas.size(), 1);
-    const QRect lastRow(view.columns().gridLeft() + 1, geometry.rowTop(geometry.rowsPerPage - 1),
-                        view.columns().gridRight() - view.columns().gridLeft() - 1, geometry.rowHeight);
-    QCOMPARE(paints.areas.first(), lastRow & view.viewport()->rect());
+    void headingsFollowFieldNameChanges() {
+        CEntryListView& view = makeView(2);
+        const QRect band(0, 0, view.viewport()->width(), view.geometry().firstRowY);
+        const QImage before = shownImage(view).copy(band);
+        QCOMPARE(view.columns()[16].heading, std::string("User1"));
 
-    paints.areas.clear();
-    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QTRY_VERIFY(!paints.areas.isEmpty());
-    QCOMPARE(paints.areas.first().top(), geometry.firstRowY);
-    QCOMPARE(paints.areas.first().height(), geometry.rowHeight);
+        m_fieldNames.setName(16, "Cellar");
+        m_fieldNames.setName(0, "Year");
+        m_document->updateAllViews(nullptr, HintFieldNames);
+        QCOMPARE(view.columns()[16].heading, std::string("Cellar"));
+        QCOMPARE(view.columns()[0].heading, std::string("Year"));
+        QVERIFY(shownImage(view).copy(band) != before);
+    }
 
-    // What the window shows after moving pixels equals a complete drawing.
-    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QTest::qWait(20);
-    const QPoint origin = view.viewport()->mapTo(&view, QPoint(0, 0));
-    const QImage onScreen = view.screen()
-                                ->grabWindow(view.winId(), origin.x(), origin.y(), view.viewport()->width(),
-                                             view.viewport()->height())
-                                .toImage()
-                                .convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(onScreen, shownImage(view));
-}
+    void fontComesFromTheSettings() {
+        QSettings settings;
+        settings.setValue("Entry List/Font Size", 20);
+        settings.setValue("Entry List/Font Weight", 700);
+        settings.setValue("Entry List/FontIsItalic", 1);
+        settings.setValue("Entry List/Font Face", "Liberation Serif");
+        settings.sync();
+        const CEntryListView& view = makeView(2);
+        QCOMPARE(view.listFont().pixelSize(), 20);
+        QCOMPARE(view.listFont().weight(), QFont::Bold);
+        QVERIFY(view.listFont().italic());
+        QCOMPARE(view.listFont().family(), QString("Liberation Serif"));
+        QCOMPARE(view.geometry().rowHeight, QFontMetrics(view.listFont()).height() + 2);
+        QCOMPARE(view.columns()[0].headingY, 2 * view.geometry().rowHeight / 3);
+    }
 
-void EntryListViewTest::horizontalScrollStopsAtTheGridsRightEdge() {
-    CEntryListView& view = makeView(5, QSize(600, 300));
-    const int client = view.viewport()->width();
-    QScrollBar* bar = view.horizontalScrollBar();
-    QCOMPARE(bar->maximum(), 1910 - client);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(view.horizontalOffset(), 10);
-    QCOMPARE(view.columns()[0].left, 2 - 10);
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(view.horizontalOffset(), 10 + client / 3);
-    bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    QCOMPARE(view.horizontalOffset(), 1910 - client);
-    QCOMPARE(view.columns().gridRight(), client + 2);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(view.horizontalOffset(), 1910 - client);
-    bar->triggerAction(QAbstractSlider::SliderToMinimum);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(view.horizontalOffset(), 0);
-    QCOMPARE(view.columns().gridLeft(), 2);
-}
+    void lastPaneKeepsArrangementAndFont() {
+        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 66);
+        makeView(2);
+        CEntryListView::sharedState().selectedEntry = 1;
+        std::filesystem::remove(m_start->path() / "colset.bw3");
+        m_view.reset();
 
-void EntryListViewTest::otherHintsReturnToTheTop() {
-    CEntryListView& view = makeView(100);
-    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QVERIFY(CEntryListView::sharedState().topRow > 0);
-    m_document->updateAllViews(nullptr, HintLetterColors);
-    QCOMPARE(CEntryListView::sharedState().topRow, 0);
-    QCOMPARE(view.verticalScrollBar()->value(), 0);
+        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
+        std::ifstream colset(m_start->path() / "colset.bw3");
+        std::string firstLine;
+        std::getline(colset, firstLine);
+        QCOMPARE(firstLine, std::string("24 66 0"));
+        QSettings settings;
+        QCOMPARE(settings.value("Entry List/Font Size").toInt(), 12);
+        QCOMPARE(settings.value("Entry List/Font Weight").toInt(), 400);
+        QCOMPARE(settings.value("Entry List/FontIsItalic").toInt(), 0);
+        QCOMPARE(settings.value("Entry List/Font Face").toString(), QString("Arial"));
+    }
 
-    view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    m_document->updateAllViews(nullptr, HintFieldNames);
-    m_document->updateAllViews(nullptr, HintPrinter);
-    QVERIFY(CEntryListView::sharedState().topRow > 0);
-    m_document->updateAllViews(nullptr, HintFocusSet);
-    QCOMPARE(CEntryListView::sharedState().topRow, 0);
-}
+    void scrollBarActionsMoveTheTopRow() {
+        CEntryListView& view = makeView(100);
+        const int rowsPerPage = view.geometry().rowsPerPage;
+        QScrollBar* bar = view.verticalScrollBar();
+        QCOMPARE(bar->maximum(), 100 - rowsPerPage);
 
-void EntryListViewTest::sortingClearsTheSelection() {
-    CEntryListView& view = makeView(10);
-    view.selectEntry(4);
-    m_document->sortFocusSet();
-    QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
-}
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage - 1);
+        QCOMPARE(bar->value(), rowsPerPage - 1);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage - 2);
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(CEntryListView::sharedState().topRow, 100 - rowsPerPage);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(CEntryListView::sharedState().topRow, 100 - rowsPerPage);
+        QCOMPARE(bar->value(), 100 - rowsPerPage);
+        bar->setSliderPosition(40); // dragging the thumb
+        QCOMPARE(CEntryListView::sharedState().topRow, 40);
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QCOMPARE(CEntryListView::sharedState().topRow, 40 + 1 - rowsPerPage);
 
-void EntryListViewTest::printBoundaryIsDashedRed() {
-    CEntryListView& view = makeView(3);
-    const QColor red(255, 0, 0);
-    const QRect column(299, 2, 3, view.geometry().gridBottom - 2);
-    EntryListSharedState& shared = CEntryListView::sharedState();
-    shared.printBoundaryShown = true;
-    QCOMPARE(countPixels(shownImage(view), column, red), 0); // not computed yet
-    shared.printBoundaryX = 300;
-    const QImage image = shownImage(view);
-    const int dashes = countPixels(image, column, red);
-    QVERIFY(dashes > 20);
-    QVERIFY(dashes < column.height() - 10);
-    shared.printBoundaryShown = false;
-    QCOMPARE(countPixels(shownImage(view), column, red), 0);
-}
+        // The first row shows the entry at the top row.
+        view.selectEntry(40 + 1 - rowsPerPage);
+        QVERIFY(countPixels(shownImage(view), rowInterior(view, 0), QColor(0, 255, 255)) > 0);
+    }
 
-void EntryListViewTest::storeDialogAsksWithTheProgramsCaption() {
-    CEntryListView& view = makeView(1);
-    const QString target = m_start->filePath("mine");
-    QString title;
-    QStringList filters;
-    QString suffix;
-    ModalDialogCatcher<QFileDialog> catcher([&](QFileDialog* dialog) {
-        title = dialog->windowTitle();
-        filters = dialog->nameFilters();
-        suffix = dialog->defaultSuffix();
-        dialog->selectFile(target);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    view.storeColumnArrangement();
-    QVERIFY(catcher.seen());
-    QCOMPARE(title, QString("Save Column Arangement"));
-    QCOMPARE(filters, QStringList{"Column Arrangements (*.bwc)"});
-    QCOMPARE(suffix, QString("bwc"));
-    QVERIFY(QFile::exists(target + ".bwc"));
-}
+    void oneLineScrollMovesPixelsAndDrawsOneRow() {
+        CEntryListView& view = makeView(100);
+        view.selectEntry(3);
+        QTest::qWait(20);
+        PaintRecorder paints(view.viewport());
+        const EntryListGeometry geometry = view.geometry();
 
-void EntryListViewTest::retrievingABadFileWarnsAndDefaults() {
-    writeArrangement(m_start->path() / "colset.bw3", reversedIds(), 66);
-    CEntryListView& view = makeView(2);
-    std::vector<int> repeated = reversedIds();
-    repeated[5] = repeated[6];
-    writeArrangement(m_start->path() / "bad.bwc", repeated, 55);
-    view.setArrangementFilePrompt(
-        [](bool forStoring) { return forStoring ? QString() : QString("bad.bwc"); });
+        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTRY_VERIFY(!paints.areas.isEmpty());
+        QCOMPARE(paints.areas.size(), 1);
+        const QRect lastRow(view.columns().gridLeft() + 1, geometry.rowTop(geometry.rowsPerPage - 1),
+                            view.columns().gridRight() - view.columns().gridLeft() - 1, geometry.rowHeight);
+        QCOMPARE(paints.areas.first(), lastRow & view.viewport()->rect());
 
-    MessageBoxCatcher boxes;
-    view.retrieveColumnArrangement();
-    QCOMPARE(boxes.texts(),
-             QStringList{"Unable to retrieve the specified arrangement.\nDefault settings will be invoked."});
-    QVERIFY(view.columns().isValid());
-    QCOMPARE(view.columns()[0].fieldId, 0);
-    QCOMPARE(view.columns()[0].width, 40);
-    QCOMPARE(view.columns()[0].heading, std::string("Vint"));
-    QCOMPARE(view.columns()[1].left, 42);
-}
+        paints.areas.clear();
+        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QTRY_VERIFY(!paints.areas.isEmpty());
+        QCOMPARE(paints.areas.first().top(), geometry.firstRowY);
+        QCOMPARE(paints.areas.first().height(), geometry.rowHeight);
+
+        // What the window shows after moving pixels equals a complete drawing.
+        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTest::qWait(20);
+        const QPoint origin = view.viewport()->mapTo(&view, QPoint(0, 0));
+        const QImage onScreen = view.screen()
+                                    ->grabWindow(view.winId(), origin.x(), origin.y(),
+                                                 view.viewport()->width(), view.viewport()->height())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen, shownImage(view));
+    }
+
+    void horizontalScrollStopsAtTheGridsRightEdge() {
+        CEntryListView& view = makeView(5, QSize(600, 300));
+        const int client = view.viewport()->width();
+        QScrollBar* bar = view.horizontalScrollBar();
+        QCOMPARE(bar->maximum(), 1910 - client);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(view.horizontalOffset(), 10);
+        QCOMPARE(view.columns()[0].left, 2 - 10);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(view.horizontalOffset(), 10 + client / 3);
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(view.horizontalOffset(), 1910 - client);
+        QCOMPARE(view.columns().gridRight(), client + 2);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(view.horizontalOffset(), 1910 - client);
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(view.horizontalOffset(), 0);
+        QCOMPARE(view.columns().gridLeft(), 2);
+    }
+
+    void changesReturnToTheTopAndSortingClearsTheSelection() {
+        CEntryListView& view = makeView(100);
+        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        m_document->updateAllViews(nullptr, HintFieldNames);
+        m_document->updateAllViews(nullptr, HintPrinter);
+        QVERIFY(CEntryListView::sharedState().topRow > 0);
+        for (const int hint : {HintLetterColors, HintFocusSet}) {
+            view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            m_document->updateAllViews(nullptr, hint);
+            QCOMPARE(CEntryListView::sharedState().topRow, 0);
+            QCOMPARE(view.verticalScrollBar()->value(), 0);
+        }
+
+        view.selectEntry(4);
+        m_document->sortFocusSet();
+        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
+    }
+
+    void printBoundaryIsDashedRed() {
+        CEntryListView& view = makeView(3);
+        const QColor red(255, 0, 0);
+        const QRect column(299, 2, 3, view.geometry().gridBottom - 2);
+        EntryListSharedState& shared = CEntryListView::sharedState();
+        shared.printBoundaryShown = true;
+        QCOMPARE(countPixels(shownImage(view), column, red), 0); // not computed yet
+        shared.printBoundaryX = 300;
+        const QImage image = shownImage(view);
+        const int dashes = countPixels(image, column, red);
+        QVERIFY(dashes > 20);
+        QVERIFY(dashes < column.height() - 10);
+        shared.printBoundaryShown = false;
+        QCOMPARE(countPixels(shownImage(view), column, red), 0);
+    }
+
+    void storeDialogAsksWithTheProgramsCaption() {
+        CEntryListView& view = makeView(1);
+        const QString target = m_start->filePath("mine");
+        QString title;
+        QStringList filters;
+        QString suffix;
+        ModalDialogCatcher<QFileDialog> catcher([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            suffix = dialog->defaultSuffix();
+            dialog->selectFile(target);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        view.storeColumnArrangement();
+        QVERIFY(catcher.seen());
+        QCOMPARE(title, QString("Save Column Arangement"));
+        QCOMPARE(filters, QStringList{"Column Arrangements (*.bwc)"});
+        QCOMPARE(suffix, QString("bwc"));
+        QVERIFY(QFile::exists(target + ".bwc"));
+    }
+
+    void retrievingABadFileWarnsAndDefaults() {
+        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 66);
+        CEntryListView& view = makeView(2);
+        std::vector<int> repeated = reversedFieldIds();
+        repeated[5] = repeated[6];
+        writeArrangement(m_start->path() / "bad.bwc", repeated, 55);
+        view.setArrangementFilePrompt(
+            [](bool forStoring) { return forStoring ? QString() : QString("bad.bwc"); });
+
+        MessageBoxCatcher boxes;
+        view.retrieveColumnArrangement();
+        QCOMPARE(
+            boxes.texts(),
+            QStringList{"Unable to retrieve the specified arrangement.\nDefault settings will be invoked."});
+        QVERIFY(view.columns().isValid());
+        QCOMPARE(view.columns()[0].fieldId, 0);
+        QCOMPARE(view.columns()[0].width, 40);
+        QCOMPARE(view.columns()[0].heading, std::string("Vint"));
+        QCOMPARE(view.columns()[1].left, 42);
+    }
+};
 
 QTEST_MAIN(EntryListViewTest)
 #include "entrylistview_test.moc"

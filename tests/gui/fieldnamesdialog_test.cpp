@@ -1,47 +1,21 @@
+#include "helpers/FilePromptRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
-#include "helpers/ModalDialogCatcher.h"
+#include "helpers/PromptedDialog.h"
+#include "helpers/TestFixtures.h"
 #include "setup/CFieldNamesDialog.h"
 #include "setup/FieldNames.h"
 
 #include <fstream>
-#include <vector>
+#include <memory>
 
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// The dialog with its file prompts answered by the test.
-class PromptedFieldNamesDialog : public CFieldNamesDialog {
-public:
-    using CFieldNamesDialog::askFileToRetrieve;
-    using CFieldNamesDialog::askFileToStore;
-    using CFieldNamesDialog::CFieldNamesDialog;
-
-    std::filesystem::path fileToRetrieve;
-    std::filesystem::path fileToStore;
-
-protected:
-    std::filesystem::path askFileToRetrieve() override { return fileToRetrieve; }
-    std::filesystem::path askFileToStore() override { return fileToStore; }
-};
-
-class RealPromptDialog : public CFieldNamesDialog {
-public:
-    using CFieldNamesDialog::askFileToRetrieve;
-    using CFieldNamesDialog::askFileToStore;
-    using CFieldNamesDialog::CFieldNamesDialog;
-};
-
-QPushButton* button(const QDialog& dialog, const char* name) {
-    auto* found = dialog.findChild<QPushButton*>(name);
-    Q_ASSERT(found != nullptr);
-    return found;
-}
+using Dialog = PromptedDialog<CFieldNamesDialog>;
 
 void writeLines(const std::filesystem::path& path, int count) {
     std::ofstream out(path, std::ios::binary);
@@ -53,199 +27,153 @@ void writeLines(const std::filesystem::path& path, int count) {
 
 class FieldNamesDialogTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void showsTheTableInFieldIndexOrder();
-    void okCopiesTheEditsIntoTheTable();
-    void cancelLeavesTheTableAlone();
-    void saveStoresTheEditsAndForbidsCancel();
-    void retrieveOfAShortFileSaysSoAndKeepsTheTable();
-    void retrieveShowsTheStoredNames();
-    void getDefaultsChangesTheTableAtOnce();
-    void cancelledPromptsChangeNothing();
-    void promptsAskInTheStartDirectoryForFieldNameFiles();
-
 private:
     std::filesystem::path folder() const { return m_folder.path().toStdU16String(); }
+    Dialog& open() {
+        m_dialog = std::make_unique<Dialog>(m_table, folder());
+        m_dialog->show();
+        return *m_dialog;
+    }
+    void click(const char* button) { QTest::mouseClick(pushButton(*m_dialog, button), Qt::LeftButton); }
+    // After Save, Retrieve or Get Defaults the table has changed already: Cancel is gone and OK reads Close.
+    bool cancelForbidden() {
+        return !pushButton(*m_dialog, "cancelButton")->isEnabled() &&
+               pushButton(*m_dialog, "okButton")->text() == QStringLiteral("Close");
+    }
 
     QTemporaryDir m_folder;
-};
+    FieldNames m_table;
+    std::unique_ptr<Dialog> m_dialog;
 
-void FieldNamesDialogTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_folder.isValid());
-}
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { m_table = FieldNames(); }
+    void cleanup() { m_dialog.reset(); }
 
-void FieldNamesDialogTest::showsTheTableInFieldIndexOrder() {
-    FieldNames table;
-    table.setName(CWine::Region, "R\xE9gion"); // Windows-1252 e acute
-    PromptedFieldNamesDialog dialog(table, folder());
-    QCOMPARE(dialog.windowTitle(), QString("Field Names"));
-    QCOMPARE(dialog.findChildren<QLineEdit*>().size(), CWine::FieldCount);
-    QCOMPARE(dialog.nameEdit(0)->text(), QString("Vint"));
-    QCOMPARE(dialog.nameEdit(CWine::Region)->text(), QString::fromUtf8("Région"));
-    QCOMPARE(dialog.nameEdit(CWine::NumberConsumed)->text(), QString("Drk"));
-    QStringList captions;
-    for (QPushButton* pushButton : dialog.findChildren<QPushButton*>())
-        captions << pushButton->text();
-    QCOMPARE(captions, (QStringList{"Save", "Retrieve", "Get Defaults", "Cancel", "OK"}));
-}
-
-void FieldNamesDialogTest::okCopiesTheEditsIntoTheTable() {
-    FieldNames table;
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.show();
-    dialog.nameEdit(CWine::User1)->setText("Glass");
-    dialog.nameEdit(CWine::Region)->setText(QString::fromUtf8("Région"));
-    QCOMPARE(table.name(CWine::User1), std::string("User1"));
-    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(table.name(CWine::User1), std::string("Glass"));
-    QCOMPARE(table.name(CWine::Region), std::string("R\xE9gion"));
-    QCOMPARE(table.name(CWine::User2), std::string("User2"));
-}
-
-void FieldNamesDialogTest::cancelLeavesTheTableAlone() {
-    FieldNames table;
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.show();
-    dialog.nameEdit(CWine::User1)->setText("Glass");
-    QTest::mouseClick(button(dialog, "cancelButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(table, FieldNames());
-}
-
-void FieldNamesDialogTest::saveStoresTheEditsAndForbidsCancel() {
-    FieldNames table;
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.fileToStore = folder() / "glass.fnm";
-    dialog.show();
-    dialog.nameEdit(CWine::User1)->setText("Glass");
-    QTest::mouseClick(button(dialog, "saveButton"), Qt::LeftButton);
-
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(button(dialog, "okButton")->text(), QString("Close"));
-    QCOMPARE(table.name(CWine::User1), std::string("Glass"));
-    FieldNames stored;
-    QVERIFY(stored.read(dialog.fileToStore));
-    QCOMPARE(stored, table);
-
-    // Neither the disabled button nor Escape closes the dialog now.
-    QTest::mouseClick(button(dialog, "cancelButton"), Qt::LeftButton);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(table.name(CWine::User1), std::string("Glass"));
-
-    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void FieldNamesDialogTest::retrieveOfAShortFileSaysSoAndKeepsTheTable() {
-    writeLines(folder() / "short.fnm", 24);
-    FieldNames table;
-    table.setName(CWine::User1, "Glass");
-    const FieldNames before = table;
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.fileToRetrieve = folder() / "short.fnm";
-    dialog.show();
-
-    MessageBoxCatcher boxes;
-    QTest::mouseClick(button(dialog, "retrieveButton"), Qt::LeftButton);
-    QCOMPARE(boxes.texts(), QStringList{"Unables to read specified\nField Names File."});
-    QCOMPARE(table, before);
-    QCOMPARE(dialog.nameEdit(0)->text(), QString("Vint"));
-    QVERIFY(button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(button(dialog, "okButton")->text(), QString("OK"));
-}
-
-void FieldNamesDialogTest::retrieveShowsTheStoredNames() {
-    writeLines(folder() / "stored.fnm", 25);
-    FieldNames table;
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.fileToRetrieve = folder() / "stored.fnm";
-    dialog.show();
-    QTest::mouseClick(button(dialog, "retrieveButton"), Qt::LeftButton);
-
-    QCOMPARE(table.name(0), std::string("Stored0"));
-    QCOMPARE(table.name(24), std::string("Stored24"));
-    QCOMPARE(dialog.nameEdit(0)->text(), QString("Stored0"));
-    QCOMPARE(dialog.nameEdit(24)->text(), QString("Stored24"));
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(button(dialog, "okButton")->text(), QString("Close"));
-}
-
-void FieldNamesDialogTest::getDefaultsChangesTheTableAtOnce() {
-    FieldNames table;
-    table.setName(CWine::User1, "Glass");
-    table.setName(CWine::NumberRemaining, "Left");
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.show();
-    QTest::mouseClick(button(dialog, "defaultsButton"), Qt::LeftButton);
-
-    QCOMPARE(table, FieldNames());
-    QCOMPARE(dialog.nameEdit(CWine::User1)->text(), QString("User1"));
-    QCOMPARE(dialog.nameEdit(CWine::NumberRemaining)->text(), QString("Qty"));
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(button(dialog, "okButton")->text(), QString("Close"));
-
-    dialog.nameEdit(CWine::User2)->setText("Shelf");
-    QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(table.name(CWine::User2), std::string("Shelf"));
-}
-
-void FieldNamesDialogTest::cancelledPromptsChangeNothing() {
-    FieldNames table;
-    PromptedFieldNamesDialog dialog(table, folder());
-    dialog.show();
-    dialog.nameEdit(CWine::User1)->setText("Glass");
-    MessageBoxCatcher boxes;
-    QTest::mouseClick(button(dialog, "saveButton"), Qt::LeftButton);
-    QTest::mouseClick(button(dialog, "retrieveButton"), Qt::LeftButton);
-    QCOMPARE(table, FieldNames());
-    QCOMPARE(boxes.count(), 0);
-    QVERIFY(button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(button(dialog, "okButton")->text(), QString("OK"));
-}
-
-void FieldNamesDialogTest::promptsAskInTheStartDirectoryForFieldNameFiles() {
-    struct Prompt {
-        QString title;
-        QStringList filters;
-        QString folder;
-        QFileDialog::AcceptMode mode;
-        QFileDialog::FileMode fileMode;
-        QString suffix;
-        bool confirmsOverwrite;
-    };
-    std::vector<Prompt> prompts;
-    ModalDialogCatcher<QFileDialog> catcher([&](QFileDialog* prompt) {
-        prompts.push_back({prompt->windowTitle(), prompt->nameFilters(),
-                           QDir(prompt->directory()).canonicalPath(), prompt->acceptMode(),
-                           prompt->fileMode(), prompt->defaultSuffix(),
-                           !prompt->testOption(QFileDialog::DontConfirmOverwrite)});
-        prompt->reject();
-    });
-    FieldNames table;
-    RealPromptDialog dialog(table, folder());
-    QVERIFY(dialog.askFileToRetrieve().empty());
-    QVERIFY(dialog.askFileToStore().empty());
-
-    QCOMPARE(prompts.size(), 2u);
-    const QString start = QDir(m_folder.path()).canonicalPath();
-    for (const Prompt& prompt : prompts) {
-        QCOMPARE(prompt.filters, QStringList{"Field Names (*.fnm)"});
-        QCOMPARE(prompt.folder, start);
+    void showsTheTableInFieldIndexOrder() {
+        m_table.setName(CWine::Region, "R\xE9gion"); // Windows-1252 e acute
+        Dialog& dialog = open();
+        QCOMPARE(dialog.windowTitle(), QString("Field Names"));
+        QCOMPARE(dialog.findChildren<QLineEdit*>().size(), CWine::FieldCount);
+        QCOMPARE(dialog.nameEdit(0)->text(), QString("Vint"));
+        QCOMPARE(dialog.nameEdit(CWine::Region)->text(), QString::fromUtf8("Région"));
+        QCOMPARE(dialog.nameEdit(CWine::NumberConsumed)->text(), QString("Drk"));
+        QStringList captions;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            captions << button->text();
+        QCOMPARE(captions, (QStringList{"Save", "Retrieve", "Get Defaults", "Cancel", "OK"}));
     }
-    QCOMPARE(prompts[0].title, QString("Retrieve Stored Field Names"));
-    QCOMPARE(prompts[0].mode, QFileDialog::AcceptOpen);
-    QCOMPARE(prompts[0].fileMode, QFileDialog::ExistingFile);
-    QCOMPARE(prompts[1].title, QString("Store Field Names"));
-    QCOMPARE(prompts[1].mode, QFileDialog::AcceptSave);
-    QCOMPARE(prompts[1].suffix, QString("fnm"));
-    QVERIFY(prompts[1].confirmsOverwrite);
-}
+
+    void okCopiesTheEditsAndCancelDropsThem() {
+        open().nameEdit(CWine::User1)->setText("Glass");
+        click("cancelButton");
+        QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_table, FieldNames());
+
+        open().nameEdit(CWine::User1)->setText("Glass");
+        m_dialog->nameEdit(CWine::Region)->setText(QString::fromUtf8("Région"));
+        QCOMPARE(m_table.name(CWine::User1), std::string("User1"));
+        click("okButton");
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_table.name(CWine::User1), std::string("Glass"));
+        QCOMPARE(m_table.name(CWine::Region), std::string("R\xE9gion"));
+        QCOMPARE(m_table.name(CWine::User2), std::string("User2"));
+    }
+
+    void saveStoresTheEditsAndForbidsCancel() {
+        Dialog& dialog = open();
+        dialog.fileToStore = folder() / "glass.fnm";
+        dialog.nameEdit(CWine::User1)->setText("Glass");
+        click("saveButton");
+        QVERIFY(cancelForbidden());
+        QCOMPARE(m_table.name(CWine::User1), std::string("Glass"));
+        FieldNames stored;
+        QVERIFY(stored.read(dialog.fileToStore));
+        QCOMPARE(stored, m_table);
+
+        // Neither the disabled button nor Escape closes the dialog now.
+        click("cancelButton");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        click("okButton");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(m_table.name(CWine::User1), std::string("Glass"));
+    }
+
+    void retrieveRefusesAShortFileAndShowsAWholeOne() {
+        writeLines(folder() / "short.fnm", 24);
+        writeLines(folder() / "stored.fnm", 25);
+        m_table.setName(CWine::User1, "Glass");
+        const FieldNames before = m_table;
+        Dialog& dialog = open();
+        dialog.fileToRetrieve = folder() / "short.fnm";
+        MessageBoxCatcher boxes;
+        click("retrieveButton");
+        QCOMPARE(boxes.texts(), QStringList{"Unables to read specified\nField Names File."});
+        QCOMPARE(m_table, before);
+        QCOMPARE(dialog.nameEdit(0)->text(), QString("Vint"));
+        QVERIFY(pushButton(dialog, "cancelButton")->isEnabled());
+        QCOMPARE(pushButton(dialog, "okButton")->text(), QString("OK"));
+
+        dialog.fileToRetrieve = folder() / "stored.fnm";
+        click("retrieveButton");
+        QCOMPARE(m_table.name(0), std::string("Stored0"));
+        QCOMPARE(m_table.name(24), std::string("Stored24"));
+        QCOMPARE(dialog.nameEdit(0)->text(), QString("Stored0"));
+        QCOMPARE(dialog.nameEdit(24)->text(), QString("Stored24"));
+        QVERIFY(cancelForbidden());
+    }
+
+    void getDefaultsChangesTheTableAtOnce() {
+        m_table.setName(CWine::User1, "Glass");
+        m_table.setName(CWine::NumberRemaining, "Left");
+        Dialog& dialog = open();
+        click("defaultsButton");
+        QCOMPARE(m_table, FieldNames());
+        QCOMPARE(dialog.nameEdit(CWine::User1)->text(), QString("User1"));
+        QCOMPARE(dialog.nameEdit(CWine::NumberRemaining)->text(), QString("Qty"));
+        QVERIFY(cancelForbidden());
+
+        dialog.nameEdit(CWine::User2)->setText("Shelf");
+        click("okButton");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(m_table.name(CWine::User2), std::string("Shelf"));
+    }
+
+    void cancelledPromptsChangeNothing() {
+        open().nameEdit(CWine::User1)->setText("Glass");
+        MessageBoxCatcher boxes;
+        click("saveButton");
+        click("retrieveButton");
+        QCOMPARE(m_table, FieldNames());
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(pushButton(*m_dialog, "cancelButton")->isEnabled());
+        QCOMPARE(pushButton(*m_dialog, "okButton")->text(), QString("OK"));
+    }
+
+    void promptsAskInTheStartDirectoryForFieldNameFiles() {
+        FilePromptRecorder recorder;
+        Dialog dialog(m_table, folder());
+        dialog.askForReal = true;
+        QVERIFY(dialog.askFileToRetrieve().empty());
+        QVERIFY(dialog.askFileToStore().empty());
+
+        const std::vector<FilePromptRecorder::Prompt>& prompts = recorder.prompts;
+        QCOMPARE(prompts.size(), 2u);
+        for (const FilePromptRecorder::Prompt& prompt : prompts) {
+            QCOMPARE(prompt.filters, QStringList{"Field Names (*.fnm)"});
+            QCOMPARE(prompt.folder, QDir(m_folder.path()).canonicalPath());
+        }
+        QCOMPARE(prompts[0].title, QString("Retrieve Stored Field Names"));
+        QCOMPARE(prompts[0].mode, QFileDialog::AcceptOpen);
+        QCOMPARE(prompts[0].fileMode, QFileDialog::ExistingFile);
+        QCOMPARE(prompts[1].title, QString("Store Field Names"));
+        QCOMPARE(prompts[1].mode, QFileDialog::AcceptSave);
+        QCOMPARE(prompts[1].suffix, QString("fnm"));
+        QVERIFY(prompts[1].confirmsOverwrite);
+    }
+};
 
 QTEST_MAIN(FieldNamesDialogTest)
 #include "fieldnamesdialog_test.moc"

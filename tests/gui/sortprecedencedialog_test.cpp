@@ -1,16 +1,15 @@
 #include "document/CSortPrecedenceDialog.h"
+#include "helpers/FilePromptRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
-#include "helpers/ModalDialogCatcher.h"
+#include "helpers/PromptedDialog.h"
+#include "helpers/TestFixtures.h"
 #include "setup/FieldNames.h"
 
 #include <fstream>
-#include <sstream>
-#include <vector>
+#include <memory>
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,332 +17,235 @@
 
 namespace {
 
-// The dialog with its file prompts answered by the test.
-class PromptedSortPrecedenceDialog : public CSortPrecedenceDialog {
-public:
-    using CSortPrecedenceDialog::CSortPrecedenceDialog;
-
-    std::filesystem::path fileToRetrieve;
-    std::filesystem::path fileToStore;
-
-protected:
-    std::filesystem::path askFileToRetrieve() override { return fileToRetrieve; }
-    std::filesystem::path askFileToStore() override { return fileToStore; }
-};
-
-class RealPromptDialog : public CSortPrecedenceDialog {
-public:
-    using CSortPrecedenceDialog::askFileToRetrieve;
-    using CSortPrecedenceDialog::askFileToStore;
-    using CSortPrecedenceDialog::CSortPrecedenceDialog;
-};
-
-QPushButton* button(const QDialog& dialog, const char* name) {
-    auto* found = dialog.findChild<QPushButton*>(name);
-    Q_ASSERT(found != nullptr);
-    return found;
-}
-
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using Dialog = PromptedDialog<CSortPrecedenceDialog>;
 
 const QString kInvalidNumber = "Please enter an integer between 1 and 25\nor leave this field blank.";
+
+SortPrecedence precedenceOf(std::initializer_list<std::pair<int, int>> fieldsAndNumbers) {
+    SortPrecedence precedence;
+    for (const auto& [field, number] : fieldsAndNumbers)
+        precedence.setPrecedence(field, number);
+    return precedence;
+}
 
 } // namespace
 
 class SortPrecedenceDialogTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void checkBoxesShowTheFieldNamesInThreeColumns();
-    void showsNumbersAndDirections();
-    void clearThenNumberButtonsCountFromOne();
-    void numberButtonDoesNothingWithoutClear();
-    void okWithABadNumberSaysSoAndStaysOnThatBox();
-    void cancelLeavesThePrecedenceAlone();
-    void storeWritesTheSchemeAndForbidsCancel();
-    void storeWithABadNumberWritesNothing();
-    void retrieveShowsTheSchemeRead();
-    void retrieveOfABadFileSaysSoAndKeepsTheBoxes();
-    void cancelledPromptsChangeNothing();
-    void helpAsksForItsContext();
-    void promptsAskInTheStartDirectoryForSortingSchemes();
-
 private:
     std::filesystem::path folder() const { return m_folder.path().toStdU16String(); }
+    Dialog& open() {
+        m_dialog = std::make_unique<Dialog>(m_precedence, m_names, folder());
+        m_dialog->show();
+        return *m_dialog;
+    }
+    void click(const char* button) { pushButton(*m_dialog, button)->click(); }
+    bool cancelEnabled() { return pushButton(*m_dialog, "cancelButton")->isEnabled(); }
 
     QTemporaryDir m_folder;
+    SortPrecedence m_precedence;
     FieldNames m_names;
-};
+    std::unique_ptr<Dialog> m_dialog;
 
-void SortPrecedenceDialogTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_folder.isValid());
-}
-
-void SortPrecedenceDialogTest::checkBoxesShowTheFieldNamesInThreeColumns() {
-    FieldNames names;
-    names.setName(CWine::User1, "Glass");
-    names.setName(CWine::Vintage, "Year");
-    SortPrecedence precedence;
-    CSortPrecedenceDialog dialog(precedence, names, folder());
-    dialog.show();
-
-    QCOMPARE(dialog.windowTitle(), QString("Sort Precedence"));
-    QCOMPARE(dialog.descendingBox(CWine::User1)->text(), QString("Glass"));
-    QCOMPARE(dialog.descendingBox(CWine::Vintage)->text(), QString("Year"));
-    QCOMPARE(dialog.descendingBox(CWine::NumberConsumed)->text(), QString("Drk"));
-    QVERIFY(dialog.descendingBox(CWine::Notes) == nullptr);
-
-    // Vintage tops the first column and Bins ends it; Number Acquired and Cost top the others.
-    auto position = [&](int field) { return dialog.descendingBox(field)->mapTo(&dialog, QPoint(0, 0)); };
-    QCOMPARE(position(CWine::NumberAcquired).y(), position(CWine::Vintage).y());
-    QCOMPARE(position(CWine::Cost).y(), position(CWine::Vintage).y());
-    QVERIFY(position(CWine::Vintage).x() < position(CWine::NumberAcquired).x());
-    QVERIFY(position(CWine::NumberAcquired).x() < position(CWine::Cost).x());
-    QCOMPARE(position(CWine::Bins).x(), position(CWine::Vintage).x());
-    QCOMPARE(position(CWine::Bins).y(), position(CWine::Vendor).y());
-    QCOMPARE(position(CWine::Bins).y(), position(CWine::User5).y());
-    QVERIFY(position(CWine::Bins).y() > position(CWine::WineType).y());
-    QCOMPARE(dialog.numberButton(CWine::Rating)->text(), QString("#"));
-}
-
-void SortPrecedenceDialogTest::showsNumbersAndDirections() {
-    SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Cost, 1);
-    precedence.setDescending(CWine::Cost, true);
-    precedence.setDescending(CWine::Region, true);
-    CSortPrecedenceDialog dialog(precedence, m_names, folder());
-    QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString("1"));
-    QVERIFY(dialog.descendingBox(CWine::Cost)->isChecked());
-    QCOMPARE(dialog.numberEdit(CWine::Region)->text(), QString());
-    QVERIFY(dialog.descendingBox(CWine::Region)->isChecked());
-    QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString());
-    QVERIFY(!dialog.descendingBox(CWine::Vintage)->isChecked());
-}
-
-void SortPrecedenceDialogTest::clearThenNumberButtonsCountFromOne() {
-    SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Cost, 1);
-    precedence.setDescending(CWine::Cost, true);
-    CSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-
-    button(dialog, "clearButton")->click();
-    QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString());
-    QVERIFY(!dialog.descendingBox(CWine::Cost)->isChecked());
-    // Clearing alone changes nothing until OK.
-    QCOMPARE(precedence.precedence(CWine::Cost), 1);
-
-    dialog.numberButton(CWine::Producer)->click();
-    dialog.numberButton(CWine::Vintage)->click();
-    QCOMPARE(dialog.numberEdit(CWine::Producer)->text(), QString("1"));
-    QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString("2"));
-
-    button(dialog, "okButton")->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    SortPrecedence expected;
-    expected.setPrecedence(CWine::Producer, 1);
-    expected.setPrecedence(CWine::Vintage, 2);
-    QVERIFY(precedence == expected);
-}
-
-void SortPrecedenceDialogTest::numberButtonDoesNothingWithoutClear() {
-    SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Producer, 3);
-    CSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.numberButton(CWine::Producer)->click();
-    dialog.numberButton(CWine::Vintage)->click();
-    QCOMPARE(dialog.numberEdit(CWine::Producer)->text(), QString("3"));
-    QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString());
-}
-
-void SortPrecedenceDialogTest::okWithABadNumberSaysSoAndStaysOnThatBox() {
-    SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Rating, 4);
-    CSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.numberEdit(CWine::Producer)->setText("3");
-    dialog.numberEdit(CWine::Rating)->setText("26");
-
-    MessageBoxCatcher boxes;
-    button(dialog, "okButton")->click();
-    QCOMPARE(boxes.texts(), QStringList{kInvalidNumber});
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.focusWidget(), dialog.numberEdit(CWine::Rating));
-    QCOMPARE(dialog.numberEdit(CWine::Rating)->selectedText(), QString("26"));
-    // Boxes before the bad one are taken already, and stay taken even if the user now cancels.
-    QCOMPARE(precedence.precedence(CWine::Producer), 3);
-
-    dialog.numberEdit(CWine::Rating)->setText("0");
-    button(dialog, "okButton")->click();
-    QCOMPARE(boxes.texts(), (QStringList{kInvalidNumber, kInvalidNumber}));
-    QVERIFY(dialog.isVisible());
-
-    button(dialog, "cancelButton")->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(precedence.precedence(CWine::Producer), 3);
-}
-
-void SortPrecedenceDialogTest::cancelLeavesThePrecedenceAlone() {
-    SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Cost, 1);
-    CSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-    button(dialog, "clearButton")->click();
-    dialog.numberButton(CWine::Vintage)->click();
-    button(dialog, "cancelButton")->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    SortPrecedence expected;
-    expected.setPrecedence(CWine::Cost, 1);
-    QVERIFY(precedence == expected);
-}
-
-void SortPrecedenceDialogTest::storeWritesTheSchemeAndForbidsCancel() {
-    SortPrecedence precedence;
-    PromptedSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-    dialog.fileToStore = folder() / "stored.bws";
-    dialog.numberEdit(CWine::Bins)->setText("1");
-    dialog.descendingBox(CWine::Bins)->setChecked(true);
-
-    button(dialog, "storeButton")->click();
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(precedence.precedence(CWine::Bins), 1);
-    QVERIFY(precedence.descending(CWine::Bins));
-    const std::string text = fileText(dialog.fileToStore);
-    QCOMPARE(text.substr(0, text.find('\n') + 1), std::string("1 1\n"));
-    SortPrecedence stored;
-    QVERIFY(stored.read(dialog.fileToStore));
-    QVERIFY(stored == precedence);
-
-    // Escape cannot cancel either.
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(dialog.isVisible());
-}
-
-void SortPrecedenceDialogTest::storeWithABadNumberWritesNothing() {
-    SortPrecedence precedence;
-    PromptedSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-    dialog.fileToStore = folder() / "unwritten.bws";
-    dialog.numberEdit(CWine::Vintage)->setText("2");
-    dialog.numberEdit(CWine::Cost)->setText("x");
-
-    MessageBoxCatcher boxes;
-    button(dialog, "storeButton")->click();
-    QCOMPARE(boxes.texts(), QStringList{kInvalidNumber});
-    QVERIFY(!std::filesystem::exists(dialog.fileToStore));
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(precedence.precedence(CWine::Vintage), 2);
-}
-
-void SortPrecedenceDialogTest::retrieveShowsTheSchemeRead() {
-    SortPrecedence scheme;
-    scheme.setPrecedence(CWine::DrinkDate, 1);
-    scheme.setDescending(CWine::DrinkDate, true);
-    scheme.setPrecedence(CWine::User3, 2);
-    const std::filesystem::path path = folder() / "retrieved.bws";
-    QVERIFY(scheme.write(path));
-
-    SortPrecedence precedence;
-    PromptedSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-    dialog.fileToRetrieve = path;
-    button(dialog, "retrieveButton")->click();
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QVERIFY(precedence == scheme);
-    QCOMPARE(dialog.numberEdit(CWine::DrinkDate)->text(), QString("1"));
-    QVERIFY(dialog.descendingBox(CWine::DrinkDate)->isChecked());
-    QCOMPARE(dialog.numberEdit(CWine::User3)->text(), QString("2"));
-}
-
-void SortPrecedenceDialogTest::retrieveOfABadFileSaysSoAndKeepsTheBoxes() {
-    const std::filesystem::path path = folder() / "short.bws";
-    std::ofstream(path) << "5 1\n6 0\n";
-
-    SortPrecedence precedence;
-    PromptedSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.show();
-    dialog.numberEdit(CWine::Vintage)->setText("1");
-    dialog.fileToRetrieve = path;
-
-    MessageBoxCatcher boxes;
-    button(dialog, "retrieveButton")->click();
-    QCOMPARE(boxes.texts(), QStringList{"Unable to retrieve the specified sorting scheme."});
-    QVERIFY(!button(dialog, "cancelButton")->isEnabled());
-    QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString("1"));
-    QCOMPARE(dialog.numberEdit(CWine::Bins)->text(), QString());
-
-    // The pairs read before the failure are replaced by the boxes when OK is pressed.
-    button(dialog, "okButton")->click();
-    SortPrecedence expected;
-    expected.setPrecedence(CWine::Vintage, 1);
-    QVERIFY(precedence == expected);
-}
-
-void SortPrecedenceDialogTest::cancelledPromptsChangeNothing() {
-    SortPrecedence precedence;
-    PromptedSortPrecedenceDialog dialog(precedence, m_names, folder());
-    dialog.numberEdit(CWine::Vintage)->setText("1");
-    button(dialog, "storeButton")->click();
-    button(dialog, "retrieveButton")->click();
-    QVERIFY(button(dialog, "cancelButton")->isEnabled());
-    QVERIFY(precedence == SortPrecedence{});
-}
-
-void SortPrecedenceDialogTest::helpAsksForItsContext() {
-    SortPrecedence precedence;
-    CSortPrecedenceDialog dialog(precedence, m_names, folder());
-    QSignalSpy spy(&dialog, &CSortPrecedenceDialog::helpRequested);
-    button(dialog, "helpButton")->click();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 122);
-}
-
-void SortPrecedenceDialogTest::promptsAskInTheStartDirectoryForSortingSchemes() {
-    struct Prompt {
-        QString title;
-        QStringList filters;
-        QString folder;
-        QFileDialog::AcceptMode mode;
-        QFileDialog::FileMode fileMode;
-        QString suffix;
-        bool confirmsOverwrite;
-    };
-    std::vector<Prompt> prompts;
-    ModalDialogCatcher<QFileDialog> catcher([&](QFileDialog* prompt) {
-        prompts.push_back({prompt->windowTitle(), prompt->nameFilters(),
-                           QDir(prompt->directory()).canonicalPath(), prompt->acceptMode(),
-                           prompt->fileMode(), prompt->defaultSuffix(),
-                           !prompt->testOption(QFileDialog::DontConfirmOverwrite)});
-        prompt->reject();
-    });
-    SortPrecedence precedence;
-    RealPromptDialog dialog(precedence, m_names, folder());
-    QVERIFY(dialog.askFileToRetrieve().empty());
-    QVERIFY(dialog.askFileToStore().empty());
-
-    QCOMPARE(prompts.size(), 2u);
-    const QString start = QDir(m_folder.path()).canonicalPath();
-    for (const Prompt& prompt : prompts) {
-        QCOMPARE(prompt.filters, QStringList{"Sorting Schemes (*.bws)"});
-        QCOMPARE(prompt.folder, start);
-        QCOMPARE(prompt.suffix, QString("bws"));
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        m_precedence = SortPrecedence();
+        m_names = FieldNames();
     }
-    QCOMPARE(prompts[0].title, QString("Retrieve Sorting Scheme"));
-    QCOMPARE(prompts[0].mode, QFileDialog::AcceptOpen);
-    QCOMPARE(prompts[0].fileMode, QFileDialog::ExistingFile);
-    QCOMPARE(prompts[1].title, QString("Save Sorting Scheme"));
-    QCOMPARE(prompts[1].mode, QFileDialog::AcceptSave);
-    QVERIFY(prompts[1].confirmsOverwrite);
-}
+    void cleanup() { m_dialog.reset(); }
+
+    void checkBoxesShowTheFieldNamesInThreeColumns() {
+        m_names.setName(CWine::User1, "Glass");
+        m_names.setName(CWine::Vintage, "Year");
+        Dialog& dialog = open();
+        QCOMPARE(dialog.windowTitle(), QString("Sort Precedence"));
+        QCOMPARE(dialog.descendingBox(CWine::User1)->text(), QString("Glass"));
+        QCOMPARE(dialog.descendingBox(CWine::Vintage)->text(), QString("Year"));
+        QCOMPARE(dialog.descendingBox(CWine::NumberConsumed)->text(), QString("Drk"));
+        QVERIFY(dialog.descendingBox(CWine::Notes) == nullptr);
+        QCOMPARE(dialog.numberButton(CWine::Rating)->text(), QString("#"));
+
+        // Vintage tops the first column and Bins ends it; Number Acquired and Cost top the others.
+        auto position = [&](int field) { return dialog.descendingBox(field)->mapTo(&dialog, QPoint(0, 0)); };
+        QCOMPARE(position(CWine::NumberAcquired).y(), position(CWine::Vintage).y());
+        QCOMPARE(position(CWine::Cost).y(), position(CWine::Vintage).y());
+        QVERIFY(position(CWine::Vintage).x() < position(CWine::NumberAcquired).x());
+        QVERIFY(position(CWine::NumberAcquired).x() < position(CWine::Cost).x());
+        QCOMPARE(position(CWine::Bins).x(), position(CWine::Vintage).x());
+        QCOMPARE(position(CWine::Bins).y(), position(CWine::Vendor).y());
+        QCOMPARE(position(CWine::Bins).y(), position(CWine::User5).y());
+        QVERIFY(position(CWine::Bins).y() > position(CWine::WineType).y());
+    }
+
+    void showsNumbersAndDirections() {
+        m_precedence.setPrecedence(CWine::Cost, 1);
+        m_precedence.setDescending(CWine::Cost, true);
+        m_precedence.setDescending(CWine::Region, true);
+        Dialog& dialog = open();
+        QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString("1"));
+        QVERIFY(dialog.descendingBox(CWine::Cost)->isChecked());
+        QCOMPARE(dialog.numberEdit(CWine::Region)->text(), QString());
+        QVERIFY(dialog.descendingBox(CWine::Region)->isChecked());
+        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString());
+        QVERIFY(!dialog.descendingBox(CWine::Vintage)->isChecked());
+    }
+
+    void numberButtonsCountFromOneOnlyAfterClear() {
+        m_precedence.setPrecedence(CWine::Cost, 1);
+        m_precedence.setDescending(CWine::Cost, true);
+        Dialog& dialog = open();
+        dialog.numberButton(CWine::Cost)->click();
+        dialog.numberButton(CWine::Vintage)->click();
+        QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString("1"));
+        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString());
+
+        click("clearButton");
+        QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString());
+        QVERIFY(!dialog.descendingBox(CWine::Cost)->isChecked());
+        QCOMPARE(m_precedence.precedence(CWine::Cost), 1); // nothing changes until OK
+        dialog.numberButton(CWine::Producer)->click();
+        dialog.numberButton(CWine::Vintage)->click();
+        QCOMPARE(dialog.numberEdit(CWine::Producer)->text(), QString("1"));
+        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString("2"));
+        click("okButton");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(m_precedence == precedenceOf({{CWine::Producer, 1}, {CWine::Vintage, 2}}));
+    }
+
+    void cancelLeavesThePrecedenceAlone() {
+        m_precedence.setPrecedence(CWine::Cost, 1);
+        open();
+        click("clearButton");
+        m_dialog->numberButton(CWine::Vintage)->click();
+        click("cancelButton");
+        QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(m_precedence == precedenceOf({{CWine::Cost, 1}}));
+    }
+
+    void okWithABadNumberSaysSoAndStaysOnThatBox() {
+        m_precedence.setPrecedence(CWine::Rating, 4);
+        Dialog& dialog = open();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.numberEdit(CWine::Producer)->setText("3");
+        MessageBoxCatcher boxes;
+        for (const QString bad : {"26", "0"}) {
+            dialog.numberEdit(CWine::Rating)->setText(bad);
+            click("okButton");
+            QCOMPARE(boxes.lastText(), kInvalidNumber);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.focusWidget(), dialog.numberEdit(CWine::Rating));
+            QCOMPARE(dialog.numberEdit(CWine::Rating)->selectedText(), bad);
+        }
+        QCOMPARE(boxes.count(), 2);
+        // Boxes before the bad one are taken already, and stay taken even if the user now cancels.
+        click("cancelButton");
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(m_precedence.precedence(CWine::Producer), 3);
+    }
+
+    void storeWritesTheSchemeAndForbidsCancel() {
+        Dialog& dialog = open();
+        dialog.fileToStore = folder() / "stored.bws";
+        dialog.numberEdit(CWine::Bins)->setText("1");
+        dialog.descendingBox(CWine::Bins)->setChecked(true);
+        click("storeButton");
+        QVERIFY(!cancelEnabled());
+        QCOMPARE(m_precedence.precedence(CWine::Bins), 1);
+        QVERIFY(m_precedence.descending(CWine::Bins));
+        std::ifstream in(dialog.fileToStore, std::ios::binary);
+        std::string firstLine;
+        std::getline(in, firstLine);
+        QCOMPARE(firstLine, std::string("1 1"));
+        SortPrecedence stored;
+        QVERIFY(stored.read(dialog.fileToStore));
+        QVERIFY(stored == m_precedence);
+
+        QTest::keyClick(&dialog, Qt::Key_Escape); // Escape cannot cancel either
+        QVERIFY(dialog.isVisible());
+    }
+
+    void storeWithABadNumberWritesNothing() {
+        Dialog& dialog = open();
+        dialog.fileToStore = folder() / "unwritten.bws";
+        dialog.numberEdit(CWine::Vintage)->setText("2");
+        dialog.numberEdit(CWine::Cost)->setText("x");
+        MessageBoxCatcher boxes;
+        click("storeButton");
+        QCOMPARE(boxes.texts(), QStringList{kInvalidNumber});
+        QVERIFY(!std::filesystem::exists(dialog.fileToStore));
+        QVERIFY(!cancelEnabled());
+        QCOMPARE(m_precedence.precedence(CWine::Vintage), 2);
+    }
+
+    void retrieveShowsTheSchemeRead() {
+        SortPrecedence scheme = precedenceOf({{CWine::DrinkDate, 1}, {CWine::User3, 2}});
+        scheme.setDescending(CWine::DrinkDate, true);
+        QVERIFY(scheme.write(folder() / "retrieved.bws"));
+        Dialog& dialog = open();
+        dialog.fileToRetrieve = folder() / "retrieved.bws";
+        click("retrieveButton");
+        QVERIFY(!cancelEnabled());
+        QVERIFY(m_precedence == scheme);
+        QCOMPARE(dialog.numberEdit(CWine::DrinkDate)->text(), QString("1"));
+        QVERIFY(dialog.descendingBox(CWine::DrinkDate)->isChecked());
+        QCOMPARE(dialog.numberEdit(CWine::User3)->text(), QString("2"));
+    }
+
+    void retrieveOfABadFileSaysSoAndKeepsTheBoxes() {
+        std::ofstream(folder() / "short.bws") << "5 1\n6 0\n";
+        Dialog& dialog = open();
+        dialog.numberEdit(CWine::Vintage)->setText("1");
+        dialog.fileToRetrieve = folder() / "short.bws";
+        MessageBoxCatcher boxes;
+        click("retrieveButton");
+        QCOMPARE(boxes.texts(), QStringList{"Unable to retrieve the specified sorting scheme."});
+        QVERIFY(!cancelEnabled());
+        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString("1"));
+        QCOMPARE(dialog.numberEdit(CWine::Bins)->text(), QString());
+        // The pairs read before the failure are replaced by the boxes when OK is pressed.
+        click("okButton");
+        QVERIFY(m_precedence == precedenceOf({{CWine::Vintage, 1}}));
+    }
+
+    void cancelledPromptsChangeNothing() {
+        open().numberEdit(CWine::Vintage)->setText("1");
+        click("storeButton");
+        click("retrieveButton");
+        QVERIFY(cancelEnabled());
+        QVERIFY(m_precedence == SortPrecedence{});
+    }
+
+    void helpAsksForItsContext() {
+        QSignalSpy spy(&open(), &CSortPrecedenceDialog::helpRequested);
+        click("helpButton");
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 122);
+    }
+
+    void promptsAskInTheStartDirectoryForSortingSchemes() {
+        FilePromptRecorder recorder;
+        Dialog dialog(m_precedence, m_names, folder());
+        dialog.askForReal = true;
+        QVERIFY(dialog.askFileToRetrieve().empty());
+        QVERIFY(dialog.askFileToStore().empty());
+
+        const std::vector<FilePromptRecorder::Prompt>& prompts = recorder.prompts;
+        QCOMPARE(prompts.size(), 2u);
+        for (const FilePromptRecorder::Prompt& prompt : prompts) {
+            QCOMPARE(prompt.filters, QStringList{"Sorting Schemes (*.bws)"});
+            QCOMPARE(prompt.folder, QDir(m_folder.path()).canonicalPath());
+            QCOMPARE(prompt.suffix, QString("bws"));
+        }
+        QCOMPARE(prompts[0].title, QString("Retrieve Sorting Scheme"));
+        QCOMPARE(prompts[0].mode, QFileDialog::AcceptOpen);
+        QCOMPARE(prompts[0].fileMode, QFileDialog::ExistingFile);
+        QCOMPARE(prompts[1].title, QString("Save Sorting Scheme"));
+        QCOMPARE(prompts[1].mode, QFileDialog::AcceptSave);
+        QVERIFY(prompts[1].confirmsOverwrite);
+    }
+};
 
 QTEST_MAIN(SortPrecedenceDialogTest)
 #include "sortprecedencedialog_test.moc"
