@@ -14,12 +14,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 class AtomicSave : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder =
-            fs::temp_directory_path() / ("bw-atomic-" + std::to_string(std::random_device{}()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_folder);
-    }
+    void SetUp() override { fs::create_directories(m_folder); }
     void TearDown() override {
         std::error_code ec;
         fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ec);
@@ -42,7 +37,8 @@ protected:
     }
     static Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-    fs::path m_folder;
+    const fs::path m_folder =
+        fs::temp_directory_path() / ("bw-atomic-" + std::to_string(std::random_device{}()));
 };
 
 } // namespace
@@ -57,11 +53,20 @@ TEST_F(AtomicSave, CreatesOrReplacesTheFileKeepingItsPermissionsAndLeavesNothing
     EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
 
-TEST_F(AtomicSave, FolderThatDoesNotExistFailsWithAReason) {
-    const fs::path target = m_folder / "missing" / "cellar.bwf";
-    const std::string reason = writeFileAtomically(target, bytesOf("new"));
+// A failed save gives its reason and leaves no temporary file behind.
+TEST_F(AtomicSave, MissingFolderOrFailedRenameGiveTheirReasonAndLeaveNothingBehind) {
+    std::string reason = writeFileAtomically(m_folder / "missing" / "cellar.bwf", bytesOf("new"));
     EXPECT_NE(reason.find("does not exist"), std::string::npos) << reason;
     EXPECT_FALSE(fs::exists(m_folder / "missing"));
+
+    // The rename is the last step; when it fails the written temporary file must go again.
+    const fs::path target = m_folder / "cellar.bwf";
+    fs::create_directory(target);
+    put(target / "inside", "kept");
+    reason = writeFileAtomically(target, bytesOf("new"));
+    EXPECT_NE(reason.find("The file cannot be replaced"), std::string::npos) << reason;
+    EXPECT_EQ(contents(target / "inside"), "kept");
+    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
 
 TEST_F(AtomicSave, ReadOnlyFolderLeavesTheOldFileAndNoTemporaryFile) {
@@ -76,27 +81,8 @@ TEST_F(AtomicSave, ReadOnlyFolderLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
 
-// The rename is the last step; when it fails the written temporary file must go again.
-TEST_F(AtomicSave, FailedRenameRemovesTheTemporaryFile) {
-    const fs::path target = m_folder / "cellar.bwf";
-    fs::create_directory(target);
-    put(target / "inside", "kept");
-    const std::string reason = writeFileAtomically(target, bytesOf("new"));
-    EXPECT_NE(reason.find("The file cannot be replaced"), std::string::npos) << reason;
-    EXPECT_EQ(contents(target / "inside"), "kept");
-    EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
-}
-
-TEST_F(AtomicSave, CellarFileSavesAndLoadsTheSameEntriesOrSaysWhyItCannot) {
-    WineList entries;
-    entries.push_back(std::make_unique<CWine>());
-    entries.back()->m_strNotes.assign(300, 'n');
-    ASSERT_EQ(CellarFile::save(m_folder / "cellar.bwf", entries), "");
-    const CellarReadResult result = CellarFile::load(m_folder / "cellar.bwf");
-    ASSERT_TRUE(result.ok()) << result.error;
-    ASSERT_EQ(result.entries.size(), 1u);
-    EXPECT_EQ(*result.entries[0], *entries[0]);
-
+// Saving is checked through the documents and the command line; here the reasons a load gives.
+TEST_F(AtomicSave, CellarFileLoadSaysWhyItCannot) {
     EXPECT_EQ(CellarFile::load(m_folder / "missing.bwf").error, "The file does not exist.");
     EXPECT_EQ(CellarFile::load(m_folder).error, "It is a folder, not a file.");
     put(m_folder / "short.bwf", "abc");

@@ -38,19 +38,6 @@ TEST(IntegerOrBlank, BlankValueAndOutOfRangeShowAsEmptyBoxesAndAnEmptyBoxGivesTh
               "Please enter an integer between 1 and 25\nor leave this field blank.");
 }
 
-TEST(SortPrecedenceForm, FillShowsNumbersAndChecks) {
-    SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Cost, 2);
-    precedence.setDescending(CWine::Cost, true);
-    precedence.setPrecedence(CWine::Rating, 30); // as a damaged file may hold
-    SortPrecedenceForm form;
-    form.fill(precedence);
-    EXPECT_EQ(form.text(CWine::Cost), "2");
-    EXPECT_TRUE(form.isDescending(CWine::Cost));
-    EXPECT_EQ(form.text(CWine::Rating), "");
-    EXPECT_EQ(form.text(CWine::Vintage), "");
-}
-
 TEST(SortPrecedenceForm, NumberingStartsOnlyAfterClear) {
     SortPrecedenceForm form;
     form.setText(CWine::Producer, "7");
@@ -72,22 +59,27 @@ TEST(SortPrecedenceForm, NumberingStartsOnlyAfterClear) {
     EXPECT_EQ(form.nextNumber(), 1);
 }
 
-TEST(SortPrecedenceForm, TakeStopsAtTheFirstBadBoxWithTheBoxesBeforeItTaken) {
+TEST(SortPrecedenceForm, FillShowsTheNumbersAndTakeStopsAtTheFirstBadBoxWithTheBoxesBeforeItTaken) {
     SortPrecedence precedence;
-    precedence.setPrecedence(CWine::Rating, 5);
+    precedence.setPrecedence(CWine::Cost, 3);
+    precedence.setDescending(CWine::Cost, true);
+    precedence.setPrecedence(CWine::Rating, 30); // as a damaged file may hold
     SortPrecedenceForm form;
     form.fill(precedence);
+    EXPECT_EQ(form.text(CWine::Cost), "3");
+    EXPECT_TRUE(form.isDescending(CWine::Cost));
+    EXPECT_EQ(form.text(CWine::Rating), "");
+    EXPECT_EQ(form.text(CWine::Vintage), "");
+
     form.setText(CWine::Producer, "1");
     form.setDescending(CWine::Producer, true);
     form.setText(CWine::Bins, "0"); // last box of the first column
     form.setText(CWine::Cost, "2"); // first box of the third column
-    form.setText(CWine::Rating, "");
-
     EXPECT_EQ(form.take(precedence), CWine::Bins);
     EXPECT_EQ(precedence.precedence(CWine::Producer), 1);
     EXPECT_TRUE(precedence.descending(CWine::Producer));
-    EXPECT_EQ(precedence.precedence(CWine::Cost), SortPrecedence::kNoKey);
-    EXPECT_EQ(precedence.precedence(CWine::Rating), 5);
+    EXPECT_EQ(precedence.precedence(CWine::Cost), 3);
+    EXPECT_EQ(precedence.precedence(CWine::Rating), 30);
     EXPECT_EQ(SortPrecedenceForm::invalidNumberMessage(),
               "Please enter an integer between 1 and 25\nor leave this field blank.");
 

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <numeric>
 #include <random>
 #include <sstream>
@@ -19,7 +18,7 @@ struct Key {
     bool descending = false;
 };
 
-SortPrecedence keys(std::initializer_list<Key> list) {
+SortPrecedence keys(const std::vector<Key>& list) {
     SortPrecedence precedence;
     for (const Key& key : list) {
         precedence.setPrecedence(key.field, key.number);
@@ -35,6 +34,14 @@ CWine wine(const std::string& producer, int vintage, const std::string& name = "
     entry.m_nVintage = vintage;
     entry.m_strDesignation = name;
     entry.m_fCost = cost;
+    return entry;
+}
+
+CWine amounts(const std::string& producer, float cost, float value, int acquired = 0, int remaining = 0) {
+    CWine entry = wine(producer, 1990, "", cost);
+    entry.m_fValue = value;
+    entry.m_nNumberAcquired = acquired;
+    entry.m_nNumberRemaining = remaining;
     return entry;
 }
 
@@ -75,11 +82,6 @@ TEST(SortPrecedenceCompare, WithoutKeysProducerByteOrderThenVintage) {
                                     1990, "Eclat"),
                                wine("Zebra", 1985, "Zebra 85"), wine("Abbey", 2001, "Abbey")}),
               (Strings{"Abbey", "Zebra 85", "Zebra 95", "apple", "Eclat"}));
-    // Their descending flags apply to the tie-break too.
-    EXPECT_GT(
-        keys({{CWine::Producer, SortPrecedence::kNoKey, true}}).compare(wine("A", 1990), wine("B", 1990)), 0);
-    EXPECT_GT(
-        keys({{CWine::Vintage, SortPrecedence::kNoKey, true}}).compare(wine("A", 1990), wine("A", 1995)), 0);
 }
 
 TEST(SortPrecedenceCompare, CostDescendingThenVintageThenProducer) {
@@ -90,39 +92,31 @@ TEST(SortPrecedenceCompare, CostDescendingThenVintageThenProducer) {
               (Strings{"dear", "cent more", "cheap A90", "cheap B90", "cheap 95"}));
 }
 
-TEST(SortPrecedenceCompare, AGapInTheNumbersEndsTheKeys) {
-    const SortPrecedence precedence = keys({{CWine::Cost, 1}, {CWine::Vintage, 3}});
-    // Equal costs: Vintage (number 3) is never reached, so Producer decides.
-    EXPECT_GT(precedence.compare(wine("B", 1980), wine("A", 1990)), 0);
-    EXPECT_LT(precedence.compare(wine("B", 1980), wine("A", 1990, "", 1.0f)), 0);
-}
-
-TEST(SortPrecedenceCompare, OnlyTheFirstFieldInTestingOrderCarriesADuplicatedNumber) {
-    EXPECT_GT(keys({{CWine::Producer, 1}, {CWine::Vintage, 1}}).compare(wine("A", 2000), wine("B", 1990)), 0);
-    // Cost comes before Producer in the testing order, though Producer's file line comes first.
-    EXPECT_GT(keys({{CWine::Producer, 1}, {CWine::Cost, 1, true}})
-                  .compare(wine("A", 1990), wine("B", 1990, "", 20.0f)),
-              0);
-}
-
-TEST(SortPrecedenceCompare, ValueOfTwoCentsOrLessSortsAsItsCostAndNumbersOfBottles) {
-    CWine costly = wine("A", 1990, "", 10.0f);
-    costly.m_fValue = 0.01f;
-    CWine valued = wine("B", 1990, "", 5.0f);
-    valued.m_fValue = 8.0f;
-    EXPECT_GT(keys({{CWine::Value, 1}}).compare(costly, valued), 0);
-    costly.m_fValue = 0.03f;
-    EXPECT_LT(keys({{CWine::Value, 1}}).compare(costly, valued), 0);
-
-    CWine drunk = wine("A", 1990);
-    drunk.m_nNumberAcquired = 12;
-    drunk.m_nNumberRemaining = 2;
-    CWine kept = wine("B", 1990);
-    kept.m_nNumberAcquired = 24;
-    kept.m_nNumberRemaining = 20;
-    EXPECT_GT(keys({{CWine::NumberConsumed, 1}}).compare(drunk, kept), 0); // 10 consumed against 4
-    EXPECT_LT(keys({{CWine::NumberRemaining, 1}}).compare(drunk, kept), 0);
-    EXPECT_GT(keys({{CWine::NumberAcquired, 1, true}}).compare(drunk, kept), 0);
+TEST(SortPrecedenceCompare, KeysInTestingOrderThenProducerAndVintage) {
+    const struct {
+        std::vector<Key> keys;
+        CWine later, earlier;
+    } cases[] = {
+        // Descending flags apply to the tie-break too.
+        {{{CWine::Producer, SortPrecedence::kNoKey, true}}, wine("A", 1990), wine("B", 1990)},
+        {{{CWine::Vintage, SortPrecedence::kNoKey, true}}, wine("A", 1990), wine("A", 1995)},
+        // A gap in the numbers ends the keys: Vintage (3) is never reached.
+        {{{CWine::Cost, 1}, {CWine::Vintage, 3}}, wine("B", 1980), wine("A", 1990)},
+        {{{CWine::Cost, 1}, {CWine::Vintage, 3}}, wine("A", 1990, "", 1.0f), wine("B", 1980)},
+        // Only the first field in testing order carries a duplicated number. Cost comes before Producer
+        // in the testing order, though Producer's file line comes first.
+        {{{CWine::Producer, 1}, {CWine::Vintage, 1}}, wine("A", 2000), wine("B", 1990)},
+        {{{CWine::Producer, 1}, {CWine::Cost, 1, true}}, wine("A", 1990), wine("B", 1990, "", 20.0f)},
+        // A Value of two cents or less sorts as its Cost.
+        {{{CWine::Value, 1}}, amounts("A", 10.0f, 0.01f), amounts("B", 5.0f, 8.0f)},
+        {{{CWine::Value, 1}}, amounts("B", 5.0f, 8.0f), amounts("A", 10.0f, 0.03f)},
+        // 10 consumed against 4.
+        {{{CWine::NumberConsumed, 1}}, amounts("A", 0, 0, 12, 2), amounts("B", 0, 0, 24, 20)},
+        {{{CWine::NumberRemaining, 1}}, amounts("B", 0, 0, 24, 20), amounts("A", 0, 0, 12, 2)},
+        {{{CWine::NumberAcquired, 1, true}}, amounts("A", 0, 0, 12, 2), amounts("B", 0, 0, 24, 20)},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_GT(keys(cases[i].keys).compare(cases[i].later, cases[i].earlier), 0) << "case " << i;
 }
 
 TEST(SortPrecedenceCompare, RatingInRatingModeBinsInPlainModeDatesWidened) {

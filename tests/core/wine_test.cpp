@@ -6,17 +6,11 @@
 #include <span>
 #include <tuple>
 
-TEST(WineRecord, NewEntryHasTheDefaults) {
-    const CWine wine;
-    EXPECT_EQ(wine.m_nVintage, 1993);
-    EXPECT_EQ(wine.m_nNumberRemaining, 0);
-    EXPECT_EQ(wine.m_fCost, 0.0f);
-    EXPECT_EQ(wine.m_fValue, 0.0f);
-    EXPECT_EQ(wine.m_nLetterColor, CWine::Black);
-}
-
-TEST(WineRecord, DescriptionValueAndBottlesConsumed) {
+TEST(WineRecord, DefaultsDescriptionValueAndBottlesConsumed) {
     CWine wine;
+    EXPECT_EQ((std::tuple{wine.m_nVintage, wine.m_nNumberRemaining, wine.m_fCost, wine.m_fValue,
+                          wine.m_nLetterColor}),
+              (std::tuple{1993, 0, 0.0f, 0.0f, CWine::Black}));
     wine.m_nVintage = 0;
     wine.m_strProducer = "A";
     wine.m_strAppellation = "B";
@@ -97,21 +91,6 @@ TEST(WineRecord, TextFieldAccessorNamesEachTextFieldByIndex) {
         wine.m_strUser5,    wine.m_strDateModified, wine.m_strNotes};
     EXPECT_EQ(members, (std::vector<std::string>{"1", "3", "4", "2", "9", "23", "11", "12", "10", "14", "8",
                                                  "15", "16", "17", "18", "19", "20", "21", "13"}));
-}
-
-TEST(WineDates, ReadsPartialDatesAndWidensTwoDigitYears) {
-    const struct {
-        const char* text;
-        int year, month, day;
-    } cases[] = {{"10-31-92", 1992, 10, 31}, {"5-95", 1995, 5, 0},     {"49", 2049, 0, 0},
-                 {"NV", -1, -1, -1},         {"1-1-1999", 1999, 1, 1}, {"1-1-0", 0, 1, 1},
-                 {"1-1-50", 1950, 1, 1},     {"1-1-99", 1999, 1, 1},   {"1-1-100", 100, 1, 1},
-                 {"1-1--5", -5, 1, 1}};
-    for (const auto& c : cases) {
-        const WineDate date = parseWineDate(c.text);
-        EXPECT_EQ((std::tuple{date.year, date.month, date.day}), (std::tuple{c.year, c.month, c.day}))
-            << c.text;
-    }
 }
 
 TEST(WineDates, ComparesByWidenedYearThenMonthThenDay) {
