@@ -132,17 +132,7 @@ private Q_SLOTS:
         }
     }
 
-    void theDefaultFileSettingNamesTheFileOpenedAtStartUp() {
-        m_folder.emplace(TestStartDirectory::Empty);
-        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
-        QSettings().setValue(QStringLiteral("Default File Name/filename"), QStringLiteral("Other.bwf"));
-        start();
-        QVERIFY(m_app->document() != nullptr);
-        QCOMPARE(m_app->defaultFileName(), other);
-        QCOMPARE(m_app->document()->title(), std::string("Other.bwf"));
-    }
-
-    void setDefaultFilenameWritesAtOnceAndOpensNothing() {
+    void setDefaultFilenameWritesAtOnceAndTheNextStartOpensIt() {
         const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
         CBottlewrightApp& app = start();
         CBottlewrightDoc* working = app.document();
@@ -161,9 +151,16 @@ private Q_SLOTS:
         QCOMPARE(app.defaultFileName(), other);
         QCOMPARE(app.document(), working);
         QCOMPARE(app.document()->title(), std::string("Sample3.bwf"));
+
+        m_app.reset();
+        QVERIFY(QFile::remove(sample()));
+        QSettings().setValue(QStringLiteral("Default File Name/filename"), QStringLiteral("Other.bwf"));
+        start();
+        QCOMPARE(m_app->defaultFileName(), other);
+        QCOMPARE(m_app->document()->title(), std::string("Other.bwf"));
     }
 
-    void saveIsGreyedUntilTheFirstChange() {
+    void saveIsGreyedUntilTheFirstChangeAndAFailureSaysWhy() {
         CBottlewrightApp& app = start();
         QAction* save = action(CommandId::Save);
         QVERIFY(!save->isEnabled());
@@ -176,12 +173,9 @@ private Q_SLOTS:
         QVERIFY(!app.document()->isModified());
         QVERIFY(!save->isEnabled());
         QVERIFY(!frame().isWindowModified());
-    }
 
-    void aFailedSaveSaysWhyAndKeepsTheFileModified() {
         QVERIFY(QDir(m_folder->filePath({})).mkdir(QStringLiteral("gone")));
         const QString path = m_folder->copySample(QStringLiteral("gone/Doomed.bwf"));
-        CBottlewrightApp& app = start();
         QVERIFY(app.openWorkingFile(path));
         QVERIFY(QDir(m_folder->filePath(QStringLiteral("gone"))).removeRecursively());
 
@@ -195,7 +189,7 @@ private Q_SLOTS:
         QVERIFY(action(CommandId::Save)->isEnabled());
     }
 
-    void openOffersToSaveFirstAndCancelStopsIt() {
+    void openAndClosingTheLastWindowOfferToSaveFirstAndCancelStops() {
         const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
         CBottlewrightApp& app = start();
         CBottlewrightDoc* working = app.document();
@@ -206,20 +200,41 @@ private Q_SLOTS:
 
         MessageBoxCatcher boxes(QMessageBox::No);
         boxes.queue(QMessageBox::Cancel);
+        boxes.queue(QMessageBox::Cancel);
+        QVERIFY(!frame().entryListFrame()->close()); // closing the last window asks too
         action(CommandId::Open)->trigger();
-        QCOMPARE(boxes.texts(), QStringList{"Save changes to Sample3.bwf?"});
+        QCOMPARE(boxes.texts(),
+                 (QStringList{"Save changes to Sample3.bwf?", "Save changes to Sample3.bwf?"}));
         QVERIFY(prompt.captions.isEmpty());
         QCOMPARE(app.document(), working);
         QVERIFY(working->isModified());
         QCOMPARE(frame().documentWindows().size(), 1);
 
         action(CommandId::Open)->trigger(); // the changes are discarded
-        QCOMPARE(boxes.count(), 2);
+        QCOMPARE(boxes.count(), 3);
         QCOMPARE(prompt.captions, QStringList{"Open"});
         QCOMPARE(app.document()->title(), std::string("Other.bwf"));
         QVERIFY(!app.document()->isModified());
         QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright - Other.bwf[*]"));
         QCOMPARE(app.recentFiles().files(), (QStringList{other, sample()}));
+        QVERIFY(action(CommandId::RecentFile1 + 1)->isVisible());
+
+        app.document()->setModified(true);
+        QVERIFY(frame().entryListFrame()->close());
+        QCOMPARE(boxes.lastText(), QStringLiteral("Save changes to Other.bwf?"));
+        QTRY_VERIFY(app.document() == nullptr);
+        QVERIFY(frame().documentWindows().isEmpty());
+        QCOMPARE(menuTitles().size(), 3);
+
+        // A recent file that no longer opens leaves the list.
+        QVERIFY(QFile::remove(other));
+        action(CommandId::RecentFile1)->trigger();
+        QCOMPARE(boxes.count(), 5);
+        QVERIFY(boxes.lastText().startsWith(QStringLiteral("Cannot open Other.bwf:\n")));
+        QCOMPARE(app.recentFiles().files(), QStringList{sample()});
+        QCOMPARE(setting("Recent File List/File1").toString(), sample());
+        QVERIFY(!setting("Recent File List/File2").isValid());
+        QVERIFY(!action(CommandId::RecentFile1 + 1)->isVisible());
     }
 
     void newGivesAnUntitledFileThatAsksForItsNameOnSave() {
@@ -239,42 +254,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(prompt.answer));
         QCOMPARE(app.document()->title(), std::string("Fresh.bwf"));
         QCOMPARE(app.recentFiles().files().first(), prompt.answer);
-    }
-
-    void closingTheLastWindowOffersToSave() {
-        CBottlewrightApp& app = start();
-        app.document()->setModified(true);
-        QMdiSubWindow* entryList = frame().entryListFrame();
-
-        MessageBoxCatcher boxes(QMessageBox::Cancel);
-        QVERIFY(!entryList->close());
-        QCOMPARE(boxes.texts(), QStringList{"Save changes to Sample3.bwf?"});
-        QVERIFY(app.document() != nullptr);
-        QCOMPARE(frame().documentWindows().size(), 1);
-
-        boxes.setDefaultAnswer(QMessageBox::No);
-        QVERIFY(entryList->close());
-        QTRY_VERIFY(app.document() == nullptr);
-        QVERIFY(frame().documentWindows().isEmpty());
-        QCOMPARE(menuTitles().size(), 3);
-    }
-
-    void aRecentFileThatNoLongerOpensLeavesTheList() {
-        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
-        CBottlewrightApp& app = start();
-        QVERIFY(app.openWorkingFile(other));
-        QCOMPARE(app.recentFiles().files().first(), other);
-        QVERIFY(action(CommandId::RecentFile1)->isVisible());
-        QVERIFY(QFile::remove(other));
-
-        MessageBoxCatcher boxes;
-        action(CommandId::RecentFile1)->trigger();
-        QCOMPARE(boxes.count(), 1);
-        QVERIFY(boxes.lastText().startsWith(QStringLiteral("Cannot open Other.bwf:\n")));
-        QCOMPARE(app.recentFiles().files(), QStringList{sample()});
-        QCOMPARE(setting("Recent File List/File1").toString(), sample());
-        QVERIFY(!setting("Recent File List/File2").isValid());
-        QVERIFY(!action(CommandId::RecentFile1 + 1)->isVisible());
     }
 
     void anOrientationOutOfRangeBecomesPortraitOnceApplied() {

@@ -1,10 +1,6 @@
 #include "app/CChildFrame.h"
-#include "document/CBottlewrightDoc.h"
-#include "helpers/IsolatedSettings.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/TestFixtures.h"
-#include "helpers/TestStartDirectory.h"
-#include "setup/FieldNames.h"
 #include "views/entrylist/CEntryListView.h"
 #include "views/entrylist/CSplitBox.h"
 
@@ -42,10 +38,10 @@ class ChildFrameTest : public QObject {
     Q_OBJECT
 private:
     CChildFrame& makeFrame(int entries) {
-        fillDocument(*m_document, entries);
+        fillDocument(m_cellar->document, entries);
         m_area = std::make_unique<QMdiArea>();
         m_area->resize(900, 400);
-        m_frame = new CChildFrame(*m_document, m_fieldNames);
+        m_frame = new CChildFrame(m_cellar->document, m_cellar->names);
         m_frame->setAttribute(Qt::WA_DeleteOnClose);
         m_area->addSubWindow(m_frame);
         m_frame->showMaximized();
@@ -55,29 +51,24 @@ private:
         return *m_frame;
     }
 
-    std::optional<IsolatedSettings> m_settings;
-    std::unique_ptr<TestStartDirectory> m_start;
-    std::unique_ptr<CBottlewrightDoc> m_document;
-    FieldNames m_fieldNames;
+    std::optional<EmptyCellar> m_cellar;
     std::unique_ptr<QMdiArea> m_area;
     QPointer<CChildFrame> m_frame;
 
 private Q_SLOTS:
     void init() {
-        m_settings.emplace();
-        m_start = std::make_unique<TestStartDirectory>(TestStartDirectory::Empty);
-        m_document = std::make_unique<CBottlewrightDoc>(m_start->path());
+        m_cellar.emplace();
         CEntryListView::sharedState() = EntryListSharedState{};
     }
 
     void cleanup() {
         m_area.reset();
-        m_document.reset();
-        m_start.reset();
-        m_settings.reset();
+        m_cellar.reset();
     }
 
-    void startsWithOnePaneTitledEntryList() {
+    void startsWithOnePaneAndSplitPaneCopiesColumnsAndFont() {
+        writeArrangement(m_cellar->start.path() / "colset.bw3", reversedFieldIds(), 60, 1);
+        QSettings().setValue("Entry List/Font Size", 17);
         CChildFrame& frame = makeFrame(3);
         QCOMPARE(frame.windowTitle(), QString("Entry List"));
         QCOMPARE(frame.kind(), ViewKind::EntryList);
@@ -86,12 +77,6 @@ private Q_SLOTS:
         QCOMPARE(frame.activePane(), frame.pane(0));
         QCOMPARE(frame.pane(0)->otherPane(), nullptr);
         QVERIFY(frame.pane(0)->verticalScrollBar()->isVisible());
-    }
-
-    void splitPaneCopiesColumnsAndFont() {
-        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 60, 1);
-        QSettings().setValue("Entry List/Font Size", 17);
-        CChildFrame& frame = makeFrame(3);
         frame.pane(0)->scrollHorizontally(CEntryListView::ScrollCode::ThumbPosition, 100);
 
         frame.split();
@@ -119,7 +104,7 @@ private Q_SLOTS:
         QVERIFY(left->findChild<CSplitBox*>()->isVisible());
     }
 
-    void splitBoxAndDividerSplitAndJoin() {
+    void splitBoxAndDividerSplitAndJoinAndOnlyTheLastPaneWrites() {
         CChildFrame& frame = makeFrame(3);
         auto* box = frame.pane(0)->findChild<CSplitBox*>();
         QVERIFY(box != nullptr && box->isVisible());
@@ -149,23 +134,18 @@ private Q_SLOTS:
         QTRY_COMPARE(frame.paneCount(), 1);
         QCOMPARE(frame.pane(0), right);
         QVERIFY(right->findChild<CSplitBox*>()->isVisible());
-    }
 
-    void functionKeysMoveBetweenPanes() {
-        CChildFrame& frame = makeFrame(3);
+        // Only the last pane to go writes the arrangement and the font.
+        const std::filesystem::path colset = m_cellar->start.path() / "colset.bw3";
+        QVERIFY(!std::filesystem::exists(colset));
+        QVERIFY(!QSettings().contains("Entry List/Font Size"));
         frame.split();
-        frame.pane(0)->setFocus();
-        QTRY_COMPARE(frame.activePane(), frame.pane(0));
-        QTest::keyClick(frame.pane(0), Qt::Key_F6);
-        QTRY_COMPARE(frame.activePane(), frame.pane(1));
-        QVERIFY(frame.pane(1)->hasFocus());
-        QTest::keyClick(frame.pane(1), Qt::Key_F6);
-        QTRY_COMPARE(frame.activePane(), frame.pane(0));
-        QTest::keyClick(frame.pane(0), Qt::Key_F6, Qt::ShiftModifier);
-        QTRY_COMPARE(frame.activePane(), frame.pane(1));
+        delete m_frame;
+        QVERIFY(std::filesystem::exists(colset));
+        QCOMPARE(QSettings().value("Entry List/Font Size").toInt(), 12);
     }
 
-    void panesShareSelectionAndTopRowButNotHorizontalOffset() {
+    void panesShareSelectionAndTopRowButNotHorizontalOffsetAndF6SwitchesPanes() {
         CChildFrame& frame = makeFrame(100);
         frame.split();
         CEntryListView* left = frame.pane(0);
@@ -187,27 +167,26 @@ private Q_SLOTS:
         QVERIFY(right->horizontalOffset() > 0);
         QCOMPARE(left->horizontalOffset(), 0);
         QCOMPARE(left->columns()[1].left, 42);
-    }
 
-    void onlyTheLastPaneWritesArrangementAndFont() {
-        const std::filesystem::path colset = m_start->path() / "colset.bw3";
-        CChildFrame& frame = makeFrame(3);
-        frame.split();
-        frame.unsplit();
-        QVERIFY(!std::filesystem::exists(colset));
-        QVERIFY(!QSettings().contains("Entry List/Font Size"));
-
-        frame.split();
-        delete m_frame;
-        QVERIFY(std::filesystem::exists(colset));
-        QCOMPARE(QSettings().value("Entry List/Font Size").toInt(), 12);
+        left->setFocus();
+        QTRY_COMPARE(frame.activePane(), left);
+        QTest::keyClick(left, Qt::Key_F6);
+        QTRY_COMPARE(frame.activePane(), right);
+        QVERIFY(right->hasFocus());
+        QTest::keyClick(right, Qt::Key_F6);
+        QTRY_COMPARE(frame.activePane(), left);
+        QTest::keyClick(left, Qt::Key_F6, Qt::ShiftModifier);
+        QTRY_COMPARE(frame.activePane(), right);
     }
 
     void arrangementsComeBackInBothPanesAndBadOnesGiveTheDefaults() {
-        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 45, 1);
+        writeArrangement(m_cellar->start.path() / "colset.bw3", reversedFieldIds(), 45, 1);
         std::vector<int> shortIds = reversedFieldIds();
         shortIds.pop_back();
-        writeArrangement(m_start->path() / "short.bwc", shortIds, 50);
+        writeArrangement(m_cellar->start.path() / "short.bwc", shortIds, 50);
+        std::vector<int> repeated = reversedFieldIds();
+        repeated[5] = repeated[6];
+        writeArrangement(m_cellar->start.path() / "repeated.bwc", repeated, 55);
         CChildFrame& frame = makeFrame(3);
         frame.split();
         CEntryListView* left = frame.pane(0);
@@ -215,13 +194,13 @@ private Q_SLOTS:
         const auto arranged = idsAndWidths(*left);
         QCOMPARE(arranged.front(), std::make_pair(24, 45));
 
-        const QString stored = m_start->filePath("saved.bwc");
+        const QString stored = m_cellar->start.filePath("saved.bwc");
         left->setArrangementFilePrompt([&](bool) { return stored; });
         left->storeColumnArrangement();
         QVERIFY(QFile::exists(stored));
 
         MessageBoxCatcher boxes;
-        for (const QString bad : {"missing.bwc", "short.bwc"}) {
+        for (const QString bad : {"missing.bwc", "short.bwc", "repeated.bwc"}) {
             right->setArrangementFilePrompt([bad](bool) { return bad; });
             right->retrieveColumnArrangement();
             QCOMPARE(
@@ -230,6 +209,8 @@ private Q_SLOTS:
             for (CEntryListView* view : {left, right}) {
                 QVERIFY(view->columns().isValid());
                 QCOMPARE(view->columns()[0].width, 40);
+                QCOMPARE(view->columns()[0].heading, std::string("Vint"));
+                QCOMPARE(view->columns()[1].left, 42);
                 QCOMPARE(view->columns()[23].fieldId, 24);
                 QCOMPARE(view->columns()[24].heading, std::string("Date Acquired"));
             }
@@ -238,7 +219,7 @@ private Q_SLOTS:
         // A bare name is looked up in the start directory.
         right->setArrangementFilePrompt([](bool) { return QString("saved.bwc"); });
         right->retrieveColumnArrangement();
-        QCOMPARE(boxes.count(), 2);
+        QCOMPARE(boxes.count(), 3);
         QCOMPARE(idsAndWidths(*right), arranged);
         QCOMPARE(idsAndWidths(*left), arranged);
         QCOMPARE(left->columns()[0].heading, std::string("Drk"));

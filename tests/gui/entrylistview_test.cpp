@@ -1,11 +1,5 @@
-#include "app/AppSettings.h"
-#include "document/CBottlewrightDoc.h"
-#include "helpers/IsolatedSettings.h"
-#include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
 #include "helpers/TestFixtures.h"
-#include "helpers/TestStartDirectory.h"
-#include "setup/FieldNames.h"
 #include "views/entrylist/CEntryListView.h"
 
 #include <fstream>
@@ -13,7 +7,6 @@
 #include <optional>
 
 #include <QFileDialog>
-#include <QFontInfo>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -22,25 +15,16 @@
 
 namespace {
 
-int countPixels(const QImage& image, const QRect& area, const QColor& color) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixelColor(x, y) == color)
-                ++count;
-        }
-    }
-    return count;
-}
-
-// Text is smoothed: a letter's pixels are its colour blended with the background.
-int countInk(const QImage& image, const QRect& area, const QColor& color) {
+// With `ink`, smoothed text counts too: a letter's pixels are its colour blended with the background.
+int countPixels(const QImage& image, const QRect& area, const QColor& color, bool ink = false) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (pixel.lightness() < 200 && std::abs(pixel.red() - color.red()) < 60 &&
-                std::abs(pixel.green() - color.green()) < 60 && std::abs(pixel.blue() - color.blue()) < 60)
+            if (ink ? pixel.lightness() < 200 && std::abs(pixel.red() - color.red()) < 60 &&
+                          std::abs(pixel.green() - color.green()) < 60 &&
+                          std::abs(pixel.blue() - color.blue()) < 60
+                    : pixel == color)
                 ++count;
         }
     }
@@ -79,8 +63,8 @@ class EntryListViewTest : public QObject {
     Q_OBJECT
 private:
     CEntryListView& makeView(int entries, QSize size = QSize(700, 300)) {
-        fillDocument(*m_document, entries);
-        m_view = std::make_unique<CEntryListView>(*m_document, m_fieldNames);
+        fillDocument(m_cellar->document, entries);
+        m_view = std::make_unique<CEntryListView>(m_cellar->document, m_cellar->names);
         m_view->resize(size);
         m_view->show();
         if (!QTest::qWaitForWindowExposed(m_view.get()))
@@ -88,26 +72,18 @@ private:
         return *m_view;
     }
 
-    std::optional<IsolatedSettings> m_settings;
-    std::unique_ptr<TestStartDirectory> m_start;
-    std::unique_ptr<CBottlewrightDoc> m_document;
-    FieldNames m_fieldNames;
+    std::optional<EmptyCellar> m_cellar;
     std::unique_ptr<CEntryListView> m_view;
 
 private Q_SLOTS:
     void init() {
-        m_settings.emplace();
-        m_start = std::make_unique<TestStartDirectory>(TestStartDirectory::Empty);
-        m_document = std::make_unique<CBottlewrightDoc>(m_start->path());
-        m_fieldNames.setDefaults();
+        m_cellar.emplace();
         CEntryListView::sharedState() = EntryListSharedState{};
     }
 
     void cleanup() {
         m_view.reset();
-        m_document.reset();
-        m_start.reset();
-        m_settings.reset();
+        m_cellar.reset();
     }
 
     void firstPaneTakesColsetOrTheDefaults() {
@@ -118,10 +94,20 @@ private Q_SLOTS:
         QCOMPARE(defaults.columns()[24].heading, std::string("Date Acquired"));
         QCOMPARE(defaults.columns()[0].left, 2);
         QCOMPARE(defaults.columns().gridRight(), 2 + 1910);
+        const QRect band(0, 0, defaults.viewport()->width(), defaults.geometry().firstRowY);
+        const QImage before = shownImage(defaults).copy(band);
+        QCOMPARE(defaults.columns()[16].heading, std::string("User1"));
+        m_cellar->names.setName(16, "Cellar");
+        m_cellar->names.setName(0, "Year");
+        m_cellar->document.updateAllViews(nullptr, HintFieldNames);
+        QCOMPARE(defaults.columns()[16].heading, std::string("Cellar"));
+        QCOMPARE(defaults.columns()[0].heading, std::string("Year"));
+        QVERIFY(shownImage(defaults).copy(band) != before);
 
         m_view.reset();
-        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 70);
-        m_fieldNames.setName(CWine::NumberConsumed, "Consumed");
+        writeArrangement(m_cellar->start.path() / "colset.bw3", reversedFieldIds(), 70);
+        m_cellar->names.setDefaults();
+        m_cellar->names.setName(CWine::NumberConsumed, "Consumed");
         const CEntryListView& view = makeView(0);
         QCOMPARE(view.columns()[0].fieldId, 24);
         QCOMPARE(view.columns()[0].width, 70);
@@ -141,12 +127,12 @@ private Q_SLOTS:
         const QRect selected = rowInterior(view, 2);
         QVERIFY(countPixels(image, selected, cyan) > selected.width() * selected.height() / 2);
         QCOMPARE(countPixels(image, rowInterior(view, 1), cyan), 0);
-        QVERIFY2(countInk(image, rowInterior(view, 1), red) > 20, "entry 1 has red letters");
-        QCOMPARE(countInk(image, rowInterior(view, 0), red), 0);
+        QVERIFY2(countPixels(image, rowInterior(view, 1), red, true) > 20, "entry 1 has red letters");
+        QCOMPARE(countPixels(image, rowInterior(view, 0), red, true), 0);
         const EntryListColumn& producer = view.columns()[1];
         const QRect producerCell(producer.left + 1, view.geometry().rowTop(0) + 1, producer.width - 2,
                                  view.geometry().rowHeight - 1);
-        QVERIFY(countInk(image, producerCell, black) > 20);
+        QVERIFY(countPixels(image, producerCell, black, true) > 20);
 
         // Rows without an entry are still ruled, and the frame closes the grid below the last one.
         const EntryListGeometry& geometry = view.geometry();
@@ -162,12 +148,12 @@ private Q_SLOTS:
         QCOMPARE(countPixels(shownImage(view), selected, cyan), 0);
     }
 
-    void numericColumnsLineUpTheirDigits() {
+    void numericColumnsLineUpTheirDigitsAndThePrintBoundaryIsDashed() {
         CEntryListView& view = makeView(0);
-        CWine& wine = *m_document->focusEntry(m_document->addNewEntry());
+        CWine& wine = *m_cellar->document.focusEntry(m_cellar->document.addNewEntry());
         wine.m_nNumberRemaining = 7;
         wine.m_fCost = 5.0f;
-        m_document->updateAllViews(nullptr, HintFocusSet);
+        m_cellar->document.updateAllViews(nullptr, HintFocusSet);
         const QImage image = shownImage(view);
 
         // "  7" drawn with spaces as wide as digits ends where "007" would end.
@@ -185,24 +171,39 @@ private Q_SLOTS:
         QVERIFY2(rightmostInk > digitsEnd - metrics.horizontalAdvance(QLatin1Char('7')),
                  "digit drawn in place");
         QVERIFY(rightmostInk <= digitsEnd + 1);
+
+        // The print boundary is a dashed red line, once its place is known.
+        const QColor red(255, 0, 0);
+        const QRect column(299, 2, 3, view.geometry().gridBottom - 2);
+        EntryListSharedState& shared = CEntryListView::sharedState();
+        shared.printBoundaryShown = true;
+        QCOMPARE(countPixels(shownImage(view), column, red), 0); // not computed yet
+        shared.printBoundaryX = 300;
+        const int dashes = countPixels(shownImage(view), column, red);
+        QVERIFY(dashes > 20);
+        QVERIFY(dashes < column.height() - 10);
+        shared.printBoundaryShown = false;
+        QCOMPARE(countPixels(shownImage(view), column, red), 0);
     }
 
-    void headingsFollowFieldNameChanges() {
-        CEntryListView& view = makeView(2);
-        const QRect band(0, 0, view.viewport()->width(), view.geometry().firstRowY);
-        const QImage before = shownImage(view).copy(band);
-        QCOMPARE(view.columns()[16].heading, std::string("User1"));
+    void lastPaneKeepsArrangementAndFontAndTheNextOneReadsThem() {
+        writeArrangement(m_cellar->start.path() / "colset.bw3", reversedFieldIds(), 66);
+        makeView(2);
+        CEntryListView::sharedState().selectedEntry = 1;
+        std::filesystem::remove(m_cellar->start.path() / "colset.bw3");
+        m_view.reset();
 
-        m_fieldNames.setName(16, "Cellar");
-        m_fieldNames.setName(0, "Year");
-        m_document->updateAllViews(nullptr, HintFieldNames);
-        QCOMPARE(view.columns()[16].heading, std::string("Cellar"));
-        QCOMPARE(view.columns()[0].heading, std::string("Year"));
-        QVERIFY(shownImage(view).copy(band) != before);
-    }
-
-    void fontComesFromTheSettings() {
+        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
+        std::ifstream colset(m_cellar->start.path() / "colset.bw3");
+        std::string firstLine;
+        std::getline(colset, firstLine);
+        QCOMPARE(firstLine, std::string("24 66 0"));
         QSettings settings;
+        QCOMPARE(settings.value("Entry List/Font Size").toInt(), 12);
+        QCOMPARE(settings.value("Entry List/Font Weight").toInt(), 400);
+        QCOMPARE(settings.value("Entry List/FontIsItalic").toInt(), 0);
+        QCOMPARE(settings.value("Entry List/Font Face").toString(), QString("Arial"));
+
         settings.setValue("Entry List/Font Size", 20);
         settings.setValue("Entry List/Font Weight", 700);
         settings.setValue("Entry List/FontIsItalic", 1);
@@ -217,44 +218,24 @@ private Q_SLOTS:
         QCOMPARE(view.columns()[0].headingY, 2 * view.geometry().rowHeight / 3);
     }
 
-    void lastPaneKeepsArrangementAndFont() {
-        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 66);
-        makeView(2);
-        CEntryListView::sharedState().selectedEntry = 1;
-        std::filesystem::remove(m_start->path() / "colset.bw3");
-        m_view.reset();
-
-        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
-        std::ifstream colset(m_start->path() / "colset.bw3");
-        std::string firstLine;
-        std::getline(colset, firstLine);
-        QCOMPARE(firstLine, std::string("24 66 0"));
-        QSettings settings;
-        QCOMPARE(settings.value("Entry List/Font Size").toInt(), 12);
-        QCOMPARE(settings.value("Entry List/Font Weight").toInt(), 400);
-        QCOMPARE(settings.value("Entry List/FontIsItalic").toInt(), 0);
-        QCOMPARE(settings.value("Entry List/Font Face").toString(), QString("Arial"));
-    }
-
     void scrollBarActionsMoveTheTopRow() {
         CEntryListView& view = makeView(100);
         const int rowsPerPage = view.geometry().rowsPerPage;
         QScrollBar* bar = view.verticalScrollBar();
-        QCOMPARE(bar->maximum(), 100 - rowsPerPage);
-
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage - 1);
-        QCOMPARE(bar->value(), rowsPerPage - 1);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(CEntryListView::sharedState().topRow, rowsPerPage - 2);
-        bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(CEntryListView::sharedState().topRow, 100 - rowsPerPage);
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(CEntryListView::sharedState().topRow, 100 - rowsPerPage);
-        QCOMPARE(bar->value(), 100 - rowsPerPage);
+        const int last = 100 - rowsPerPage;
+        QCOMPARE(bar->maximum(), last);
+        const std::pair<QAbstractSlider::SliderAction, int> steps[] = {
+            {QAbstractSlider::SliderPageStepAdd, rowsPerPage - 1},
+            {QAbstractSlider::SliderSingleStepAdd, rowsPerPage},
+            {QAbstractSlider::SliderSingleStepSub, rowsPerPage - 1},
+            {QAbstractSlider::SliderSingleStepSub, rowsPerPage - 2},
+            {QAbstractSlider::SliderToMaximum, last},
+            {QAbstractSlider::SliderPageStepAdd, last}};
+        for (const auto& [action, topRow] : steps) {
+            bar->triggerAction(action);
+            QCOMPARE(CEntryListView::sharedState().topRow, topRow);
+            QCOMPARE(bar->value(), topRow);
+        }
         bar->setSliderPosition(40); // dragging the thumb
         QCOMPARE(CEntryListView::sharedState().topRow, 40);
         bar->triggerAction(QAbstractSlider::SliderPageStepSub);
@@ -263,6 +244,21 @@ private Q_SLOTS:
         // The first row shows the entry at the top row.
         view.selectEntry(40 + 1 - rowsPerPage);
         QVERIFY(countPixels(shownImage(view), rowInterior(view, 0), QColor(0, 255, 255)) > 0);
+
+        // Changes return to the top, except those of names and printer; sorting clears the selection.
+        m_cellar->document.updateAllViews(nullptr, HintFieldNames);
+        m_cellar->document.updateAllViews(nullptr, HintPrinter);
+        QVERIFY(CEntryListView::sharedState().topRow > 0);
+        for (const int hint : {HintLetterColors, HintFocusSet}) {
+            view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            m_cellar->document.updateAllViews(nullptr, hint);
+            QCOMPARE(CEntryListView::sharedState().topRow, 0);
+            QCOMPARE(view.verticalScrollBar()->value(), 0);
+        }
+
+        view.selectEntry(4);
+        m_cellar->document.sortFocusSet();
+        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
     }
 
     void oneLineScrollMovesPixelsAndDrawsOneRow() {
@@ -303,59 +299,23 @@ private Q_SLOTS:
         const int client = view.viewport()->width();
         QScrollBar* bar = view.horizontalScrollBar();
         QCOMPARE(bar->maximum(), 1910 - client);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(view.horizontalOffset(), 10);
-        QCOMPARE(view.columns()[0].left, 2 - 10);
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(view.horizontalOffset(), 10 + client / 3);
-        bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(view.horizontalOffset(), 1910 - client);
-        QCOMPARE(view.columns().gridRight(), client + 2);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(view.horizontalOffset(), 1910 - client);
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(view.horizontalOffset(), 0);
-        QCOMPARE(view.columns().gridLeft(), 2);
-    }
-
-    void changesReturnToTheTopAndSortingClearsTheSelection() {
-        CEntryListView& view = makeView(100);
-        view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        m_document->updateAllViews(nullptr, HintFieldNames);
-        m_document->updateAllViews(nullptr, HintPrinter);
-        QVERIFY(CEntryListView::sharedState().topRow > 0);
-        for (const int hint : {HintLetterColors, HintFocusSet}) {
-            view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-            m_document->updateAllViews(nullptr, hint);
-            QCOMPARE(CEntryListView::sharedState().topRow, 0);
-            QCOMPARE(view.verticalScrollBar()->value(), 0);
+        const int last = 1910 - client;
+        const std::pair<QAbstractSlider::SliderAction, int> steps[] = {
+            {QAbstractSlider::SliderSingleStepAdd, 10}, {QAbstractSlider::SliderPageStepAdd, 10 + client / 3},
+            {QAbstractSlider::SliderToMaximum, last},   {QAbstractSlider::SliderSingleStepAdd, last},
+            {QAbstractSlider::SliderToMinimum, 0},      {QAbstractSlider::SliderSingleStepSub, 0}};
+        for (const auto& [action, offset] : steps) {
+            bar->triggerAction(action);
+            QCOMPARE(view.horizontalOffset(), offset);
+            QCOMPARE(view.columns().gridLeft(), 2 - offset);
+            QCOMPARE(view.columns().gridRight(),
+                     2 + 1910 - offset); // at the maximum, the client's right edge
         }
-
-        view.selectEntry(4);
-        m_document->sortFocusSet();
-        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
-    }
-
-    void printBoundaryIsDashedRed() {
-        CEntryListView& view = makeView(3);
-        const QColor red(255, 0, 0);
-        const QRect column(299, 2, 3, view.geometry().gridBottom - 2);
-        EntryListSharedState& shared = CEntryListView::sharedState();
-        shared.printBoundaryShown = true;
-        QCOMPARE(countPixels(shownImage(view), column, red), 0); // not computed yet
-        shared.printBoundaryX = 300;
-        const QImage image = shownImage(view);
-        const int dashes = countPixels(image, column, red);
-        QVERIFY(dashes > 20);
-        QVERIFY(dashes < column.height() - 10);
-        shared.printBoundaryShown = false;
-        QCOMPARE(countPixels(shownImage(view), column, red), 0);
     }
 
     void storeDialogAsksWithTheProgramsCaption() {
         CEntryListView& view = makeView(1);
-        const QString target = m_start->filePath("mine");
+        const QString target = m_cellar->start.filePath("mine");
         QString title;
         QStringList filters;
         QString suffix;
@@ -372,27 +332,6 @@ private Q_SLOTS:
         QCOMPARE(filters, QStringList{"Column Arrangements (*.bwc)"});
         QCOMPARE(suffix, QString("bwc"));
         QVERIFY(QFile::exists(target + ".bwc"));
-    }
-
-    void retrievingABadFileWarnsAndDefaults() {
-        writeArrangement(m_start->path() / "colset.bw3", reversedFieldIds(), 66);
-        CEntryListView& view = makeView(2);
-        std::vector<int> repeated = reversedFieldIds();
-        repeated[5] = repeated[6];
-        writeArrangement(m_start->path() / "bad.bwc", repeated, 55);
-        view.setArrangementFilePrompt(
-            [](bool forStoring) { return forStoring ? QString() : QString("bad.bwc"); });
-
-        MessageBoxCatcher boxes;
-        view.retrieveColumnArrangement();
-        QCOMPARE(
-            boxes.texts(),
-            QStringList{"Unable to retrieve the specified arrangement.\nDefault settings will be invoked."});
-        QVERIFY(view.columns().isValid());
-        QCOMPARE(view.columns()[0].fieldId, 0);
-        QCOMPARE(view.columns()[0].width, 40);
-        QCOMPARE(view.columns()[0].heading, std::string("Vint"));
-        QCOMPARE(view.columns()[1].left, 42);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "helpers/FilePromptRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/PromptedDialog.h"
 #include "helpers/TestFixtures.h"
@@ -36,9 +35,9 @@ private:
     }
     void click(const char* button) { QTest::mouseClick(pushButton(*m_dialog, button), Qt::LeftButton); }
     // After Save, Retrieve or Get Defaults the table has changed already: Cancel is gone and OK reads Close.
-    bool cancelForbidden() {
-        return !pushButton(*m_dialog, "cancelButton")->isEnabled() &&
-               pushButton(*m_dialog, "okButton")->text() == QStringLiteral("Close");
+    void checkCancelAllowed(bool allowed) {
+        QCOMPARE(pushButton(*m_dialog, "cancelButton")->isEnabled(), allowed);
+        QCOMPARE(pushButton(*m_dialog, "okButton")->text(), allowed ? QString("OK") : QString("Close"));
     }
 
     QTemporaryDir m_folder;
@@ -66,6 +65,11 @@ private Q_SLOTS:
 
     void okCopiesTheEditsAndCancelDropsThem() {
         open().nameEdit(CWine::User1)->setText("Glass");
+        MessageBoxCatcher boxes;
+        click("saveButton"); // both prompts cancelled
+        click("retrieveButton");
+        QCOMPARE(boxes.count(), 0);
+        checkCancelAllowed(true);
         click("cancelButton");
         QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
         QVERIFY(!m_dialog->isVisible());
@@ -86,7 +90,7 @@ private Q_SLOTS:
         dialog.fileToStore = folder() / "glass.fnm";
         dialog.nameEdit(CWine::User1)->setText("Glass");
         click("saveButton");
-        QVERIFY(cancelForbidden());
+        checkCancelAllowed(false);
         QCOMPARE(m_table.name(CWine::User1), std::string("Glass"));
         FieldNames stored;
         QVERIFY(stored.read(dialog.fileToStore));
@@ -101,10 +105,11 @@ private Q_SLOTS:
         QCOMPARE(m_table.name(CWine::User1), std::string("Glass"));
     }
 
-    void retrieveRefusesAShortFileAndShowsAWholeOne() {
+    void retrieveRefusesAShortFileAndShowsAWholeOneAndGetDefaultsResets() {
         writeLines(folder() / "short.fnm", 24);
         writeLines(folder() / "stored.fnm", 25);
         m_table.setName(CWine::User1, "Glass");
+        m_table.setName(CWine::NumberRemaining, "Left");
         const FieldNames before = m_table;
         Dialog& dialog = open();
         dialog.fileToRetrieve = folder() / "short.fnm";
@@ -113,8 +118,13 @@ private Q_SLOTS:
         QCOMPARE(boxes.texts(), QStringList{"Unables to read specified\nField Names File."});
         QCOMPARE(m_table, before);
         QCOMPARE(dialog.nameEdit(0)->text(), QString("Vint"));
-        QVERIFY(pushButton(dialog, "cancelButton")->isEnabled());
-        QCOMPARE(pushButton(dialog, "okButton")->text(), QString("OK"));
+        checkCancelAllowed(true);
+
+        click("defaultsButton"); // changes the table at once too
+        QCOMPARE(m_table, FieldNames());
+        QCOMPARE(dialog.nameEdit(CWine::User1)->text(), QString("User1"));
+        QCOMPARE(dialog.nameEdit(CWine::NumberRemaining)->text(), QString("Qty"));
+        checkCancelAllowed(false);
 
         dialog.fileToRetrieve = folder() / "stored.fnm";
         click("retrieveButton");
@@ -122,44 +132,16 @@ private Q_SLOTS:
         QCOMPARE(m_table.name(24), std::string("Stored24"));
         QCOMPARE(dialog.nameEdit(0)->text(), QString("Stored0"));
         QCOMPARE(dialog.nameEdit(24)->text(), QString("Stored24"));
-        QVERIFY(cancelForbidden());
-    }
-
-    void getDefaultsChangesTheTableAtOnce() {
-        m_table.setName(CWine::User1, "Glass");
-        m_table.setName(CWine::NumberRemaining, "Left");
-        Dialog& dialog = open();
-        click("defaultsButton");
-        QCOMPARE(m_table, FieldNames());
-        QCOMPARE(dialog.nameEdit(CWine::User1)->text(), QString("User1"));
-        QCOMPARE(dialog.nameEdit(CWine::NumberRemaining)->text(), QString("Qty"));
-        QVERIFY(cancelForbidden());
-
+        checkCancelAllowed(false);
         dialog.nameEdit(CWine::User2)->setText("Shelf");
         click("okButton");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(m_table.name(CWine::User2), std::string("Shelf"));
     }
 
-    void cancelledPromptsChangeNothing() {
-        open().nameEdit(CWine::User1)->setText("Glass");
-        MessageBoxCatcher boxes;
-        click("saveButton");
-        click("retrieveButton");
-        QCOMPARE(m_table, FieldNames());
-        QCOMPARE(boxes.count(), 0);
-        QVERIFY(pushButton(*m_dialog, "cancelButton")->isEnabled());
-        QCOMPARE(pushButton(*m_dialog, "okButton")->text(), QString("OK"));
-    }
-
     void promptsAskInTheStartDirectoryForFieldNameFiles() {
-        FilePromptRecorder recorder;
         Dialog dialog(m_table, folder());
-        dialog.askForReal = true;
-        QVERIFY(dialog.askFileToRetrieve().empty());
-        QVERIFY(dialog.askFileToStore().empty());
-
-        const std::vector<FilePromptRecorder::Prompt>& prompts = recorder.prompts;
+        const std::vector<FilePromptRecorder::Prompt> prompts = realPrompts(dialog);
         QCOMPARE(prompts.size(), 2u);
         for (const FilePromptRecorder::Prompt& prompt : prompts) {
             QCOMPARE(prompt.filters, QStringList{"Field Names (*.fnm)"});

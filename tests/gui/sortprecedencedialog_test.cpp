@@ -1,5 +1,4 @@
 #include "document/CSortPrecedenceDialog.h"
-#include "helpers/FilePromptRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/PromptedDialog.h"
 #include "helpers/TestFixtures.h"
@@ -55,11 +54,20 @@ private Q_SLOTS:
     }
     void cleanup() { m_dialog.reset(); }
 
-    void checkBoxesShowTheFieldNamesInThreeColumns() {
+    void showsNamesNumbersAndDirectionsInThreeColumns() {
         m_names.setName(CWine::User1, "Glass");
         m_names.setName(CWine::Vintage, "Year");
+        m_precedence.setPrecedence(CWine::Cost, 1);
+        m_precedence.setDescending(CWine::Cost, true);
+        m_precedence.setDescending(CWine::Region, true);
         Dialog& dialog = open();
         QCOMPARE(dialog.windowTitle(), QString("Sort Precedence"));
+        QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString("1"));
+        QVERIFY(dialog.descendingBox(CWine::Cost)->isChecked());
+        QCOMPARE(dialog.numberEdit(CWine::Region)->text(), QString());
+        QVERIFY(dialog.descendingBox(CWine::Region)->isChecked());
+        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString());
+        QVERIFY(!dialog.descendingBox(CWine::Vintage)->isChecked());
         QCOMPARE(dialog.descendingBox(CWine::User1)->text(), QString("Glass"));
         QCOMPARE(dialog.descendingBox(CWine::Vintage)->text(), QString("Year"));
         QCOMPARE(dialog.descendingBox(CWine::NumberConsumed)->text(), QString("Drk"));
@@ -76,19 +84,11 @@ private Q_SLOTS:
         QCOMPARE(position(CWine::Bins).y(), position(CWine::Vendor).y());
         QCOMPARE(position(CWine::Bins).y(), position(CWine::User5).y());
         QVERIFY(position(CWine::Bins).y() > position(CWine::WineType).y());
-    }
 
-    void showsNumbersAndDirections() {
-        m_precedence.setPrecedence(CWine::Cost, 1);
-        m_precedence.setDescending(CWine::Cost, true);
-        m_precedence.setDescending(CWine::Region, true);
-        Dialog& dialog = open();
-        QCOMPARE(dialog.numberEdit(CWine::Cost)->text(), QString("1"));
-        QVERIFY(dialog.descendingBox(CWine::Cost)->isChecked());
-        QCOMPARE(dialog.numberEdit(CWine::Region)->text(), QString());
-        QVERIFY(dialog.descendingBox(CWine::Region)->isChecked());
-        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString());
-        QVERIFY(!dialog.descendingBox(CWine::Vintage)->isChecked());
+        QSignalSpy help(&dialog, &CSortPrecedenceDialog::helpRequested);
+        click("helpButton");
+        QCOMPARE(help.count(), 1);
+        QCOMPARE(help.at(0).at(0).toInt(), 122);
     }
 
     void numberButtonsCountFromOneOnlyAfterClear() {
@@ -113,17 +113,6 @@ private Q_SLOTS:
         QVERIFY(m_precedence == precedenceOf({{CWine::Producer, 1}, {CWine::Vintage, 2}}));
     }
 
-    void cancelLeavesThePrecedenceAlone() {
-        m_precedence.setPrecedence(CWine::Cost, 1);
-        open();
-        click("clearButton");
-        m_dialog->numberButton(CWine::Vintage)->click();
-        click("cancelButton");
-        QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!m_dialog->isVisible());
-        QVERIFY(m_precedence == precedenceOf({{CWine::Cost, 1}}));
-    }
-
     void okWithABadNumberSaysSoAndStaysOnThatBox() {
         m_precedence.setPrecedence(CWine::Rating, 4);
         Dialog& dialog = open();
@@ -145,9 +134,20 @@ private Q_SLOTS:
         QCOMPARE(m_precedence.precedence(CWine::Producer), 3);
     }
 
-    void storeWritesTheSchemeAndForbidsCancel() {
+    void storeWritesTheSchemeOnlyWhenValidAndForbidsCancel() {
         Dialog& dialog = open();
         dialog.fileToStore = folder() / "stored.bws";
+        dialog.numberEdit(CWine::Vintage)->setText("2");
+        dialog.numberEdit(CWine::Cost)->setText("x");
+        MessageBoxCatcher boxes;
+        click("storeButton");
+        QCOMPARE(boxes.texts(), QStringList{kInvalidNumber});
+        QVERIFY(!std::filesystem::exists(dialog.fileToStore));
+        QVERIFY(!cancelEnabled());
+        QCOMPARE(m_precedence.precedence(CWine::Vintage), 2);
+
+        dialog.numberEdit(CWine::Vintage)->clear();
+        dialog.numberEdit(CWine::Cost)->clear();
         dialog.numberEdit(CWine::Bins)->setText("1");
         dialog.descendingBox(CWine::Bins)->setChecked(true);
         click("storeButton");
@@ -166,23 +166,11 @@ private Q_SLOTS:
         QVERIFY(dialog.isVisible());
     }
 
-    void storeWithABadNumberWritesNothing() {
-        Dialog& dialog = open();
-        dialog.fileToStore = folder() / "unwritten.bws";
-        dialog.numberEdit(CWine::Vintage)->setText("2");
-        dialog.numberEdit(CWine::Cost)->setText("x");
-        MessageBoxCatcher boxes;
-        click("storeButton");
-        QCOMPARE(boxes.texts(), QStringList{kInvalidNumber});
-        QVERIFY(!std::filesystem::exists(dialog.fileToStore));
-        QVERIFY(!cancelEnabled());
-        QCOMPARE(m_precedence.precedence(CWine::Vintage), 2);
-    }
-
-    void retrieveShowsTheSchemeRead() {
+    void retrieveShowsTheSchemeReadAndABadFileKeepsTheBoxes() {
         SortPrecedence scheme = precedenceOf({{CWine::DrinkDate, 1}, {CWine::User3, 2}});
         scheme.setDescending(CWine::DrinkDate, true);
         QVERIFY(scheme.write(folder() / "retrieved.bws"));
+        std::ofstream(folder() / "short.bws") << "5 1\n6 0\n";
         Dialog& dialog = open();
         dialog.fileToRetrieve = folder() / "retrieved.bws";
         click("retrieveButton");
@@ -191,47 +179,37 @@ private Q_SLOTS:
         QCOMPARE(dialog.numberEdit(CWine::DrinkDate)->text(), QString("1"));
         QVERIFY(dialog.descendingBox(CWine::DrinkDate)->isChecked());
         QCOMPARE(dialog.numberEdit(CWine::User3)->text(), QString("2"));
-    }
 
-    void retrieveOfABadFileSaysSoAndKeepsTheBoxes() {
-        std::ofstream(folder() / "short.bws") << "5 1\n6 0\n";
-        Dialog& dialog = open();
-        dialog.numberEdit(CWine::Vintage)->setText("1");
+        dialog.numberEdit(CWine::Vintage)->setText("3");
         dialog.fileToRetrieve = folder() / "short.bws";
         MessageBoxCatcher boxes;
         click("retrieveButton");
         QCOMPARE(boxes.texts(), QStringList{"Unable to retrieve the specified sorting scheme."});
-        QVERIFY(!cancelEnabled());
-        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString("1"));
+        QCOMPARE(dialog.numberEdit(CWine::Vintage)->text(), QString("3"));
         QCOMPARE(dialog.numberEdit(CWine::Bins)->text(), QString());
         // The pairs read before the failure are replaced by the boxes when OK is pressed.
         click("okButton");
-        QVERIFY(m_precedence == precedenceOf({{CWine::Vintage, 1}}));
+        scheme.setPrecedence(CWine::Vintage, 3);
+        QVERIFY(m_precedence == scheme);
     }
 
-    void cancelledPromptsChangeNothing() {
+    void cancelledPromptsAndCancelChangeNothing() {
+        m_precedence.setPrecedence(CWine::Cost, 1);
         open().numberEdit(CWine::Vintage)->setText("1");
         click("storeButton");
         click("retrieveButton");
         QVERIFY(cancelEnabled());
-        QVERIFY(m_precedence == SortPrecedence{});
-    }
-
-    void helpAsksForItsContext() {
-        QSignalSpy spy(&open(), &CSortPrecedenceDialog::helpRequested);
-        click("helpButton");
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), 122);
+        click("clearButton");
+        m_dialog->numberButton(CWine::Producer)->click();
+        click("cancelButton");
+        QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(m_precedence == precedenceOf({{CWine::Cost, 1}}));
     }
 
     void promptsAskInTheStartDirectoryForSortingSchemes() {
-        FilePromptRecorder recorder;
         Dialog dialog(m_precedence, m_names, folder());
-        dialog.askForReal = true;
-        QVERIFY(dialog.askFileToRetrieve().empty());
-        QVERIFY(dialog.askFileToStore().empty());
-
-        const std::vector<FilePromptRecorder::Prompt>& prompts = recorder.prompts;
+        const std::vector<FilePromptRecorder::Prompt> prompts = realPrompts(dialog);
         QCOMPARE(prompts.size(), 2u);
         for (const FilePromptRecorder::Prompt& prompt : prompts) {
             QCOMPARE(prompt.filters, QStringList{"Sorting Schemes (*.bws)"});

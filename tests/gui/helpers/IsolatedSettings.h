@@ -9,8 +9,6 @@ class IsolatedSettings {
 public:
     IsolatedSettings();
 
-    QString folder() const { return m_folder.path(); }
-
 private:
     QTemporaryDir m_folder;
 };

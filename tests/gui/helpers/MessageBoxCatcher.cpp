@@ -10,12 +10,6 @@ MessageBoxCatcher::MessageBoxCatcher(QMessageBox::StandardButton defaultAnswer, 
     m_timer.start(5);
 }
 
-void MessageBoxCatcher::clear() {
-    m_texts.clear();
-    m_titles.clear();
-    m_queued.clear();
-}
-
 void MessageBoxCatcher::answerVisibleBox() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(widget);
@@ -24,7 +18,6 @@ void MessageBoxCatcher::answerVisibleBox() {
             continue;
         m_answered = box;
         m_texts.append(box->text());
-        m_titles.append(box->windowTitle());
         QMessageBox::StandardButton answer = m_defaultAnswer;
         if (!m_queued.empty()) {
             answer = m_queued.front();

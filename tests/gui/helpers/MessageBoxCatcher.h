@@ -10,7 +10,7 @@
 
 // Answers the modal message boxes a test provokes, so that the test never blocks and can check each
 // box's exact text. While a catcher lives it watches for a visible QMessageBox, records its text and
-// title, and presses the queued answer (or the default answer when the queue is empty).
+// presses the queued answer (or the default answer when the queue is empty).
 //
 //     MessageBoxCatcher boxes(QMessageBox::Ok);
 //     boxes.queue(QMessageBox::Cancel);       // the first box gets Cancel, later ones Ok
@@ -22,15 +22,12 @@ public:
     explicit MessageBoxCatcher(QMessageBox::StandardButton defaultAnswer = QMessageBox::Ok,
                                QObject* parent = nullptr);
 
-    void setDefaultAnswer(QMessageBox::StandardButton answer) { m_defaultAnswer = answer; }
     // Answers for the next boxes, in order; each is used once.
     void queue(QMessageBox::StandardButton answer) { m_queued.push_back(answer); }
 
     int count() const { return static_cast<int>(m_texts.size()); }
     const QStringList& texts() const { return m_texts; }
-    const QStringList& titles() const { return m_titles; }
     QString lastText() const { return m_texts.isEmpty() ? QString() : m_texts.last(); }
-    void clear();
 
 private:
     void answerVisibleBox();
@@ -39,6 +36,5 @@ private:
     QMessageBox::StandardButton m_defaultAnswer;
     std::deque<QMessageBox::StandardButton> m_queued;
     QStringList m_texts;
-    QStringList m_titles;
     QPointer<QMessageBox> m_answered;
 };

@@ -21,7 +21,6 @@ public:
     }
 
     bool seen() const { return m_seen > 0; }
-    int count() const { return m_seen; }
 
 private:
     void handleVisibleDialog() {

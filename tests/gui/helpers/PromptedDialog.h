@@ -1,6 +1,9 @@
 #pragma once
 
+#include "FilePromptRecorder.h"
+
 #include <filesystem>
+#include <vector>
 
 // A dialog whose file prompts the test answers: an empty path stands for a cancelled prompt. With
 // askForReal set, the dialog's own file dialogs ask instead.
@@ -19,3 +22,11 @@ public:
         return askForReal ? Dialog::askFileToStore() : fileToStore;
     }
 };
+
+// Lets the dialog's own file dialogs ask, cancelling each; returns what retrieving, then storing, asked.
+template <class Dialog> std::vector<FilePromptRecorder::Prompt> realPrompts(PromptedDialog<Dialog>& dialog) {
+    FilePromptRecorder recorder;
+    dialog.askForReal = true;
+    const bool cancelled = dialog.askFileToRetrieve().empty() && dialog.askFileToStore().empty();
+    return cancelled ? recorder.prompts : std::vector<FilePromptRecorder::Prompt>{};
+}

@@ -1,11 +1,23 @@
 #pragma once
 
+#include "IsolatedSettings.h"
+#include "TestStartDirectory.h"
 #include "document/CBottlewrightDoc.h"
+#include "setup/FieldNames.h"
 
 #include <filesystem>
 #include <vector>
 
 #include <QPushButton>
+
+// A settings store of its own and an empty document kept in an empty start directory, with default
+// field names.
+struct EmptyCellar {
+    IsolatedSettings settings;
+    TestStartDirectory start{TestStartDirectory::Empty};
+    CBottlewrightDoc document{start.path()};
+    FieldNames names;
+};
 
 // Adds entries "Producer 0", "Producer 1", ... in document order; entry 1 has red letters.
 void fillDocument(CBottlewrightDoc& document, int count);
