@@ -137,6 +137,11 @@ TEST_F(DocumentTest, CopyingPositionThreeAddsAPartialCopyAtTheEndAndMarksModifie
     doc.deleteEntry(copy, false);
     EXPECT_EQ(doc.entryCount(), 4);
     EXPECT_TRUE(doc.isModified());
+
+    // With no entry selected there is nothing to copy.
+    EXPECT_EQ(doc.copyEntry(-1), -1);
+    EXPECT_EQ(doc.copyEntry(4), -1);
+    EXPECT_EQ(doc.entryCount(), 4);
 }
 
 TEST_F(DocumentTest, FocusPositionsGoWithoutTheirEntriesTheArrayGrowsTenAtATimeAndAllWinesTakesAll) {

@@ -86,6 +86,8 @@ int CBottlewrightDoc::addNewEntry() {
 }
 
 int CBottlewrightDoc::copyEntry(int position) {
+    if (focusEntry(position) == nullptr)
+        return -1;
     const int copy = addNewEntry();
     focusEntry(copy)->copyFrom(*focusEntry(position), false);
     m_modified = true;

@@ -45,7 +45,8 @@ public:
     // A new default entry at the end of the entries and of the Focus Set; returns its Focus Set
     // position. Neither marks the document modified nor updates views.
     int addNewEntry();
-    // A new entry made by a partial copy of the one at position; marks modified; returns its position.
+    // A new entry made by a partial copy of the one at position; marks modified; returns its position,
+    // or -1 with nothing added when position names no entry.
     int copyEntry(int position);
     // Destroys the entry at position; the other members keep naming the same entries.
     void deleteEntry(int position, bool markModified);
