@@ -139,7 +139,7 @@ private Q_SLOTS:
         QVERIFY(geometry.rowsPerPage > 6);
         const int x = view.columns()[1].left + 20;
         QCOMPARE(image.pixelColor(x, geometry.rowTop(6)), black);
-        QCOMPARE(image.pixelColor(x, geometry.rowTop(6) + 3), view.palette().color(QPalette::Window));
+        QCOMPARE(image.pixelColor(x, geometry.rowTop(6) + 3), view.palette().color(QPalette::Base));
         QCOMPARE(image.pixelColor(x, geometry.gridBottom), black);
         QCOMPARE(image.pixelColor(view.columns().gridLeft(), geometry.rowTop(3)), black);
         QCOMPARE(image.pixelColor(view.columns()[2].left, geometry.rowTop(3) + 3), black);

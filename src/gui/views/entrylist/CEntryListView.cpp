@@ -74,6 +74,10 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setSingleStep(10);
+    // The grid follows its scroll bars through their actions alone; the bars' own context menu would move
+    // a thumb without one ("Scroll here"), so it is not offered.
+    verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+    horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &CEntryListView::onVerticalAction);
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CEntryListView::onHorizontalAction);
@@ -362,7 +366,8 @@ void CEntryListView::paintEvent(QPaintEvent* event) {
     const int bottom = bounds.y() + bounds.height();
     // One pixel past the grid's right edge, so that the frame's right line is part of the image.
     const int imageWidth = std::min(m_columns.gridRight() + 1, viewport()->width());
-    const QColor background = palette().color(QPalette::Window);
+    // The background of a window's client area, white on most desktops, as in the other views.
+    const QColor background = palette().color(QPalette::Base);
     QPainter window(viewport());
     if (imageWidth > 0) {
         const qreal ratio = viewport()->devicePixelRatioF();
