@@ -1,27 +1,11 @@
 #pragma once
 
-#include "document/CDocObserver.h"
+#include "views/CPlaceholderView.h"
 
-#include <QWidget>
-
-class CBottlewrightDoc;
-
-// The bins of the cellar and the bottles in them.
-// For now it shows its caption and the size of the Focus Set.
-class CBinListView : public QWidget, public CDocObserver {
+// The bins of the cellar and the bottles in them. For now a placeholder.
+class CBinListView : public CPlaceholderView {
     Q_OBJECT
 public:
-    explicit CBinListView(CBottlewrightDoc& document, QWidget* parent = nullptr);
-    ~CBinListView() override;
-
-    CBottlewrightDoc& document() const { return m_document; }
-
-    void onUpdate(CDocObserver* sender, int hint) override;
-    QString summary() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    CBottlewrightDoc& m_document;
+    explicit CBinListView(CBottlewrightDoc& document, QWidget* parent = nullptr)
+        : CPlaceholderView(document, ViewKind::BinList, parent) {}
 };

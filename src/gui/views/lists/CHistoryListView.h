@@ -1,27 +1,11 @@
 #pragma once
 
-#include "document/CDocObserver.h"
+#include "views/CPlaceholderView.h"
 
-#include <QWidget>
-
-class CBottlewrightDoc;
-
-// The changes of bottles, cost and value of the Focus Set, newest first.
-// For now it shows its caption and the size of the Focus Set.
-class CHistoryListView : public QWidget, public CDocObserver {
+// The dated changes of the Focus Set's bottles, cost and value. For now a placeholder.
+class CHistoryListView : public CPlaceholderView {
     Q_OBJECT
 public:
-    explicit CHistoryListView(CBottlewrightDoc& document, QWidget* parent = nullptr);
-    ~CHistoryListView() override;
-
-    CBottlewrightDoc& document() const { return m_document; }
-
-    void onUpdate(CDocObserver* sender, int hint) override;
-    QString summary() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    CBottlewrightDoc& m_document;
+    explicit CHistoryListView(CBottlewrightDoc& document, QWidget* parent = nullptr)
+        : CPlaceholderView(document, ViewKind::HistoryList, parent) {}
 };
