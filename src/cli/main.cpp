@@ -1,7 +1,10 @@
 // bottlewright-cli: reads Cellar Files without the windows, for scripts and tests.
 #include "JsonWriter.h"
 #include "ScratchFolder.h"
+#include "WhereOption.h"
+#include "document/Backup.h"
 #include "document/CBottlewrightDoc.h"
+#include "document/Statistics.h"
 #include "model/CellarFile.h"
 #include "model/Cp1252.h"
 
@@ -15,26 +18,36 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-constexpr const char* kUsageText =
+constexpr const char* kUsageHead =
     "usage: bottlewright-cli COMMAND ...\n"
     "\n"
     "  dump FILE [--json]                 every entry of a Cellar File as JSON, in file order\n"
-    "  list FILE [--sort SCHEME.bws] [--json]\n"
+    "  list FILE [--sort SCHEME.bws] [--where KEY=VALUE ...] [--json]\n"
     "                                     the Focus Set after opening, sorted by SCHEME.bws or else\n"
-    "                                     by srtprec.bw3 in the current folder\n"
+    "                                     by srtprec.bw3 in the current folder; with --where, only\n"
+    "                                     the entries that meet every criterion (\"New Focus Set\")\n"
+    "  stats FILE [--sort SCHEME.bws] [--where KEY=VALUE ...] [--json]\n"
+    "                                     the statistics of that Focus Set and of the whole file\n"
+    "  backup FILE DIR                    copies FILE into DIR as today's next dated backup and\n"
+    "                                     prints the copy's path\n"
     "  rewrite IN OUT                     reads a Cellar File and writes it again to OUT\n"
+    "\n"
+    "  --where keys (repeatable; the value as typed in the Focus Criteria sheet):\n";
+
+constexpr const char* kUsageTail =
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n";
 
 struct Arguments {
     std::vector<std::string> files;
     std::optional<std::string> sortScheme;
+    std::optional<FocusCriteria> criteria;
 };
 
 int usage(const std::string& problem) {
     if (!problem.empty())
         std::cerr << "bottlewright-cli: " << problem << "\n\n";
-    std::cerr << kUsageText;
+    std::cerr << kUsageHead << WhereOption::kKeysHelp << kUsageTail;
     return kUsage;
 }
 
@@ -125,14 +138,10 @@ int rewrite(const Arguments& arguments) {
     return 0;
 }
 
-int list(const Arguments& arguments) {
+// Opens the file as the program does, sorted by the scheme given or the last used precedence, and
+// narrows the Focus Set to the criteria given. Returns 0, or the exit status after saying why not.
+int openFocusSet(const Arguments& arguments, CBottlewrightDoc& doc) {
     const std::string& file = arguments.files[0];
-    // The document writes its precedence back into its start directory when it goes; a folder of its
-    // own keeps that from touching the user's "srtprec.bw3".
-    const ScratchFolder scratch;
-    if (scratch.path().empty())
-        return failed(file, "No temporary folder could be made for the document.");
-    CBottlewrightDoc doc(scratch.path());
     SortPrecedence& precedence = doc.sortPrecedence();
     if (arguments.sortScheme) {
         if (!precedence.read(*arguments.sortScheme))
@@ -142,6 +151,20 @@ int list(const Arguments& arguments) {
     }
     if (const std::string error = doc.open(file); !error.empty())
         return failed(file, error);
+    if (arguments.criteria)
+        doc.newFocusSet(*arguments.criteria);
+    return 0;
+}
+
+int list(const Arguments& arguments) {
+    // The document writes its precedence back into its start directory when it goes; a folder of its
+    // own keeps that from touching the user's "srtprec.bw3".
+    const ScratchFolder scratch;
+    if (scratch.path().empty())
+        return failed(arguments.files[0], "No temporary folder could be made for the document.");
+    CBottlewrightDoc doc(scratch.path());
+    if (const int status = openFocusSet(arguments, doc); status != 0)
+        return status;
 
     JsonWriter json(std::cout);
     json.beginObject();
@@ -161,18 +184,89 @@ int list(const Arguments& arguments) {
     return finishOutput();
 }
 
+void writeTotals(JsonWriter& json, const Statistics::Totals& totals) {
+    const Statistics::Texts texts = Statistics::texts(totals);
+    const auto text = [&](const char* name, const std::string& value) {
+        json.key(name);
+        json.writeString(value);
+    };
+    json.beginObject();
+    json.key("bottles");
+    json.writeInteger(totals.bottles);
+    json.key("cost");
+    json.writeFloat(totals.cost);
+    json.key("value");
+    json.writeFloat(totals.value);
+    text("costText", texts.totalCost);
+    text("averageCostText", texts.averageCost);
+    text("valueText", texts.totalValue);
+    text("averageValueText", texts.averageValue);
+    json.endObject();
+}
+
+void writeScope(JsonWriter& json, const Statistics::Scope& scope) {
+    json.beginObject();
+    json.key("entries");
+    json.writeInteger(scope.entries);
+    json.key("remaining");
+    writeTotals(json, scope.remaining);
+    json.key("consumed");
+    writeTotals(json, scope.consumed);
+    json.key("acquired");
+    writeTotals(json, scope.acquired);
+    json.endObject();
+}
+
+int stats(const Arguments& arguments) {
+    const ScratchFolder scratch;
+    if (scratch.path().empty())
+        return failed(arguments.files[0], "No temporary folder could be made for the document.");
+    CBottlewrightDoc doc(scratch.path());
+    if (const int status = openFocusSet(arguments, doc); status != 0)
+        return status;
+
+    const Statistics statistics = Statistics::compute(doc);
+    JsonWriter json(std::cout);
+    json.beginObject();
+    json.key("focusSet");
+    writeScope(json, statistics.focusSet);
+    json.key("workingFile");
+    writeScope(json, statistics.workingFile);
+    json.endObject();
+    std::cout << '\n';
+    return finishOutput();
+}
+
+int backup(const Arguments& arguments) {
+    const std::string& file = arguments.files[0];
+    const std::string& folder = arguments.files[1];
+    const Backup::Result result = Backup::make(file, folder);
+    switch (result.outcome) {
+    case Backup::Result::Copied:
+        std::cout << result.destination.string() << '\n';
+        return finishOutput();
+    case Backup::Result::TooMany:
+        return failed(folder, "Too many backups at this location today.");
+    case Backup::Result::Failed:
+        break;
+    }
+    std::error_code ignored;
+    return failed(std::filesystem::exists(file, ignored) ? folder : file, result.error);
+}
+
 struct Command {
     const char* name;
     int (*run)(const Arguments&);
     std::size_t fileCount;
     bool takesJson;
     bool takesSort;
+    bool takesWhere;
 };
 
 constexpr Command kCommands[] = {
-    {"dump", dump, 1, true, false},
-    {"list", list, 1, true, true},
-    {"rewrite", rewrite, 2, false, false},
+    {"dump", dump, 1, true, false, false},        {"list", list, 1, true, true, true},
+    {"stats", stats, 1, true, true, true},        {"backup", backup, 2, false, false, false},
+    {"rewrite", rewrite, 2, false, false, false},
 };
 
 } // namespace
@@ -201,6 +295,14 @@ int main(int argc, char** argv) {
             if (++i == words.size())
                 return usage("--sort needs a sorting scheme file");
             arguments.sortScheme = words[i];
+        } else if (word == "--where" && command->takesWhere) {
+            if (++i == words.size())
+                return usage("--where needs KEY=VALUE");
+            if (!arguments.criteria)
+                arguments.criteria.emplace();
+            if (const std::string problem = WhereOption::apply(words[i], *arguments.criteria);
+                !problem.empty())
+                return usage(problem);
         } else if (word.size() > 1 && word[0] == '-') {
             return usage("unknown option \"" + word + "\" for " + command->name);
         } else {

@@ -1,4 +1,5 @@
 // Runs bottlewright-cli as a user would and checks its output, exit status and files.
+#include "document/Backup.h"
 #include "model/CellarFile.h"
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <iterator>
 #include <random>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -145,4 +147,91 @@ TEST_F(Cli, FailuresSayWhyAndWriteNothing) {
         EXPECT_EQ(result.out, "") << arguments;
         EXPECT_NE(result.err.find("usage: bottlewright-cli"), std::string::npos) << arguments;
     }
+}
+
+TEST_F(Cli, ListWhereKeepsTheEntriesThatMeetEveryCriterion) {
+    writeThreeWines("three.bwf");
+    EXPECT_EQ(run("list three.bwf --where producer=A --json").out, focusJson({1, 0}));
+    EXPECT_EQ(run("list three.bwf --where producer=M\xC3\x9CLLER").out, focusJson({2}));
+    EXPECT_EQ(run("list three.bwf --where vintage-min=1991 --where vintage-max=2005").out, focusJson({1, 2}));
+    EXPECT_EQ(run("list three.bwf --where designation=blank --where producer=blank").out, "{\"focus\":[]}\n");
+    EXPECT_EQ(run("list three.bwf --where colors=red,blue").out, "{\"focus\":[]}\n");
+    EXPECT_EQ(run("list three.bwf --where colors=green,black").out, kByProducer);
+
+    write("vintage.bws", byVintage());
+    EXPECT_EQ(run("list three.bwf --sort vintage.bws --where value-max=0").out, kByVintage);
+}
+
+TEST_F(Cli, StatsGivesTheDialogsFiguresForTheFocusSetAndTheWholeFile) {
+    WineList entries;
+    for (const auto& [producer, left, acquired, cost, value] :
+         {std::tuple{"Alpha", 3, 5, 10.0f, 0.0f}, std::tuple{"Beta", 1, 1, 1234.0f, 2000.0f}}) {
+        entries.push_back(std::make_unique<CWine>());
+        CWine& wine = *entries.back();
+        wine.m_strProducer = producer;
+        wine.m_nNumberRemaining = left;
+        wine.m_nNumberAcquired = acquired;
+        wine.m_fCost = cost;
+        wine.m_fValue = value;
+    }
+    ASSERT_EQ(CellarFile::save(m_folder / "two.bwf", entries), "");
+    const auto totals = [](int bottles, const char* cost, const char* value, const char* costText,
+                           const char* averageCost, const char* valueText, const char* averageValue) {
+        return "{\"bottles\":" + std::to_string(bottles) + ",\"cost\":" + cost + ",\"value\":" + value +
+               ",\"costText\":\"" + costText + "\",\"averageCostText\":\"" + averageCost +
+               "\",\"valueText\":\"" + valueText + "\",\"averageValueText\":\"" + averageValue + "\"}";
+    };
+    const std::string alpha =
+        "{\"entries\":1,\"remaining\":" + totals(3, "30", "30", "$30.00", "$10.00", "$30.00", "$10.00") +
+        ",\"consumed\":" + totals(2, "20", "20", "$20.00", "$10.00", "$20.00", "$10.00") +
+        ",\"acquired\":" + totals(5, "50", "50", "$50.00", "$10.00", "$50.00", "$10.00") + "}";
+    const std::string both =
+        "{\"entries\":2,\"remaining\":" +
+        totals(4, "1264", "2030", "$1,264.00", "$316.00", "$2,030.00", "$507.50") +
+        ",\"consumed\":" + totals(2, "20", "20", "$20.00", "$10.00", "$20.00", "$10.00") +
+        ",\"acquired\":" + totals(6, "1284", "2050", "$1,284.00", "$214.00", "$2,050.00", "$341.67") + "}";
+
+    const Outcome filtered = run("stats two.bwf --where producer=alp --json");
+    EXPECT_EQ(filtered.status, 0) << filtered.err;
+    EXPECT_EQ(filtered.out, "{\"focusSet\":" + alpha + ",\"workingFile\":" + both + "}\n");
+    EXPECT_EQ(run("stats two.bwf").out, "{\"focusSet\":" + both + ",\"workingFile\":" + both + "}\n");
+    EXPECT_FALSE(fs::exists(m_folder / "srtprec.bw3"));
+}
+
+TEST_F(Cli, BackupCopiesToTodaysNextNameUntilTheLetterY) {
+    const std::string sample = fixture("two-entries.bwf");
+    fs::create_directories(m_folder / "backups");
+    const CalendarDate date = today();
+    for (const char letter : {'a', 'b'}) {
+        const fs::path copy = m_folder / "backups" / Backup::fileName(date, letter);
+        const Outcome result = run("backup '" + sample + "' backups");
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "backups/" + Backup::fileName(date, letter) + "\n");
+        EXPECT_EQ(contents(copy), contents(sample));
+    }
+    for (char letter = 'c'; letter <= 'y'; ++letter)
+        write("backups/" + Backup::fileName(date, letter), "");
+    const Outcome tooMany = run("backup '" + sample + "' backups");
+    EXPECT_EQ(tooMany.status, 1);
+    EXPECT_EQ(tooMany.out, "");
+    EXPECT_EQ(tooMany.err, "bottlewright-cli: backups: Too many backups at this location today.\n");
+
+    const std::string missing = std::make_error_code(std::errc::no_such_file_or_directory).message();
+    EXPECT_EQ(run("backup '" + sample + "' nowhere").err, "bottlewright-cli: nowhere: " + missing + "\n");
+    EXPECT_EQ(run("backup missing.bwf backups").err, "bottlewright-cli: missing.bwf: " + missing + "\n");
+}
+
+TEST_F(Cli, WhereNeedsAKnownKeyAndColours) {
+    writeThreeWines("three.bwf");
+    for (const char* arguments :
+         {"list three.bwf --where", "list three.bwf --where producer", "list three.bwf --where maker=x",
+          "list three.bwf --where vintage=1990", "stats three.bwf --where colors=red,pink",
+          "dump three.bwf --where producer=x", "backup three.bwf . --where producer=x", "backup three.bwf"}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_EQ(result.out, "") << arguments;
+        EXPECT_NE(result.err.find("usage: bottlewright-cli"), std::string::npos) << arguments;
+    }
+    EXPECT_TRUE(run("list three.bwf --where maker=x")
+                    .err.starts_with("bottlewright-cli: unknown --where key \"maker\"\n\nusage"));
 }

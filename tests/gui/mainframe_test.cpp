@@ -139,16 +139,19 @@ private Q_SLOTS:
 
     void commandsOfLaterWorkAreGreyedAndTheRestWork() {
         using namespace CommandId;
+        // Go to and Deselect wait for a selection; the others for later work.
         const std::vector<std::vector<int>> greyed{
-            {Backup, SetBackupLocation, SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet,
-             ImportText, Print, SetPrintStyle, PrintPreview},
-            {AllWines, ZeroBottleWines, OneOrMoreBottleWines, BlackLetterWines, RedLetterWines,
-             GreenLetterWines, BlueLetterWines, SpecifyFocusSet, ShowStatistics},
-            {Sort, Find, FindNext, FindPrevious, Replace, GoToSelectedEntry, DeselectSelectedEntry,
-             ShowPrintBoundary, ChangeAllToBlack, ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue},
-            {SelectFont, AddEntry, SetupLists, ModifyGraphAppearance}};
+            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText, Print, SetPrintStyle,
+             PrintPreview},
+            {Find, FindNext, FindPrevious, Replace, GoToSelectedEntry, DeselectSelectedEntry, SetupLists,
+             ModifyGraphAppearance}};
         const std::vector<std::vector<int>> working{
-            {New, Open, Close, PrintSetup, SetDefaultFilename, Exit, ViewToolbar, ViewStatusBar},
+            {New, Open, Close, PrintSetup, SetDefaultFilename, Exit, ViewToolbar, ViewStatusBar, Backup,
+             SetBackupLocation},
+            {AllWines, ZeroBottleWines, OneOrMoreBottleWines, BlackLetterWines, RedLetterWines,
+             GreenLetterWines, BlueLetterWines, SpecifyFocusSet, ShowStatistics, ChangeAllToBlack,
+             ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue},
+            {Sort, ShowPrintBoundary, SelectFont, AddEntry},
             {CloseAllGraphWindows, NextGraph, CommandId::SortPrecedence, StoreColumnArrangement,
              RetrieveColumnArrangement, SmartSelect, LargeToolbarButtons, ShowBinWarnings, ModifyFieldNames},
             {WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons, About, HelpContents,

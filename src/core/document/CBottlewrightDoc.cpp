@@ -37,7 +37,7 @@ std::string CBottlewrightDoc::open(const std::filesystem::path& path) {
         return result.error;
     m_entries = std::move(result.entries);
     m_pathName = path;
-    m_modified = false;
+    setModified(false);
     selectAllWines();
     return {};
 }
@@ -50,7 +50,7 @@ std::string CBottlewrightDoc::saveAs(const std::filesystem::path& path) {
     std::string error = CellarFile::save(path, m_entries);
     if (error.empty()) {
         m_pathName = path;
-        m_modified = false;
+        setModified(false);
     }
     return error;
 }
@@ -90,7 +90,7 @@ int CBottlewrightDoc::copyEntry(int position) {
         return -1;
     const int copy = addNewEntry();
     focusEntry(copy)->copyFrom(*focusEntry(position), false);
-    m_modified = true;
+    setModified(true);
     return copy;
 }
 
@@ -98,7 +98,7 @@ void CBottlewrightDoc::deleteEntry(int position, bool markModified) {
     if (focusEntry(position) == nullptr)
         return;
     if (markModified)
-        m_modified = true;
+        setModified(true);
     const int removed = m_focus[position];
     removeFocusPosition(position);
     m_entries.erase(m_entries.begin() + removed);
@@ -127,13 +127,92 @@ void CBottlewrightDoc::selectAllWines() {
     clearFocusSet();
     for (int index = 0; index < entryCount(); ++index)
         appendToFocusSet(index);
+    focusSetChanged();
+}
+
+void CBottlewrightDoc::focusSetChanged() {
     sortFocusSet();
     updateAllViews(nullptr, HintFocusSet);
+}
+
+void CBottlewrightDoc::selectWines(const std::function<bool(const CWine&)>& condition) {
+    clearFocusSet();
+    for (int index = 0; index < entryCount(); ++index) {
+        if (condition(*m_entries[index]))
+            appendToFocusSet(index);
+    }
+    focusSetChanged();
+}
+
+void CBottlewrightDoc::selectZeroBottleWines() {
+    selectWines([](const CWine& wine) { return wine.m_nNumberRemaining == 0; });
+}
+
+void CBottlewrightDoc::selectOneOrMoreBottleWines() {
+    selectWines([](const CWine& wine) { return wine.m_nNumberRemaining > 0; });
+}
+
+void CBottlewrightDoc::selectLetterColorWines(int color) {
+    selectWines([color](const CWine& wine) { return wine.m_nLetterColor == color; });
+}
+
+void CBottlewrightDoc::applyFocusCriteria(const FocusCriteria& criteria) {
+    switch (criteria.method) {
+    case FocusCriteria::NewFocusSet:
+        newFocusSet(criteria);
+        break;
+    case FocusCriteria::RemoveFromFocusSet:
+        removeFromFocusSet(criteria);
+        break;
+    case FocusCriteria::AddToFocusSet:
+        addToFocusSet(criteria);
+        break;
+    }
+}
+
+void CBottlewrightDoc::newFocusSet(const FocusCriteria& criteria) {
+    selectWines([&criteria](const CWine& wine) { return MatchesCriteria(wine, criteria); });
+}
+
+void CBottlewrightDoc::removeFromFocusSet(const FocusCriteria& criteria) {
+    // Compacts in place: the same result as removing matching positions from the last to the first.
+    int kept = 0;
+    for (int position = 0; position < m_focusCount; ++position) {
+        if (!MatchesCriteria(*m_entries[m_focus[position]], criteria))
+            m_focus[kept++] = m_focus[position];
+    }
+    m_focusCount = kept;
+    focusSetChanged();
+}
+
+void CBottlewrightDoc::addToFocusSet(const FocusCriteria& criteria) {
+    std::vector<bool> member(m_entries.size(), false);
+    for (int position = 0; position < m_focusCount; ++position)
+        member[m_focus[position]] = true;
+    for (int index = 0; index < entryCount(); ++index) {
+        if (!member[index] && MatchesCriteria(*m_entries[index], criteria))
+            appendToFocusSet(index);
+    }
+    focusSetChanged();
+}
+
+void CBottlewrightDoc::setFocusLetterColor(int color) {
+    for (int position = 0; position < m_focusCount; ++position)
+        m_entries[m_focus[position]]->m_nLetterColor = color;
+    setModified(true);
+    updateAllViews(nullptr, HintLetterColors);
 }
 
 void CBottlewrightDoc::sortFocusSet() {
     m_sortPrecedence.sort(m_focus, m_focusCount, m_entries);
     visitObservers([](CDocObserver* observer) { observer->onFocusSetSorted(); });
+}
+
+void CBottlewrightDoc::setModified(bool modified) {
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    visitObservers([modified](CDocObserver* observer) { observer->onModifiedChanged(modified); });
 }
 
 void CBottlewrightDoc::addObserver(CDocObserver* observer) {

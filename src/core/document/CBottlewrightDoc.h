@@ -1,10 +1,12 @@
 #pragma once
 
 #include "CDocObserver.h"
+#include "FocusCriteria.h"
 #include "SortPrecedence.h"
 #include "model/CellarFile.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,8 @@ public:
     std::string title() const;
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Observers hear of every change of the flag, whoever makes it.
+    void setModified(bool modified);
 
     int entryCount() const { return static_cast<int>(m_entries.size()); }
     int focusCount() const { return m_focusCount; }
@@ -57,6 +60,22 @@ public:
     void appendToFocusSet(int entryIndex);
     // "All Wines": every entry in document order, sorted; then hint 121.
     void selectAllWines();
+    // The quick Focus Set commands: every entry that meets the condition, in document order, sorted;
+    // then hint 121. The document is not marked modified.
+    void selectWines(const std::function<bool(const CWine&)>& condition);
+    void selectZeroBottleWines();
+    void selectOneOrMoreBottleWines();
+    void selectLetterColorWines(int color);
+    // The criteria sheet's three methods, each followed by the sort and hint 121; never marks modified.
+    // applyFocusCriteria runs the method the criteria name.
+    void applyFocusCriteria(const FocusCriteria& criteria);
+    void newFocusSet(const FocusCriteria& criteria);
+    // Keeps the order of the members that stay (before the sort).
+    void removeFromFocusSet(const FocusCriteria& criteria);
+    // Appends matching entries that are not members yet, in document order.
+    void addToFocusSet(const FocusCriteria& criteria);
+    // Every Focus Set member gets the letter colour; marks modified and sends hint 0.
+    void setFocusLetterColor(int color);
 
     SortPrecedence& sortPrecedence() { return m_sortPrecedence; }
     // Sorts, then tells every observer that positions name other entries now.
@@ -73,6 +92,7 @@ public:
 
 private:
     void appendMember(int entryIndex, int growBy);
+    void focusSetChanged();
     template <typename Visit> void visitObservers(Visit visit);
     std::filesystem::path precedenceFile() const;
 

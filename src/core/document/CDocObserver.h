@@ -24,4 +24,7 @@ public:
 
     // The Focus Set was sorted: positions no longer name the same entries.
     virtual void onFocusSetSorted() {}
+
+    // The document's modified flag changed.
+    virtual void onModifiedChanged(bool) {}
 };

@@ -88,15 +88,8 @@ int compareDates(const std::string& a, const std::string& b) {
     return 0;
 }
 
-int compareNumberText(const std::string& a, const std::string& b, bool ratingMode) {
+int compareNumberTextOverShorter(const std::string& a, const std::string& b, bool ratingMode) {
     const std::size_t n = std::min(a.size(), b.size());
-    if (n == 0) {
-        if (a.empty() && b.empty())
-            return 0;
-        if (b.empty())
-            return ratingMode && a[0] == '-' ? -1 : 1;
-        return ratingMode && b[0] == '-' ? 1 : -1;
-    }
     for (std::size_t i = 0; i < n; ++i) {
         if (ratingMode) {
             if (a[i] == '+' && b[i] != '+')
@@ -126,6 +119,20 @@ int compareNumberText(const std::string& a, const std::string& b, bool ratingMod
         if (ca != cb)
             return 1;
     }
+    return 0;
+}
+
+int compareNumberText(const std::string& a, const std::string& b, bool ratingMode) {
+    const std::size_t n = std::min(a.size(), b.size());
+    if (n == 0) {
+        if (a.empty() && b.empty())
+            return 0;
+        if (b.empty())
+            return ratingMode && a[0] == '-' ? -1 : 1;
+        return ratingMode && b[0] == '-' ? 1 : -1;
+    }
+    if (const int order = compareNumberTextOverShorter(a, b, ratingMode); order != 0)
+        return order;
     if (b.size() > n)
         return ratingMode && b[n] == '-' ? 1 : -1;
     if (a.size() > n)

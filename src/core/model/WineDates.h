@@ -18,6 +18,8 @@ int compareDates(const std::string& a, const std::string& b);
 // -1, 0 or 1 comparing texts that hold numbers, so that "Bin 9" comes before "Bin 10".
 // Rating mode ranks a trailing "-" below and a "+" above the plain number: 90- < 90 < 90+.
 int compareNumberText(const std::string& a, const std::string& b, bool ratingMode);
+// The same over the length of the shorter text only: texts equal that far compare equal.
+int compareNumberTextOverShorter(const std::string& a, const std::string& b, bool ratingMode);
 
 // Formats a date the way entries store it: "%d-%d-%d" with the year's last two digits.
 std::string formatWineDate(int month, int day, int year);

@@ -9,6 +9,7 @@
 #include "ToolbarIcons.h"
 #include "app/StartupRules.h"
 #include "document/CBottlewrightDoc.h"
+#include "document/CDocumentCommands.h"
 #include "document/CSortPrecedenceDialog.h"
 #include "setup/CFieldNamesDialog.h"
 
@@ -54,6 +55,7 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
     m_mainFrame->setCloseGuard([this] { return maySaveChanges(); });
     m_mainFrame->setRecentFiles(m_recentFiles.files());
     connectCommands();
+    m_documentCommands = std::make_unique<CDocumentCommands>(*this);
     if (show == Show::Maximized) {
         m_mainFrame->showMaximized();
         m_mainFrame->repaint();
@@ -79,8 +81,8 @@ CBottlewrightApp::~CBottlewrightApp() {
     releaseDocument();
     m_fieldNames.write(m_startDirectory / StartupRules::kFieldNamesFile);
     AppSettings::write(AppSettings::PrintOrientation, m_printOrientation);
-    AppSettings::write(AppSettings::SmartSelect, m_smartSelect ? 1 : 0);
-    AppSettings::write(AppSettings::BinWarning, m_binWarning ? 1 : 0);
+    AppSettings::write(AppSettings::SmartSelect, AppSwitches::smartSelect() ? 1 : 0);
+    AppSettings::write(AppSettings::BinWarning, AppSwitches::binWarning() ? 1 : 0);
     HelpWindow::destroyInstance();
     m_mainFrame.reset();
     theApp = nullptr;
@@ -93,10 +95,10 @@ CBottlewrightApp* CBottlewrightApp::instance() {
 void CBottlewrightApp::readSettings() {
     m_backupLocation = AppSettings::read(AppSettings::BackupLocation);
     m_printOrientation = AppSettings::read(AppSettings::PrintOrientation);
-    m_smartSelect = AppSettings::read(AppSettings::SmartSelect) != 0;
-    m_binWarning = AppSettings::read(AppSettings::BinWarning) != 0;
-    m_mainFrame->action(CommandId::SmartSelect)->setChecked(m_smartSelect);
-    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(m_binWarning);
+    AppSwitches::setSmartSelect(AppSettings::read(AppSettings::SmartSelect) != 0);
+    AppSwitches::setBinWarning(AppSettings::read(AppSettings::BinWarning) != 0);
+    m_mainFrame->action(CommandId::SmartSelect)->setChecked(AppSwitches::smartSelect());
+    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(AppSwitches::binWarning());
 
     const std::string setting = StartupRules::usesDefaultFileSetting(m_startDirectory)
                                     ? AppSettings::read(AppSettings::DefaultFileName).toStdString()
@@ -289,13 +291,13 @@ void CBottlewrightApp::printSetup() {
 }
 
 void CBottlewrightApp::toggleSmartSelect() {
-    m_smartSelect = !m_smartSelect;
-    m_mainFrame->action(CommandId::SmartSelect)->setChecked(m_smartSelect);
+    AppSwitches::setSmartSelect(!AppSwitches::smartSelect());
+    m_mainFrame->action(CommandId::SmartSelect)->setChecked(AppSwitches::smartSelect());
 }
 
 void CBottlewrightApp::toggleBinWarning() {
-    m_binWarning = !m_binWarning;
-    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(m_binWarning);
+    AppSwitches::setBinWarning(!AppSwitches::binWarning());
+    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(AppSwitches::binWarning());
 }
 
 void CBottlewrightApp::sortPrecedence() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppSwitches.h"
 #include "RecentFileList.h"
 #include "document/CDocObserver.h"
 #include "setup/FieldNames.h"
@@ -13,6 +14,7 @@
 #include <QString>
 
 class CBottlewrightDoc;
+class CDocumentCommands;
 class CMainFrame;
 class QPrinter;
 
@@ -33,6 +35,8 @@ public:
     static CBottlewrightApp* instance();
 
     CMainFrame& mainFrame() const { return *m_mainFrame; }
+    // The Focus Set, statistics and backup commands.
+    CDocumentCommands& documentCommands() const { return *m_documentCommands; }
     // The Working File, or nullptr when none is open.
     CBottlewrightDoc* document() const { return m_document.get(); }
 
@@ -43,8 +47,8 @@ public:
     FieldNames& fieldNames() { return m_fieldNames; }
     const std::string& fieldName(int index) const { return m_fieldNames.name(index); }
 
-    bool smartSelect() const { return m_smartSelect; }
-    bool binWarning() const { return m_binWarning; }
+    bool smartSelect() const { return AppSwitches::smartSelect(); }
+    bool binWarning() const { return AppSwitches::binWarning(); }
     const QString& backupLocation() const { return m_backupLocation; }
     // Written to the settings at once.
     void setBackupLocation(const QString& location);
@@ -82,6 +86,8 @@ public:
     void setSaveFilePrompt(FileNamePrompt prompt) { m_savePrompt = std::move(prompt); }
 
     void onUpdate(CDocObserver* sender, int hint) override;
+    // Save and the title's mark follow the flag at once, whichever command changed it.
+    void onModifiedChanged(bool) override { refreshCommandStates(); }
 
 private:
     void readSettings();
@@ -98,13 +104,12 @@ private:
     FieldNames m_fieldNames;
     QString m_backupLocation;
     int m_printOrientation = 1;
-    bool m_smartSelect = true;
-    bool m_binWarning = true;
     QString m_defaultFileName;
     RecentFileList m_recentFiles;
     FileNamePrompt m_openPrompt;
     FileNamePrompt m_savePrompt;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CDocumentCommands> m_documentCommands;
     std::unique_ptr<CBottlewrightDoc> m_document;
 };

@@ -12,6 +12,7 @@
 #include "views/entrylist/CEntryListView.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,8 +44,6 @@ int commandOf(ViewKind kind) {
 
 // Commands whose work comes with later parts of the program: shown, but greyed.
 constexpr int kNotYetAvailable[] = {
-    CommandId::Backup,
-    CommandId::SetBackupLocation,
     CommandId::SaveFocusSet,
     CommandId::AppendFocusSet,
     CommandId::ConvertVersion2,
@@ -53,37 +52,23 @@ constexpr int kNotYetAvailable[] = {
     CommandId::Print,
     CommandId::SetPrintStyle,
     CommandId::PrintPreview,
-    CommandId::AllWines,
-    CommandId::ZeroBottleWines,
-    CommandId::OneOrMoreBottleWines,
-    CommandId::BlackLetterWines,
-    CommandId::RedLetterWines,
-    CommandId::GreenLetterWines,
-    CommandId::BlueLetterWines,
-    CommandId::SpecifyFocusSet,
-    CommandId::ShowStatistics,
-    CommandId::Sort,
     CommandId::Find,
     CommandId::FindNext,
     CommandId::FindPrevious,
     CommandId::Replace,
-    CommandId::GoToSelectedEntry,
-    CommandId::DeselectSelectedEntry,
-    CommandId::ShowPrintBoundary,
-    CommandId::ChangeAllToBlack,
-    CommandId::ChangeAllToRed,
-    CommandId::ChangeAllToGreen,
-    CommandId::ChangeAllToBlue,
-    CommandId::SelectFont,
-    CommandId::AddEntry,
     CommandId::SetupLists,
     CommandId::ModifyGraphAppearance,
 };
 
 // Commands that act on the Working File and so need one.
 constexpr int kNeedWorkingFile[] = {
-    CommandId::Close,          CommandId::CloseAllGraphWindows,   CommandId::NextGraph,
-    CommandId::SortPrecedence, CommandId::StoreColumnArrangement, CommandId::RetrieveColumnArrangement,
+    CommandId::Close,           CommandId::CloseAllGraphWindows,   CommandId::NextGraph,
+    CommandId::SortPrecedence,  CommandId::StoreColumnArrangement, CommandId::RetrieveColumnArrangement,
+    CommandId::Backup,          CommandId::SetBackupLocation,      CommandId::AllWines,
+    CommandId::ZeroBottleWines, CommandId::OneOrMoreBottleWines,   CommandId::BlackLetterWines,
+    CommandId::RedLetterWines,  CommandId::GreenLetterWines,       CommandId::BlueLetterWines,
+    CommandId::SpecifyFocusSet, CommandId::ShowStatistics,         CommandId::ChangeAllToBlack,
+    CommandId::ChangeAllToRed,  CommandId::ChangeAllToGreen,       CommandId::ChangeAllToBlue,
 };
 
 ViewKind kindOf(const QMdiSubWindow* window) {
@@ -351,6 +336,21 @@ void CMainFrame::connectFrameCommands() {
         if (CChildFrame* frame = entryListFrame())
             frame->activePane()->retrieveColumnArrangement();
     });
+    const std::pair<int, void (CEntryListView::*)()> paneCommands[] = {
+        {Sort, &CEntryListView::sortEntries},
+        {AddEntry, &CEntryListView::addEntry},
+        {SelectFont, &CEntryListView::selectFont},
+        {ShowPrintBoundary, &CEntryListView::togglePrintBoundary},
+        {GoToSelectedEntry, &CEntryListView::goToSelected},
+        {DeselectSelectedEntry, &CEntryListView::deselectEntry},
+    };
+    for (const auto& [id, act] : paneCommands) {
+        connect(command(id), &QAction::triggered, this, [this, act] {
+            if (CChildFrame* frame = entryListFrame())
+                (frame->activePane()->*act)();
+            refreshCommandStates();
+        });
+    }
 
     connect(command(WindowCascade), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(command(WindowTileHorizontal), &QAction::triggered, this, [this] { tile(Qt::Vertical); });
@@ -516,6 +516,12 @@ void CMainFrame::refreshCommandStates() {
     const bool hasEntryList = open && entryListFrame() != nullptr;
     command(CommandId::StoreColumnArrangement)->setEnabled(hasEntryList);
     command(CommandId::RetrieveColumnArrangement)->setEnabled(hasEntryList);
+    for (int id : {CommandId::Sort, CommandId::AddEntry, CommandId::SelectFont, CommandId::ShowPrintBoundary})
+        command(id)->setEnabled(hasEntryList);
+    const bool hasSelection = hasEntryList && CEntryListView::sharedState().selectedEntry >= 0;
+    command(CommandId::GoToSelectedEntry)->setEnabled(hasSelection);
+    command(CommandId::DeselectSelectedEntry)->setEnabled(hasSelection);
+    command(CommandId::ShowPrintBoundary)->setChecked(CEntryListView::sharedState().printBoundaryShown);
     const bool hasWindows = open && !documentWindows().isEmpty();
     for (int id : {CommandId::WindowCascade, CommandId::WindowTileHorizontal, CommandId::WindowTileVertical,
                    CommandId::WindowArrangeIcons})

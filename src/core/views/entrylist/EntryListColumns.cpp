@@ -2,6 +2,8 @@
 
 #include "setup/FieldNames.h"
 
+#include <algorithm>
+
 namespace {
 
 struct DefaultColumn {
@@ -57,6 +59,15 @@ void EntryListColumns::refreshHeadings(const FieldNames& fieldNames) {
         if (isFieldId(column.fieldId))
             column.heading = fieldNames.name(column.fieldId);
     }
+}
+
+void EntryListColumns::moveColumn(int from, int to) {
+    const auto first = m_columns.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+    bindCellTexts();
 }
 
 void EntryListColumns::layout(int horizontalOffset, int rowHeight) {

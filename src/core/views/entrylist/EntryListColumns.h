@@ -34,6 +34,9 @@ public:
     // Loads the display strings of one entry; every bound record shows them.
     void fillCellTexts(const CWine& wine) { m_cellTexts.fill(wine); }
 
+    // Takes the record at `from` out and puts it at `to`; the records between close up.
+    void moveColumn(int from, int to);
+
     // Lefts, text x and heading y from the widths, for a pane scrolled horizontalOffset to the right.
     void layout(int horizontalOffset, int rowHeight);
 

@@ -1,22 +1,31 @@
 #include "CEntryListView.h"
 
 #include "app/AppSettings.h"
+#include "app/CBottlewrightApp.h"
 #include "app/FilePrompt.h"
 #include "app/TextConvert.h"
 #include "document/CBottlewrightDoc.h"
+#include "editing/CEntryBox.h"
+#include "editing/EntryBoxValues.h"
 #include "setup/FieldNames.h"
 #include "views/entrylist/ColumnArrangementFile.h"
+#include "views/entrylist/PrintBoundary.h"
 #include "views/entrylist/TextFitting.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include <QApplication>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QtMath>
@@ -27,6 +36,23 @@ const AppSettings::Key<int> kFontSize{"Entry List", "Font Size", 12}; // charact
 const AppSettings::Key<int> kFontWeight{"Entry List", "Font Weight", 400};
 const AppSettings::Key<int> kFontIsItalic{"Entry List", "FontIsItalic", 0};
 const AppSettings::Key<QString> kFontFace{"Entry List", "Font Face", QStringLiteral("Arial")};
+
+// Margins of the printed page, in thousandths of an inch from the paper's edges.
+const AppSettings::Key<int> kLeftMargin{"Printing", "Left Margin", 750};
+const AppSettings::Key<int> kRightMargin{"Printing", "Right Margin", 750};
+
+// The commands of the right-button menu.
+constexpr int kViewEntry = 32879;
+constexpr int kRemoveFromFocusSet = 32877;
+constexpr int kCopyEntry = 32878;
+constexpr int kColorBlack = 32881;
+constexpr int kColorRed = 32880;
+constexpr int kColorGreen = 32883;
+constexpr int kColorBlue = 32882;
+constexpr int kAddEntry = 32789;
+
+const QString kNullEntryQuestion = QStringLiteral(
+    "The Entry Box contains no significant information.\nDo you want to remove this null entry?");
 
 const QColor kSelectionColor(0, 255, 255);
 
@@ -96,6 +122,9 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
     setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), sharedState().topRow);
 
     m_filePrompt = [this](bool forStoring) { return askArrangementFile(forStoring); };
+    // The right button opens the pane's own menu as it goes down.
+    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_entryBox = std::make_unique<CEntryBox>(*this, fieldNames, document.startDirectory(), this);
     m_document.addObserver(this);
 }
 
@@ -330,6 +359,9 @@ void CEntryListView::repaintBothPanes(const GridRect& area) {
 }
 
 void CEntryListView::onUpdate(CDocObserver* sender, int hint) {
+    // A pane has already done what its own changes need.
+    if (sender == this)
+        return;
     switch (hint) {
     case HintColumns:
         if (auto* pane = dynamic_cast<CEntryListView*>(sender); pane != nullptr && pane != this)
@@ -341,6 +373,7 @@ void CEntryListView::onUpdate(CDocObserver* sender, int hint) {
         repaintArea(m_geometry.headingBand(m_columns.gridLeft(), m_columns.gridRight()), false);
         break;
     case HintPrinter:
+        computePrintBoundary();
         repaintArea(paneArea(), false);
         break;
     default:
@@ -387,6 +420,13 @@ void CEntryListView::paintEvent(QPaintEvent* event) {
     if (imageWidth < viewport()->width()) {
         const int left = std::max(imageWidth, 0);
         window.fillRect(QRect(left, bounds.top(), viewport()->width() - left, bounds.height()), background);
+    }
+    if (m_borderDrag) {
+        // Each line drawn over the finished image inverts what lies beneath it.
+        window.setCompositionMode(QPainter::RasterOp_NotDestination);
+        window.setPen(QPen(Qt::black, 0));
+        for (int x : m_borderDrag->invertedLines())
+            window.drawLine(x, EntryListGeometry::kGridTop, x, m_geometry.gridBottom - 1);
     }
 }
 
@@ -527,4 +567,413 @@ void CEntryListView::retrieveColumnArrangement() {
     applyClientSize();
     repaintArea(paneArea(), false);
     m_document.updateAllViews(this, HintColumns);
+}
+
+bool CEntryListView::isFocusPosition(int position) const {
+    return position >= 0 && position < m_document.focusCount();
+}
+
+std::optional<int> CEntryListView::entryRowAt(int y) const {
+    if (y <= m_geometry.firstRowY || y >= m_geometry.gridBottom)
+        return std::nullopt;
+    const auto position = EntryListMouse::rowPositionAt(y, sharedState().topRow, m_geometry);
+    if (!position || !isFocusPosition(*position))
+        return std::nullopt;
+    return position;
+}
+
+bool CEntryListView::event(QEvent* event) {
+    // F9 and F10 act on this pane whatever state their menu items were last shown in.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_F9 || key->key() == Qt::Key_F10) && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void CEntryListView::keyPressEvent(QKeyEvent* event) {
+    const EntryListSharedState& shared = sharedState();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (isFocusPosition(shared.selectedEntry))
+            runEntryBoxAs(CEntryBox::kViewMode);
+        else
+            selectEntry(shared.topRow);
+        break;
+    case Qt::Key_PageUp:
+        scrollVertically(ScrollCode::PageUp);
+        break;
+    case Qt::Key_PageDown:
+        scrollVertically(ScrollCode::PageDown);
+        break;
+    case Qt::Key_End:
+        scrollVertically(ScrollCode::ThumbPosition, m_document.focusCount());
+        break;
+    case Qt::Key_Home:
+        scrollVertically(ScrollCode::ThumbPosition, 0);
+        break;
+    // The arrows scroll the grid and leave the selection where it is.
+    case Qt::Key_Left:
+        scrollHorizontally(ScrollCode::ThumbPosition, m_horizontalOffset - 1);
+        break;
+    case Qt::Key_Right:
+        scrollHorizontally(ScrollCode::ThumbPosition, m_horizontalOffset + 1);
+        break;
+    case Qt::Key_Up:
+        scrollVertically(ScrollCode::ThumbPosition, shared.topRow - 1);
+        break;
+    case Qt::Key_Down:
+        scrollVertically(ScrollCode::ThumbPosition, shared.topRow + 1);
+        break;
+    case Qt::Key_F9:
+        goToSelected();
+        break;
+    case Qt::Key_F10:
+        deselectEntry();
+        break;
+    default:
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CEntryListView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        showEntryMenu(event->globalPosition().toPoint(), at.y());
+        return;
+    }
+    if (event->button() != Qt::LeftButton || m_borderDrag || m_movingColumn >= 0)
+        return;
+    if (at.y() < m_geometry.firstRowY) {
+        if (const auto column = EntryListMouse::resizeBorderAt(m_columns, at.x())) {
+            m_borderDrag.emplace(*column, m_columns[*column + 1].left);
+            viewport()->setCursor(Qt::SplitHCursor);
+            return;
+        }
+        startColumnMove(at.x());
+        return;
+    }
+    selectEntry(*EntryListMouse::rowPositionAt(at.y(), sharedState().topRow, m_geometry));
+}
+
+void CEntryListView::mouseMoveEvent(QMouseEvent* event) {
+    const int x = event->position().toPoint().x();
+    if (m_movingColumn >= 0) {
+        m_columns[m_movingColumn].textX = x;
+        repaintArea(m_headingBand, false);
+    } else if (m_borderDrag) {
+        if (m_borderDrag->moveTo(x, m_columns[m_borderDrag->column()].left))
+            repaintArea(paneArea(), false);
+    }
+}
+
+void CEntryListView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int x = event->position().toPoint().x();
+    if (m_borderDrag)
+        endBorderDrag(x);
+    else if (m_movingColumn >= 0)
+        endColumnMove(x);
+}
+
+void CEntryListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const auto position = entryRowAt(event->position().toPoint().y());
+    if (!position)
+        return;
+    selectEntry(*position);
+    if (event->modifiers() & Qt::ControlModifier)
+        removeEntryFromFocusSet();
+    else if (event->modifiers() & Qt::ShiftModifier)
+        copyEntry();
+    else
+        viewEntry();
+}
+
+void CEntryListView::startColumnMove(int x) {
+    const auto column = EntryListMouse::columnAt(m_columns, x);
+    if (!column)
+        return;
+    m_headingBand = m_geometry.headingBand(m_columns.gridLeft(), m_columns.gridRight());
+    m_movingColumn = *column;
+    viewport()->setCursor(Qt::UpArrowCursor);
+    // The dragged heading stands raised above the others.
+    for (int i = 0; i < EntryListColumns::kCount; ++i)
+        m_columns[i].headingY = i == m_movingColumn ? EntryListGeometry::kGridTop + 1 : m_geometry.rowHeight;
+    repaintArea(m_headingBand, false);
+}
+
+void CEntryListView::endColumnMove(int x) {
+    viewport()->setCursor(Qt::ArrowCursor);
+    const int moving = m_movingColumn;
+    m_movingColumn = -1;
+    const auto target = EntryListMouse::columnAt(m_columns, x);
+    if (target)
+        m_columns.moveColumn(moving, *target);
+    // Even a drop past the last column puts the raised heading back.
+    layoutColumns();
+    repaintArea(paneArea(), false);
+    if (target)
+        m_document.updateAllViews(this, HintColumns);
+}
+
+void CEntryListView::endBorderDrag(int x) {
+    viewport()->setCursor(Qt::ArrowCursor);
+    const int column = m_borderDrag->column();
+    m_borderDrag.reset();
+    if (const auto width = EntryListMouse::droppedWidth(x, m_columns[column].left))
+        m_columns[column].width = *width;
+    layoutColumns();
+    applyClientSize();
+    scrollHorizontally(ScrollCode::ThumbPosition, m_horizontalOffset);
+    repaintArea(paneArea(), false);
+    m_document.updateAllViews(this, HintColumns);
+}
+
+void CEntryListView::showEntryMenu(const QPoint& at, int y) {
+    QMenu menu(this);
+    const auto add = [&menu](const QString& text, int command) { menu.addAction(text)->setData(command); };
+    if (const auto position = entryRowAt(y)) {
+        selectEntry(*position);
+        add(QStringLiteral("View/Modify this Entry..."), kViewEntry);
+        add(QStringLiteral("Remove this Entry from the Focus Set"), kRemoveFromFocusSet);
+        add(QStringLiteral("Copy this Entry..."), kCopyEntry);
+        menu.addSeparator();
+        add(QStringLiteral("Color this Entry Black"), kColorBlack);
+        add(QStringLiteral("Color this Entry Red"), kColorRed);
+        add(QStringLiteral("Color this Entry Green"), kColorGreen);
+        add(QStringLiteral("Color this Entry Blue"), kColorBlue);
+        menu.addSeparator();
+    }
+    add(QStringLiteral("Add a New Entry..."), kAddEntry);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Cancel")); // only closes the menu
+    const QAction* chosen = menu.exec(at);
+    if (chosen == nullptr)
+        return;
+    switch (chosen->data().toInt()) {
+    case kViewEntry:
+        viewEntry();
+        break;
+    case kRemoveFromFocusSet:
+        removeEntryFromFocusSet();
+        break;
+    case kCopyEntry:
+        copyEntry();
+        break;
+    case kColorBlack:
+        colorEntry(CWine::Black);
+        break;
+    case kColorRed:
+        colorEntry(CWine::Red);
+        break;
+    case kColorGreen:
+        colorEntry(CWine::Green);
+        break;
+    case kColorBlue:
+        colorEntry(CWine::Blue);
+        break;
+    case kAddEntry:
+        addEntry();
+        break;
+    default:
+        break;
+    }
+}
+
+void CEntryListView::goToSelected() {
+    const int selected = sharedState().selectedEntry;
+    if (selected >= 0)
+        scrollVertically(ScrollCode::ThumbPosition, selected - m_geometry.rowsPerPage / 2);
+}
+
+void CEntryListView::sortEntries() {
+    m_document.sortFocusSet();
+    scrollVertically(ScrollCode::ThumbPosition, 0); // repaints both panes whole
+}
+
+void CEntryListView::addEntry() {
+    selectEntry(m_document.addNewEntry());
+    runEntryBoxAs(CEntryBox::kAddMode);
+}
+
+void CEntryListView::viewEntry() {
+    if (isFocusPosition(sharedState().selectedEntry))
+        runEntryBoxAs(CEntryBox::kViewMode);
+}
+
+void CEntryListView::removeEntryFromFocusSet() {
+    const int selected = sharedState().selectedEntry;
+    if (!isFocusPosition(selected))
+        return;
+    m_document.removeFocusPosition(selected);
+    repaintBothPanes();
+    m_document.updateAllViews(this, HintFocusSet);
+}
+
+void CEntryListView::copyEntry() {
+    const int selected = sharedState().selectedEntry;
+    if (!isFocusPosition(selected))
+        return;
+    selectEntry(m_document.copyEntry(selected));
+    runEntryBoxAs(CEntryBox::kCopyMode);
+}
+
+void CEntryListView::colorEntry(int letterColor) {
+    const int selected = sharedState().selectedEntry;
+    if (!isFocusPosition(selected))
+        return;
+    m_document.focusEntry(selected)->m_nLetterColor = letterColor;
+    repaintBothPanes();
+    m_document.setModified(true);
+}
+
+void CEntryListView::togglePrintBoundary() {
+    EntryListSharedState& shared = sharedState();
+    shared.printBoundaryShown = !shared.printBoundaryShown;
+    if (shared.printBoundaryShown)
+        computePrintBoundary();
+    repaintBothPanes();
+}
+
+void CEntryListView::computePrintBoundary() {
+    CBottlewrightApp* app = CBottlewrightApp::instance();
+    if (app == nullptr)
+        return;
+    QPrinter& printer = app->printer();
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const PrintBoundary::PrinterPage units{paper.width(), page.left() - paper.left(), page.width(),
+                                           printer.resolution()};
+    const auto x = PrintBoundary::x(units, PrintBoundary::marginInches(AppSettings::read(kLeftMargin)),
+                                    PrintBoundary::marginInches(AppSettings::read(kRightMargin)));
+    if (x)
+        sharedState().printBoundaryX = *x;
+}
+
+void CEntryListView::selectFont() {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, m_font, this);
+    if (chosen)
+        setListFont(font);
+}
+
+void CEntryListView::setListFont(const QFont& font) {
+    for (CEntryListView* pane : {this, otherPane()}) {
+        if (pane == nullptr)
+            continue;
+        pane->m_font = font;
+        pane->applyClientSize();
+        pane->layoutColumns();
+        pane->repaintArea(pane->paneArea(), false);
+    }
+}
+
+void CEntryListView::runEntryBoxAs(const QString& mode) {
+    m_entryBox->setMode(mode);
+    runEntryBox();
+}
+
+void CEntryListView::runEntryBox() {
+    EntryListSharedState& shared = sharedState();
+    if (!isFocusPosition(shared.selectedEntry))
+        return;
+    goToSelected();
+    m_entriesChanged = false;
+    fillEntryBox();
+    if (m_entryBox->exec() == QDialog::Accepted) {
+        storeEntryBox();
+    } else if (shared.selectedEntry >= m_document.focusCount()) {
+        // The entry on show went with the box: an addition or a copy was cancelled.
+        shared.selectedEntry = -1;
+        scrollVertically(ScrollCode::ThumbPosition, m_document.focusCount() - m_geometry.rowsPerPage);
+    }
+    repaintBothPanes();
+    if (m_entriesChanged) {
+        m_document.updateAllViews(this, HintFocusSet);
+        m_entriesChanged = false;
+    }
+}
+
+void CEntryListView::fillEntryBox() {
+    m_entryBox->fill(EntryBoxValues::fromWine(*m_document.focusEntry(sharedState().selectedEntry)));
+}
+
+bool CEntryListView::storeEntryBox() {
+    const int selected = sharedState().selectedEntry;
+    CWine* wine = m_document.focusEntry(selected);
+    if (wine == nullptr)
+        return false;
+    const EntryBoxValues values = m_entryBox->values();
+    if (values.holdsNoSignificantInformation()) {
+        QWidget* asker = m_entryBox->isVisible() ? static_cast<QWidget*>(m_entryBox.get()) : this;
+        if (QMessageBox::question(asker, QApplication::applicationDisplayName(), kNullEntryQuestion,
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes) {
+            m_document.deleteEntry(selected, false);
+            m_entriesChanged = true;
+            return false;
+        }
+        m_document.setModified(true);
+    }
+    if (!m_document.isModified()) {
+        if (!values.differsFrom(*wine))
+            return true;
+        m_document.setModified(true);
+    }
+    m_entriesChanged = true;
+    values.storeInto(*wine);
+    return true;
+}
+
+void CEntryListView::navigateEntryBox(int code) {
+    EntryListSharedState& shared = sharedState();
+    const bool stillThere = code == AfterDelete || storeEntryBox();
+    const int count = m_document.focusCount();
+    if (count == 0 && code != Add) {
+        // The store removed the last entry: there is nothing left to show.
+        m_entryBox->setMode(CEntryBox::kViewMode);
+        m_entryBox->done(QDialog::Rejected);
+        return;
+    }
+    switch (code) {
+    case Next:
+        shared.selectedEntry = shared.selectedEntry + 1 >= count ? 0 : shared.selectedEntry + 1;
+        m_entryBox->setMode(CEntryBox::kViewMode);
+        break;
+    case Previous:
+        shared.selectedEntry = shared.selectedEntry - 1 < 0 ? count - 1 : shared.selectedEntry - 1;
+        m_entryBox->setMode(CEntryBox::kViewMode);
+        break;
+    case Add:
+        shared.selectedEntry = m_document.addNewEntry();
+        m_entryBox->setMode(CEntryBox::kAddMode);
+        break;
+    case Copy:
+        // A null entry removed by the store leaves nothing to copy; show what took its place.
+        if (!stillThere) {
+            shared.selectedEntry = shared.selectedEntry >= count ? 0 : shared.selectedEntry;
+            m_entryBox->setMode(CEntryBox::kViewMode);
+            break;
+        }
+        shared.selectedEntry = m_document.copyEntry(shared.selectedEntry);
+        m_entryBox->setMode(CEntryBox::kCopyMode);
+        break;
+    case AfterDelete:
+        if (shared.selectedEntry >= count)
+            shared.selectedEntry = 0;
+        m_entryBox->setMode(CEntryBox::kViewMode);
+        break;
+    default:
+        return;
+    }
+    fillEntryBox();
+    goToSelected();
 }

@@ -1,25 +1,31 @@
 #pragma once
 
 #include "document/CDocObserver.h"
+#include "editing/CEntryBoxOwner.h"
 #include "views/entrylist/EntryListColumns.h"
 #include "views/entrylist/EntryListGeometry.h"
+#include "views/entrylist/EntryListMouse.h"
 #include "views/entrylist/EntryListScrolling.h"
 #include "views/entrylist/EntryListSharedState.h"
 
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QImage>
 
 class CBottlewrightDoc;
+class CEntryBox;
 class FieldNames;
 
 // The Entry List: a grid with one row per Focus Set entry and one column per field. A window holds
 // one or two panes side by side in a splitter; they share the selection, the top row, the font and
-// the column table, and each keeps its own horizontal offset.
-class CEntryListView : public QAbstractScrollArea, public CDocObserver {
+// the column table, and each keeps its own horizontal offset. Each pane runs its own Entry Box on the
+// selected entry.
+class CEntryListView : public QAbstractScrollArea, public CDocObserver, public CEntryBoxOwner {
     Q_OBJECT
 public:
     using ScrollCode = EntryListScrolling::ScrollCode;
@@ -36,7 +42,8 @@ public:
     // One value each for every pane of the program.
     static EntryListSharedState& sharedState();
 
-    CBottlewrightDoc& document() const { return m_document; }
+    CBottlewrightDoc& document() const override { return m_document; }
+    int selectedEntry() const override { return sharedState().selectedEntry; }
     const EntryListColumns& columns() const { return m_columns; }
     const EntryListGeometry& geometry() const { return m_geometry; }
     int horizontalOffset() const { return m_horizontalOffset; }
@@ -57,6 +64,24 @@ public:
     void retrieveColumnArrangement();
     void setArrangementFilePrompt(ArrangementFilePrompt prompt) { m_filePrompt = std::move(prompt); }
 
+    // Centres the selected row, within the scroll range.
+    void goToSelected();
+
+    // Commands of the Entry List and of its right-button menu.
+    void sortEntries();
+    void addEntry();
+    void viewEntry();
+    void removeEntryFromFocusSet();
+    void copyEntry();
+    void colorEntry(int letterColor); // CWine::LetterColor
+    void deselectEntry() { selectEntry(-1); }
+    void togglePrintBoundary();
+    void selectFont();
+
+    void navigateEntryBox(int code) override;
+    void entryBoxDeletedEntry() override { m_entriesChanged = true; }
+    void redrawAfterEntryBox() override { repaintBothPanes(); }
+
     void onUpdate(CDocObserver* sender, int hint) override;
     void onFocusSetSorted() override;
 
@@ -68,6 +93,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     // The scroll bars' actions drive the grid; their values only follow it.
     void scrollContentsBy(int, int) override {}
 
@@ -82,6 +113,21 @@ private:
     void setVerticalBar(int maximum, int value);
     void onVerticalAction(int action);
     void onHorizontalAction(int action);
+
+    bool isFocusPosition(int position) const;
+    std::optional<int> entryRowAt(int y) const;
+    void startColumnMove(int x);
+    void endColumnMove(int x);
+    void endBorderDrag(int x);
+    void showEntryMenu(const QPoint& at, int y);
+    void setListFont(const QFont& font);
+    // Opens the Entry Box on the selected entry; stores it into the entry when closed with OK.
+    void runEntryBox();
+    void runEntryBoxAs(const QString& mode);
+    void fillEntryBox();
+    // False when the store removed the entry as empty.
+    bool storeEntryBox();
+    void computePrintBoundary();
 
     GridRect paneArea() const;
     void repaintArea(const GridRect& area, bool rowsOnly);
@@ -101,4 +147,10 @@ private:
     bool m_repaintPending = false;
     QImage m_offscreen;
     ArrangementFilePrompt m_filePrompt;
+
+    int m_movingColumn = -1;
+    GridRect m_headingBand;
+    std::optional<EntryListMouse::BorderDrag> m_borderDrag;
+    bool m_entriesChanged = false;
+    std::unique_ptr<CEntryBox> m_entryBox;
 };

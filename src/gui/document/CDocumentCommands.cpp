@@ -1,0 +1,152 @@
+#include "CDocumentCommands.h"
+
+#include "CSelectionCriteriaSheet.h"
+#include "CStatisticsDialog.h"
+#include "app/CBottlewrightApp.h"
+#include "app/CMainFrame.h"
+#include "app/CommandId.h"
+#include "app/FilePrompt.h"
+#include "document/Backup.h"
+#include "document/CBottlewrightDoc.h"
+#include "document/Statistics.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString kProgram = QStringLiteral("Bottlewright");
+const QString kBackupFailed = QStringLiteral("Backup Failed");
+const char* const kColorNames[] = {"black", "red", "green", "blue"};
+
+} // namespace
+
+CDocumentCommands::CDocumentCommands(CBottlewrightApp& app) : m_app(app) {
+    m_folderPrompt = [](QWidget* parent, const QString& caption) {
+        return QFileDialog::getExistingDirectoryUrl(parent, caption, QUrl::fromLocalFile(QDir::rootPath()),
+                                                    QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
+    };
+
+    CMainFrame& frame = app.mainFrame();
+    const auto on = [this, &frame](int id, auto handler) {
+        connect(frame.action(id), &QAction::triggered, this, handler);
+    };
+    on(CommandId::AllWines, [this] { selectAllWines(); });
+    on(CommandId::ZeroBottleWines, [this] { selectZeroBottleWines(); });
+    on(CommandId::OneOrMoreBottleWines, [this] { selectOneOrMoreBottleWines(); });
+    on(CommandId::BlackLetterWines, [this] { selectLetterColorWines(CWine::Black); });
+    on(CommandId::RedLetterWines, [this] { selectLetterColorWines(CWine::Red); });
+    on(CommandId::GreenLetterWines, [this] { selectLetterColorWines(CWine::Green); });
+    on(CommandId::BlueLetterWines, [this] { selectLetterColorWines(CWine::Blue); });
+    on(CommandId::SpecifyFocusSet, [this] { specifyFocusSet(); });
+    on(CommandId::ChangeAllToBlack, [this] { changeAllLetterColors(CWine::Black); });
+    on(CommandId::ChangeAllToRed, [this] { changeAllLetterColors(CWine::Red); });
+    on(CommandId::ChangeAllToGreen, [this] { changeAllLetterColors(CWine::Green); });
+    on(CommandId::ChangeAllToBlue, [this] { changeAllLetterColors(CWine::Blue); });
+    on(CommandId::ShowStatistics, [this] { showStatistics(); });
+    on(CommandId::Backup, [this] { backup(); });
+    on(CommandId::SetBackupLocation, [this] { setBackupLocation(); });
+}
+
+CBottlewrightDoc* CDocumentCommands::document() const {
+    return m_app.document();
+}
+
+QWidget* CDocumentCommands::window() const {
+    return &m_app.mainFrame();
+}
+
+void CDocumentCommands::selectAllWines() {
+    if (CBottlewrightDoc* doc = document())
+        doc->selectAllWines();
+}
+
+void CDocumentCommands::selectZeroBottleWines() {
+    if (CBottlewrightDoc* doc = document())
+        doc->selectZeroBottleWines();
+}
+
+void CDocumentCommands::selectOneOrMoreBottleWines() {
+    if (CBottlewrightDoc* doc = document())
+        doc->selectOneOrMoreBottleWines();
+}
+
+void CDocumentCommands::selectLetterColorWines(int color) {
+    if (CBottlewrightDoc* doc = document())
+        doc->selectLetterColorWines(color);
+}
+
+void CDocumentCommands::specifyFocusSet() {
+    CBottlewrightDoc* doc = document();
+    if (doc == nullptr)
+        return;
+    CSelectionCriteriaSheet sheet(m_app.fieldNames(), m_app.startDirectory(), window());
+    if (sheet.exec() == QDialog::Accepted)
+        doc->applyFocusCriteria(sheet.criteria());
+}
+
+void CDocumentCommands::changeAllLetterColors(int color) {
+    CBottlewrightDoc* doc = document();
+    if (doc == nullptr || color < CWine::Black || color > CWine::Blue)
+        return;
+    const QString question = QStringLiteral("Are you sure you want all wines in the\n"
+                                            "Focus Set changed to have %1 letters?")
+                                 .arg(QString::fromLatin1(kColorNames[color]));
+    if (QMessageBox::question(window(), kProgram, question, QMessageBox::Yes | QMessageBox::No) ==
+        QMessageBox::Yes)
+        doc->setFocusLetterColor(color);
+}
+
+void CDocumentCommands::showStatistics() {
+    const CBottlewrightDoc* doc = document();
+    if (doc == nullptr)
+        return;
+    const QString caption = doc->pathName().empty()
+                                ? QString::fromStdString(doc->title())
+                                : QDir::toNativeSeparators(FilePrompt::toQtPath(doc->pathName()));
+    CStatisticsDialog dialog(Statistics::compute(*doc), caption, window());
+    dialog.exec();
+}
+
+void CDocumentCommands::backup() {
+    const CBottlewrightDoc* doc = document();
+    if (doc == nullptr)
+        return;
+    // The file as last saved: unsaved changes are not in the copy.
+    const Backup::Result result =
+        Backup::make(doc->pathName(), FilePrompt::fromQtPath(m_app.backupLocation()));
+    switch (result.outcome) {
+    case Backup::Result::Copied:
+        QMessageBox::information(
+            window(), QStringLiteral("Backup Complete"),
+            QStringLiteral("Cellar File copied to %1.")
+                .arg(QDir::toNativeSeparators(FilePrompt::toQtPath(result.destination))));
+        break;
+    case Backup::Result::TooMany:
+        QMessageBox::critical(window(), kBackupFailed,
+                              QStringLiteral("Too many backups at this location today.\n"
+                                             "Insert a new floppy disk or choose a new\n"
+                                             "backup location and try again."));
+        break;
+    case Backup::Result::Failed:
+        QMessageBox::critical(window(), kBackupFailed, QString::fromLocal8Bit(result.error));
+        break;
+    }
+}
+
+void CDocumentCommands::setBackupLocation() {
+    const QUrl folder = m_folderPrompt(window(), QStringLiteral("Choose Your Backup Location"));
+    if (folder.isEmpty())
+        return;
+    if (!folder.isLocalFile() || folder.toLocalFile().isEmpty()) {
+        QMessageBox::critical(window(), kProgram, QStringLiteral("Warning:  Source directory not set."));
+        return;
+    }
+    QString location = QDir::toNativeSeparators(folder.toLocalFile());
+    if (!location.endsWith(QDir::separator()))
+        location += QDir::separator();
+    m_app.setBackupLocation(location);
+    QMessageBox::information(window(), kProgram, QStringLiteral("Backup location set as\n\n   ") + location);
+}

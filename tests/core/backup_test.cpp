@@ -1,0 +1,92 @@
+#include "document/Backup.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class BackupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(m_location);
+        std::ofstream(m_source, std::ios::binary) << std::string("cellar\0bytes\n", 13);
+        setTodayOverride(CalendarDate{1997, 3, 5});
+    }
+    void TearDown() override {
+        setTodayOverride(std::nullopt);
+        fs::remove_all(m_dir);
+    }
+
+    const fs::path m_dir =
+        fs::temp_directory_path() / ("bw-backup-" + std::to_string(std::random_device{}()));
+    const fs::path m_source = m_dir / "Cellar.bwf";
+    const fs::path m_location = m_dir / "backups";
+};
+
+TEST(BackupName, TwoDigitYearMonthDayAndLetter) {
+    EXPECT_EQ(Backup::fileName({1997, 3, 5}, 'a'), "970305a.bwf");
+    EXPECT_EQ(Backup::fileName({2000, 1, 1}, 'a'), "000101a.bwf");
+    EXPECT_EQ(Backup::fileName({2026, 12, 31}, 'y'), "261231y.bwf");
+    EXPECT_EQ(Backup::twoDigitYear(1950), 50);
+    EXPECT_EQ(Backup::twoDigitYear(1999), 99);
+    EXPECT_EQ(Backup::twoDigitYear(2000), 0);
+    EXPECT_EQ(Backup::twoDigitYear(2099), 99);
+}
+
+TEST_F(BackupTest, FirstBackupOfTheDayIsACopyEndingInAThenB) {
+    const Backup::Result first = Backup::make(m_source, m_location);
+    EXPECT_EQ(first.outcome, Backup::Result::Copied);
+    EXPECT_EQ(first.destination, m_location / "970305a.bwf");
+    EXPECT_EQ(contents(first.destination), contents(m_source));
+
+    std::ofstream(m_source, std::ios::binary) << "changed";
+    const Backup::Result second = Backup::make(m_source, m_location);
+    EXPECT_EQ(second.outcome, Backup::Result::Copied);
+    EXPECT_EQ(second.destination, m_location / "970305b.bwf");
+    EXPECT_EQ(contents(second.destination), "changed");
+    EXPECT_EQ(contents(first.destination), std::string("cellar\0bytes\n", 13)) << "never overwritten";
+}
+
+TEST_F(BackupTest, NamesTheFirstOfJanuary2000WithYear00) {
+    setTodayOverride(CalendarDate{2000, 1, 1});
+    EXPECT_EQ(Backup::make(m_source, m_location).destination, m_location / "000101a.bwf");
+}
+
+TEST_F(BackupTest, TwentyFiveBackupsOnOneDayAreTheMostAndNothingMoreIsWritten) {
+    for (char letter = 'a'; letter <= 'y'; ++letter)
+        std::ofstream(m_location / Backup::fileName({1997, 3, 5}, letter)) << letter;
+    const Backup::Result result = Backup::make(m_source, m_location);
+    EXPECT_EQ(result.outcome, Backup::Result::TooMany);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_location), fs::directory_iterator()), 25);
+    EXPECT_EQ(contents(m_location / "970305y.bwf"), "y");
+
+    // Another day starts at "a" again.
+    setTodayOverride(CalendarDate{1997, 3, 6});
+    EXPECT_EQ(Backup::make(m_source, m_location).destination, m_location / "970306a.bwf");
+}
+
+TEST_F(BackupTest, OtherFailuresGiveThePlatformsText) {
+    const Backup::Result noFolder = Backup::make(m_source, m_dir / "missing");
+    EXPECT_EQ(noFolder.outcome, Backup::Result::Failed);
+    EXPECT_EQ(noFolder.error, std::make_error_code(std::errc::no_such_file_or_directory).message());
+    EXPECT_FALSE(fs::exists(m_dir / "missing"));
+
+    // A Working File never saved has no path.
+    const Backup::Result unsaved = Backup::make({}, m_location);
+    EXPECT_EQ(unsaved.outcome, Backup::Result::Failed);
+    EXPECT_FALSE(unsaved.error.empty());
+    EXPECT_TRUE(fs::is_empty(m_location));
+}
+
+} // namespace
