@@ -29,14 +29,13 @@ protected:
 
 } // namespace
 
-TEST_F(DropdownListTest, ReadsNonEmptyLinesEndedByCrLfOrLf) {
+TEST_F(DropdownListTest, ReadsNonEmptyLinesEndedByCrLfOrLfUpTo79Characters) {
     write("app.cbi", "Zinfandel\r\n\r\nMerlot\n\nCabernet Sauvignon\r\n  \r\nLast");
     EXPECT_EQ(DropdownList::loadItems(m_folder, "app.cbi"),
               (Items{"Zinfandel", "Merlot", "Cabernet Sauvignon", "  ", "Last"}));
     EXPECT_EQ(DropdownList::loadItems(m_folder, "missing.cbi"), Items{});
-}
 
-TEST_F(DropdownListTest, AnOverlongLineGivesItsFirst79Characters) {
+    // An overlong line gives its first 79 characters.
     const std::string line(100, 'x');
     write("producer.cbi", line + "\r\nNext\r\n");
     EXPECT_EQ(DropdownList::readItems(m_folder / "producer.cbi"), (Items{line.substr(0, 79), "Next"}));

@@ -11,20 +11,22 @@
 
 namespace {
 
-enum Modifier { None, Ctrl, Shift, CtrlShift };
-
+// Modifiers: C is Ctrl, S is Shift; Ctrl wins over Shift.
 struct StepCase {
     const char* text;
     int delta;
-    Modifier modifier;
+    const char* modifiers;
     const char* expected;
 };
 
-bool ctrl(Modifier m) {
-    return m == Ctrl || m == CtrlShift;
-}
-bool shift(Modifier m) {
-    return m == Shift || m == CtrlShift;
+template <typename Step, std::size_t N> void expectSteps(Step step, const StepCase (&cases)[N]) {
+    for (const StepCase& c : cases) {
+        const std::string modifiers = c.modifiers;
+        EXPECT_EQ(step(c.text, c.delta, modifiers.find('C') != std::string::npos,
+                       modifiers.find('S') != std::string::npos),
+                  c.expected)
+            << c.text << " delta " << c.delta << " " << c.modifiers;
+    }
 }
 
 // A zone west of UTC+4 with daylight saving time, so that noon-based day steps meet DST changes.
@@ -39,41 +41,21 @@ protected:
 
 } // namespace
 
+// An empty field steps to today.
 TEST_F(DateEditRulesTest, StepsByDayMonthOrYearWithinTheYears1970To2035) {
-    const StepCase cases[] = {
-        {"2-28-96", 1, None, "2-29-96"},
-        {"2-28-97", 1, None, "3-1-97"},
-        {"1-1-97", -1, None, "12-31-96"},
-        {"1-31-97", 1, Ctrl, "3-3-97"},
-        {"3-31-97", -1, Ctrl, "3-3-97"},
-        {"2-10-96", 1, Ctrl, "3-10-96"},
-        {"3-10-97", -1, CtrlShift, "2-10-97"}, // Ctrl wins over Shift
-        {"6-15-35", 1, Shift, "6-15-35"},
-        {"6-15-70", -1, Shift, "6-15-70"},
-        {"2-29-96", 1, Shift, "2-29-97"},
-        {"6-15-99", 1, Shift, "6-15-00"},
-        {"6-15-90", 3, Shift, "6-15-93"},
-        {"13-40-90", 1, Shift, "13-40-91"},
-        {"1-1-69", 1, None, "1-2-35"},
-        {"12-31-35", 1, None, "12-31-35"},
-        {"1-1-70", -1, None, "1-1-70"},
-        {"1-32-97", 1, None, "2-2-97"},
-        {"1-1-97", 5, None, "1-2-97"},
-        {"4-6-97", 1, None, "4-7-97"},
-        {"10-26-97", 1, None, "10-27-97"},
-        {"10-27-97", -1, None, "10-26-97"},
-        {"5-1", 1, None, "5-1"},
-        {"abc", 1, None, "abc"},
-    };
-    for (const StepCase& c : cases)
-        EXPECT_EQ(DateEditRules::step(c.text, c.delta, ctrl(c.modifier), shift(c.modifier)), c.expected)
-            << c.text << " delta " << c.delta << " modifier " << c.modifier;
-}
-
-TEST_F(DateEditRulesTest, AnEmptyFieldStepsToToday) {
     setTodayOverride(CalendarDate{2003, 7, 4});
-    EXPECT_EQ(DateEditRules::step("", 1, false, false), "7-4-03");
-    EXPECT_EQ(DateEditRules::step("", -1, true, true), "7-4-03");
+    const StepCase cases[] = {
+        {"", 1, "", "7-4-03"},           {"", -1, "CS", "7-4-03"},         {"2-28-96", 1, "", "2-29-96"},
+        {"2-28-97", 1, "", "3-1-97"},    {"1-1-97", -1, "", "12-31-96"},   {"1-31-97", 1, "C", "3-3-97"},
+        {"3-31-97", -1, "C", "3-3-97"},  {"2-10-96", 1, "C", "3-10-96"},   {"3-10-97", -1, "CS", "2-10-97"},
+        {"6-15-35", 1, "S", "6-15-35"},  {"6-15-70", -1, "S", "6-15-70"},  {"2-29-96", 1, "S", "2-29-97"},
+        {"6-15-99", 1, "S", "6-15-00"},  {"6-15-90", 3, "S", "6-15-93"},   {"13-40-90", 1, "S", "13-40-91"},
+        {"1-1-69", 1, "", "1-2-35"},     {"12-31-35", 1, "", "12-31-35"},  {"1-1-70", -1, "", "1-1-70"},
+        {"1-32-97", 1, "", "2-2-97"},    {"1-1-97", 5, "", "1-2-97"},      {"4-6-97", 1, "", "4-7-97"},
+        {"10-26-97", 1, "", "10-27-97"}, {"10-27-97", -1, "", "10-26-97"}, {"5-1", 1, "", "5-1"},
+        {"abc", 1, "", "abc"},
+    };
+    expectSteps(DateEditRules::step, cases);
 }
 
 TEST(DateEditRules, ValidatesTheFormNotTheMonthLength) {
@@ -91,13 +73,11 @@ TEST(DateEditRules, ValidatesTheFormNotTheMonthLength) {
 
 TEST(DecimalEditRules, StepsByQuarterOneOrTenAndNeverBelowZero) {
     const StepCase cases[] = {
-        {"12.5", 1, None, "12.75"}, {"12.5", 1, Shift, "22.50"}, {"0.50", -1, Ctrl, "0.00"},
-        {"", 1, None, "0.25"},      {"x", -1, None, "0.00"},     {"3", 1, CtrlShift, "4.00"},
-        {"5", -1, Shift, "0.00"},   {"1.3", 2, None, "1.80"},
+        {"12.5", 1, "", "12.75"}, {"12.5", 1, "S", "22.50"}, {"0.50", -1, "C", "0.00"},
+        {"", 1, "", "0.25"},      {"x", -1, "", "0.00"},     {"3", 1, "CS", "4.00"},
+        {"5", -1, "S", "0.00"},   {"1.3", 2, "", "1.80"},
     };
-    for (const StepCase& c : cases)
-        EXPECT_EQ(DecimalEditRules::step(c.text, c.delta, ctrl(c.modifier), shift(c.modifier)), c.expected)
-            << c.text << " delta " << c.delta << " modifier " << c.modifier;
+    expectSteps(DecimalEditRules::step, cases);
 }
 
 TEST(DecimalEditRules, NormalizesPlainNumbersOnly) {
@@ -110,37 +90,32 @@ TEST(DecimalEditRules, NormalizesPlainNumbersOnly) {
 }
 
 TEST(IntEditRules, StepsWithinTheRange) {
-    const IntStepSettings counts{6, 12, 0, 2040};
-    const StepCase cases[] = {
-        {"", 1, None, "1"},     {"2039", 1, Shift, "2040"},  {"100", -1, CtrlShift, "0"},
-        {"5", 1, Ctrl, "11"},   {"5", 1, CtrlShift, "2040"}, {"3", -1, Ctrl, "0"},
-        {"abc", -1, None, "0"}, {"99999", 1, None, "2040"},  {"-5", 1, None, "0"},
-        {"12", 2, None, "14"},  {"12", -2, Shift, "0"},      {"2147483647", 1, Shift, "2040"},
+    const auto counts = [](const std::string& text, int delta, bool ctrl, bool shift) {
+        return IntEditRules::step(text, delta, ctrl, shift, {6, 12, 0, 2040});
     };
-    for (const StepCase& c : cases)
-        EXPECT_EQ(IntEditRules::step(c.text, c.delta, ctrl(c.modifier), shift(c.modifier), counts),
-                  c.expected)
-            << c.text << " delta " << c.delta << " modifier " << c.modifier;
+    const StepCase cases[] = {
+        {"", 1, "", "1"},     {"2039", 1, "S", "2040"}, {"100", -1, "CS", "0"},
+        {"5", 1, "C", "11"},  {"5", 1, "CS", "2040"},   {"3", -1, "C", "0"},
+        {"abc", -1, "", "0"}, {"99999", 1, "", "2040"}, {"-5", 1, "", "0"},
+        {"12", 2, "", "14"},  {"12", -2, "S", "0"},     {"2147483647", 1, "S", "2040"},
+    };
+    expectSteps(counts, cases);
     EXPECT_EQ(IntEditRules::step("1995", 1, false, true, {10, 100, 0, 2010}), "2010");
     EXPECT_EQ(IntEditRules::step("1", 0, true, true, {6, 12, 5, 10}), "5");
 }
 
 TEST(IntEditRules, ValidatesTheFormNotTheRange) {
-    const std::string notNonNegative = "Please enter a\nnon-negative integer";
-    const std::string tooLong = "Please enter fewer characters.\n";
-    const std::tuple<const char*, bool, std::string> cases[] = {
-        {"-5", false, notNonNegative},
-        {"12345678", false, tooLong},
-        {"1234567", false, ""},
-        {"", false, notNonNegative},
-        {"", true, ""},
-        {"99999", false, ""},
-        {"1-2", true, notNonNegative},
-        {"-1234567", true, tooLong},
+    const char* const negative = "Please enter a\nnon-negative integer";
+    const char* const tooLong = "Please enter fewer characters.\n";
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"-5", false, negative}, {"12345678", false, tooLong},
+        {"1234567", false, ""},  {"", false, negative},
+        {"", true, ""},          {"99999", false, ""},
+        {"1-2", true, negative}, {"-1234567", true, tooLong},
         {"0", false, ""},
     };
     for (const auto& [text, blankAllowed, message] : cases)
-        EXPECT_EQ(IntEditRules::validationMessage(text, blankAllowed), message)
+        EXPECT_EQ(IntEditRules::validationMessage(text, blankAllowed), std::string(message))
             << text << " blank " << blankAllowed;
 }
 

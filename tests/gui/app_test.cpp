@@ -4,10 +4,9 @@
 #include "app/CommandId.h"
 #include "document/CBottlewrightDoc.h"
 #include "helpers/HintRecorder.h"
-#include "helpers/IsolatedSettings.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
-#include "helpers/TestStartDirectory.h"
+#include "helpers/TestApp.h"
 
 #include <fstream>
 #include <memory>
@@ -52,18 +51,12 @@ class AppTest : public QObject {
     Q_OBJECT
 
 private:
-    std::optional<IsolatedSettings> m_settings;
-    std::optional<TestStartDirectory> m_folder;
-    std::unique_ptr<CBottlewrightApp> m_app;
+    std::optional<TestApp> m_program;
 
-    CBottlewrightApp& start() {
-        m_app.reset();
-        m_app = std::make_unique<CBottlewrightApp>(m_folder->path(), CBottlewrightApp::Show::Hidden);
-        return *m_app;
-    }
-    CMainFrame& frame() { return m_app->mainFrame(); }
+    CBottlewrightApp& start() { return m_program->start(); }
+    CMainFrame& frame() { return m_program->frame(); }
     QAction* action(int commandId) { return frame().action(commandId); }
-    QString sample() const { return m_folder->filePath(QStringLiteral("Sample3.bwf")); }
+    QString sample() const { return m_program->folder.filePath(QStringLiteral("Sample3.bwf")); }
     QStringList menuTitles() {
         QStringList titles;
         for (const QMenu* menu : frame().menus())
@@ -76,11 +69,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        m_settings.emplace();
-        m_folder.emplace();
-    }
-    void cleanup() { m_app.reset(); }
+    void init() { m_program.emplace(); }
+    void cleanup() { m_program.reset(); }
 
     void firstRunUsesDefaultsAndOpensTheSampleInTheEntryList() {
         MessageBoxCatcher boxes;
@@ -112,17 +102,16 @@ private Q_SLOTS:
 
     void aMissingOrUnreadableDefaultFileIsReportedAndLeavesTheShortMenu() {
         for (const bool missing : {true, false}) {
-            m_app.reset();
-            m_folder.emplace(TestStartDirectory::Empty);
+            m_program.emplace(TestStartDirectory::Empty);
             if (!missing)
-                std::ofstream(m_folder->path() / "Sample3.bwf", std::ios::binary) << "not a cellar";
+                std::ofstream(m_program->folder.path() / "Sample3.bwf", std::ios::binary) << "not a cellar";
             MessageBoxCatcher boxes;
             start();
             QCOMPARE(boxes.count(), 1);
             QVERIFY2(boxes.lastText().startsWith(QStringLiteral("Cannot open Sample3.bwf:\n")),
                      qPrintable(boxes.lastText()));
             QCOMPARE(boxes.lastText().count(QLatin1Char('\n')), 1);
-            QVERIFY(m_app->document() == nullptr);
+            QVERIFY(m_program->app->document() == nullptr);
             QCOMPARE(menuTitles(), (QStringList{"&File", "&View", "&Help"}));
             QCOMPARE(frame().windowTitle(), QStringLiteral("Bottlewright"));
             QCOMPARE(statusText(), QStringLiteral("Ready"));
@@ -133,7 +122,7 @@ private Q_SLOTS:
     }
 
     void setDefaultFilenameWritesAtOnceAndTheNextStartOpensIt() {
-        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
+        const QString other = m_program->folder.copySample(QStringLiteral("Other.bwf"));
         CBottlewrightApp& app = start();
         CBottlewrightDoc* working = app.document();
         RecordingPrompt prompt;
@@ -152,12 +141,12 @@ private Q_SLOTS:
         QCOMPARE(app.document(), working);
         QCOMPARE(app.document()->title(), std::string("Sample3.bwf"));
 
-        m_app.reset();
+        m_program->app.reset();
         QVERIFY(QFile::remove(sample()));
         QSettings().setValue(QStringLiteral("Default File Name/filename"), QStringLiteral("Other.bwf"));
         start();
-        QCOMPARE(m_app->defaultFileName(), other);
-        QCOMPARE(m_app->document()->title(), std::string("Other.bwf"));
+        QCOMPARE(m_program->app->defaultFileName(), other);
+        QCOMPARE(m_program->app->document()->title(), std::string("Other.bwf"));
     }
 
     void saveIsGreyedUntilTheFirstChangeAndAFailureSaysWhy() {
@@ -174,10 +163,10 @@ private Q_SLOTS:
         QVERIFY(!save->isEnabled());
         QVERIFY(!frame().isWindowModified());
 
-        QVERIFY(QDir(m_folder->filePath({})).mkdir(QStringLiteral("gone")));
-        const QString path = m_folder->copySample(QStringLiteral("gone/Doomed.bwf"));
+        QVERIFY(QDir(m_program->folder.filePath({})).mkdir(QStringLiteral("gone")));
+        const QString path = m_program->folder.copySample(QStringLiteral("gone/Doomed.bwf"));
         QVERIFY(app.openWorkingFile(path));
-        QVERIFY(QDir(m_folder->filePath(QStringLiteral("gone"))).removeRecursively());
+        QVERIFY(QDir(m_program->folder.filePath(QStringLiteral("gone"))).removeRecursively());
 
         app.document()->setModified(true);
         MessageBoxCatcher boxes;
@@ -190,7 +179,7 @@ private Q_SLOTS:
     }
 
     void openAndClosingTheLastWindowOfferToSaveFirstAndCancelStops() {
-        const QString other = m_folder->copySample(QStringLiteral("Other.bwf"));
+        const QString other = m_program->folder.copySample(QStringLiteral("Other.bwf"));
         CBottlewrightApp& app = start();
         CBottlewrightDoc* working = app.document();
         working->setModified(true);
@@ -247,7 +236,7 @@ private Q_SLOTS:
 
         app.document()->setModified(true);
         RecordingPrompt prompt;
-        prompt.answer = m_folder->filePath(QStringLiteral("Fresh.bwf"));
+        prompt.answer = m_program->folder.filePath(QStringLiteral("Fresh.bwf"));
         app.setSaveFilePrompt(prompt.function());
         QVERIFY(app.saveWorkingFile());
         QCOMPARE(prompt.captions, QStringList{"Save As"});
@@ -259,10 +248,10 @@ private Q_SLOTS:
     void anOrientationOutOfRangeBecomesPortraitOnceApplied() {
         QSettings().setValue(QStringLiteral("Printing/Orientation"), 7);
         QCOMPARE(start().printOrientation(), 1);
-        m_app.reset();
+        m_program->app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 7);
         QCOMPARE(start().printer().pageLayout().orientation(), QPageLayout::Portrait);
-        m_app.reset();
+        m_program->app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 1);
     }
 
@@ -281,7 +270,7 @@ private Q_SLOTS:
             QCOMPARE(app.printOrientation(), 2);
             QCOMPARE(recorder.hints, QList<int>{HintPrinter});
         }
-        m_app.reset();
+        m_program->app.reset();
         QCOMPARE(setting("Printing/Orientation").toInt(), 2);
     }
 
@@ -292,13 +281,13 @@ private Q_SLOTS:
         QVERIFY(!action(CommandId::SmartSelect)->isChecked());
         QVERIFY(!app.binWarning());
         app.fieldNames().setName(16, "Glass");
-        QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("LastUsed.fnm"))));
-        m_app.reset();
+        QVERIFY(!QFile::exists(m_program->folder.filePath(QStringLiteral("LastUsed.fnm"))));
+        m_program->app.reset();
 
         QCOMPARE(setting("SmartSelect/SmartSelect").toInt(), 0);
         QCOMPARE(setting("BinWarning/BinWarning").toInt(), 0);
         QCOMPARE(setting("Printing/Orientation").toInt(), 1);
-        QFile names(m_folder->filePath(QStringLiteral("LastUsed.fnm")));
+        QFile names(m_program->folder.filePath(QStringLiteral("LastUsed.fnm")));
         QVERIFY(names.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = names.readAll().split('\n');
         QCOMPARE(lines.size(), 26);
@@ -306,8 +295,8 @@ private Q_SLOTS:
         QCOMPARE(lines[16], QByteArray("Glass\r"));
 
         start();
-        QCOMPARE(m_app->fieldName(16), std::string("Glass"));
-        QVERIFY(!m_app->smartSelect());
+        QCOMPARE(m_program->app->fieldName(16), std::string("Glass"));
+        QVERIFY(!m_program->app->smartSelect());
         QVERIFY(!action(CommandId::ShowBinWarnings)->isChecked());
     }
 };

@@ -4,19 +4,15 @@
 #include "editing/CDecimalEdit.h"
 #include "editing/CIntEdit.h"
 #include "helpers/MessageBoxCatcher.h"
-#include "helpers/TestStartDirectory.h"
 #include "model/Today.h"
-#include "setup/DropdownListLoader.h"
 
-#include <fstream>
-#include <functional>
 #include <memory>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QStyle>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,14 +22,10 @@ namespace {
 enum Kind { Date, Decimal, Count };
 
 std::unique_ptr<CSpinEdit> makeEdit(Kind kind) {
-    switch (kind) {
-    case Date:
+    if (kind == Date)
         return std::make_unique<CDateEdit>();
-    case Decimal:
+    if (kind == Decimal)
         return std::make_unique<CDecimalEdit>();
-    case Count:
-        break;
-    }
     return std::make_unique<CIntEdit>(false, true, 6, 12, 0, 2040);
 }
 
@@ -49,6 +41,22 @@ QStringList itemTexts(const QComboBox& combo) {
         texts << combo.itemText(row);
     return texts;
 }
+
+// A shown, active window holding a plain line edit above the control under test.
+template <class Control> struct Form {
+    template <class... Args> explicit Form(Args... args) : control(new Control(args...)) {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(other);
+        layout->addWidget(control);
+    }
+    void show() {
+        showFocused(window);
+        other->setFocus();
+    }
+    QDialog window;
+    QLineEdit* other = new QLineEdit;
+    Control* control;
+};
 
 } // namespace
 
@@ -71,18 +79,11 @@ private Q_SLOTS:
         const int down = Qt::Key_Down;
         const int ctrl = Qt::ControlModifier;
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("empty date") << int(Date) << "" << up << 0 << "7-4-03";
-        QTest::newRow("date day") << int(Date) << "2-28-97" << up << 0 << "3-1-97";
+        QTest::newRow("empty date") << int(Date) << QString() << up << 0 << "7-4-03";
         QTest::newRow("date day down") << int(Date) << "1-1-97" << down << 0 << "12-31-96";
         QTest::newRow("date month") << int(Date) << "1-31-97" << up << ctrl << "3-3-97";
         QTest::newRow("date year") << int(Date) << "2-29-96" << up << shift << "2-29-97";
-        QTest::newRow("date unreadable") << int(Date) << "5-1" << up << 0 << "5-1";
-        QTest::newRow("decimal") << int(Decimal) << "12.5" << up << 0 << "12.75";
         QTest::newRow("decimal shift") << int(Decimal) << "12.5" << up << shift << "22.50";
-        QTest::newRow("decimal ctrl") << int(Decimal) << "0.50" << down << ctrl << "0.00";
-        QTest::newRow("count") << int(Count) << "" << up << 0 << "1";
-        QTest::newRow("count shift") << int(Count) << "2039" << up << shift << "2040";
-        QTest::newRow("count ctrl") << int(Count) << "5" << up << ctrl << "11";
         QTest::newRow("count both") << int(Count) << "100" << down << (ctrl | shift) << "0";
     }
     void upAndDownStepWithTheModifiersHeld() {
@@ -91,25 +92,24 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, expected);
+        // Inside a dialog, where Up and Down could move the focus instead.
+        Form<QWidget> form;
         const std::unique_ptr<CSpinEdit> edit = makeEdit(Kind(kind));
+        form.window.layout()->addWidget(edit.get());
         edit->setText(text);
-        showFocused(*edit);
+        form.show();
+        edit->setFocus();
         QTest::keyClick(edit.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(edit->text(), expected);
+        QVERIFY(edit->hasFocus());
         // QTest released the modifiers again.
         QVERIFY(!edit->ctrlDown() && !edit->shiftDown());
     }
 
     void theSpinButtonStepsWithWhateverTheFlagsHold() {
-        QWidget form;
-        auto* layout = new QVBoxLayout(&form);
-        auto* other = new QLineEdit;
-        auto* count = new CIntEdit(false, true, 6, 12, 0, 2040);
-        layout->addWidget(other);
-        layout->addWidget(count);
-        showFocused(form);
-        other->setFocus();
-
+        Form<CIntEdit> form(false, true, 6, 12, 0, 2040);
+        CIntEdit* count = form.control;
+        form.show();
         QTest::mouseClick(count->upButton(), Qt::LeftButton);
         QCOMPARE(count->text(), QString("1"));
         QVERIFY(count->hasFocus());
@@ -120,17 +120,16 @@ private Q_SLOTS:
         QTest::mouseClick(count->upButton(), Qt::LeftButton, Qt::ShiftModifier);
         QCOMPARE(count->text(), QString("12"));
         // Released while another control has the focus: this edit still holds Shift down.
-        other->setFocus();
-        QTest::keyRelease(other, Qt::Key_Shift);
+        form.other->setFocus();
+        QTest::keyRelease(form.other, Qt::Key_Shift);
         QTest::mouseClick(count->upButton(), Qt::LeftButton);
         QCOMPARE(count->text(), QString("24"));
         QTest::keyRelease(count, Qt::Key_Shift);
         QTest::mouseClick(count->upButton(), Qt::LeftButton);
         QCOMPARE(count->text(), QString("25"));
-
         // Pressed elsewhere: not seen.
-        other->setFocus();
-        QTest::keyPress(other, Qt::Key_Control);
+        form.other->setFocus();
+        QTest::keyPress(form.other, Qt::Key_Control);
         QTest::mouseClick(count->upButton(), Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(count->text(), QString("26"));
         QTest::keyRelease(count, Qt::Key_Control);
@@ -145,22 +144,6 @@ private Q_SLOTS:
         QCOMPARE(plain.text(), QString("3"));
     }
 
-    void theSpinButtonSitsInsideTheRightEdgeAndTextStopsBeforeIt() {
-        for (Kind kind : {Date, Decimal, Count}) {
-            const std::unique_ptr<CSpinEdit> edit = makeEdit(kind);
-            edit->resize(120, 24);
-            edit->show();
-            const int extent = edit->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, edit.get());
-            const QRect spin = edit->upButton()->geometry().united(edit->downButton()->geometry());
-            QCOMPARE(spin.width(), extent);
-            QVERIFY(edit->rect().contains(spin));
-            QVERIFY(spin.right() >= edit->width() - 4);
-            QCOMPARE(edit->textMargins().right(), extent);
-            edit->resize(200, 30);
-            QVERIFY(edit->upButton()->geometry().right() >= 196);
-        }
-    }
-
     void typedCharactersOutsideTheFilterAreDropped() {
         CDateEdit date;
         showFocused(date);
@@ -171,7 +154,6 @@ private Q_SLOTS:
         QTest::keyClick(&date, Qt::Key_Home);
         QTest::keyClick(&date, Qt::Key_Delete);
         QCOMPARE(date.text(), QString("195"));
-
         QApplication::clipboard()->setText("7-4-03");
         QTest::keyClick(&date, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(&date, Qt::Key_A, Qt::ControlModifier);
@@ -184,31 +166,11 @@ private Q_SLOTS:
         showFocused(amount);
         QTest::keyClicks(&amount, "$1-2.5x");
         QCOMPARE(amount.text(), QString("12.5"));
-        QCOMPARE(amount.GetNormalizedText(), QString("12.50"));
-        amount.setText("1.2.3");
-        QCOMPARE(amount.GetNormalizedText(), QString());
 
         CIntEdit count(true, true, 6, 12, 0, 2040);
         showFocused(count);
         QTest::keyClicks(&count, "-1.5e");
         QCOMPARE(count.text(), QString("-15"));
-    }
-
-    void upAndDownStayWithTheEditInsideADialog() {
-        QDialog dialog;
-        auto* layout = new QVBoxLayout(&dialog);
-        auto* count = new CIntEdit(false, true, 6, 12, 0, 2040);
-        auto* next = new CIntEdit(false, true, 6, 12, 0, 2040);
-        layout->addWidget(count);
-        layout->addWidget(next);
-        showFocused(dialog);
-        count->setFocus();
-        QTest::keyClick(count, Qt::Key_Down);
-        QTest::keyClick(count, Qt::Key_Up);
-        QTest::keyClick(count, Qt::Key_Up);
-        QCOMPARE(count->text(), QString("2"));
-        QVERIFY(count->hasFocus());
-        QCOMPARE(next->text(), QString());
     }
 
     void validateShowsTheMessageAndFails_data() {
@@ -220,23 +182,12 @@ private Q_SLOTS:
             "Please enter a valid date formatted as\nmm-dd-yy, m-dd-yy, mm-d-yy, or m-d-yy.\n"
             "For example, 10-31-92 or 5-1-95.";
         const QString notNonNegative = "Please enter a\nnon-negative integer";
-        QTest::newRow("empty date") << int(Date) << false << ""
-                                    << "";
-        QTest::newRow("date") << int(Date) << false << "10-31-92"
-                              << "";
-        QTest::newRow("no day check") << int(Date) << false << "2-30-95"
-                                      << "";
-        QTest::newRow("long year") << int(Date) << false << "1-1-1995" << date;
+        QTest::newRow("date") << int(Date) << false << "10-31-92" << QString();
         QTest::newRow("month 13") << int(Date) << false << "13-1-95" << date;
-        QTest::newRow("no year") << int(Date) << false << "5-1" << date;
-        QTest::newRow("negative") << int(Count) << false << "-5" << notNonNegative;
         QTest::newRow("eight digits") << int(Count) << false << "12345678"
                                       << "Please enter fewer characters.\n";
-        QTest::newRow("blank refused") << int(Count) << false << "" << notNonNegative;
-        QTest::newRow("blank allowed") << int(Count) << true << ""
-                                       << "";
-        QTest::newRow("above maximum") << int(Count) << false << "99999"
-                                       << "";
+        QTest::newRow("blank refused") << int(Count) << false << QString() << notNonNegative;
+        QTest::newRow("blank allowed") << int(Count) << true << QString() << QString();
     }
     void validateShowsTheMessageAndFails() {
         QFETCH(int, kind);
@@ -248,27 +199,20 @@ private Q_SLOTS:
         CSpinEdit& edit = kind == Date ? static_cast<CSpinEdit&>(date) : count;
         edit.setText(text);
         edit.show();
-
         // How the box looks: no icon, the program's name as its title, one OK button.
-        QMessageBox::Icon icon = QMessageBox::Information;
-        QString title;
-        qsizetype buttons = 0;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                icon = box->icon();
-                title = box->windowTitle();
-                buttons = box->buttons().size();
-            }
+        QString look;
+        QTimer::singleShot(0, [&look] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                look = QStringLiteral("%1 %2 %3")
+                           .arg(int(box->icon()))
+                           .arg(box->windowTitle())
+                           .arg(box->buttons().size());
         });
         MessageBoxCatcher boxes;
         const bool valid = kind == Date ? date.Validate() : count.Validate();
         QCOMPARE(valid, message.isEmpty());
         QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (!valid) {
-            QCOMPARE(icon, QMessageBox::NoIcon);
-            QCOMPARE(title, QString("Bottlewright"));
-            QCOMPARE(buttons, 1);
-        }
+        QCOMPARE(look, valid ? QString() : QStringLiteral("%1 Bottlewright 1").arg(int(QMessageBox::NoIcon)));
     }
 
     void sortedCombosKeepAlphabeticalOrderIgnoringCase() {
@@ -289,18 +233,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("ber") << true << "ber"
-                             << "Berrow"
-                             << "row";
-        QTest::newRow("BE") << true << "BE"
-                            << "Bellwick"
-                            << "llwick";
-        QTest::newRow("typing on") << true << "bx"
-                                   << "Bx"
-                                   << ""; // b completed, x replaced the rest
-        QTest::newRow("off") << false << "ber"
-                             << "ber"
-                             << "";
+        QTest::newRow("ber") << true << "ber" << QString("Berrow") << "row";
+        QTest::newRow("BE") << true << "BE" << QString("Bellwick") << "llwick";
+        QTest::newRow("typing on") << true << "bx" << QString("Bx")
+                                   << QString(); // b completed, x replaced the rest
+        QTest::newRow("off") << false << "ber" << QString("ber") << QString();
     }
     void typingCompletesFromTheOpenListWhileSmartSelectIsOn() {
         QFETCH(bool, smartSelect);
@@ -308,17 +245,12 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, selected);
         AppSwitches::setSmartSelect(smartSelect);
-        QWidget form;
-        auto* layout = new QVBoxLayout(&form);
-        auto* other = new QLineEdit;
-        auto* combo = new CCompletingCombo(true);
-        layout->addWidget(other);
-        layout->addWidget(combo);
+        Form<CCompletingCombo> form(true);
+        CCompletingCombo* combo = form.control;
         combo->addListItem("Berrow");
         combo->addListItem("Bellwick");
         combo->setCurrentIndex(-1);
-        showFocused(form);
-        other->setFocus();
+        form.show();
         combo->setFocus(Qt::TabFocusReason);
         QCOMPARE(combo->view()->isVisible(), smartSelect);
         if (!smartSelect)
@@ -338,63 +270,30 @@ private Q_SLOTS:
     }
 
     void anEmptyComboOpensItsListOnFocusOrButtonPress() {
-        QWidget form;
-        auto* layout = new QVBoxLayout(&form);
-        auto* other = new QLineEdit;
-        auto* combo = new CCompletingCombo(false);
-        layout->addWidget(other);
-        layout->addWidget(combo);
+        Form<CCompletingCombo> form(false);
+        CCompletingCombo* combo = form.control;
         combo->addListItem("Berrow");
         combo->setCurrentIndex(-1);
-        showFocused(form);
-
-        const QPoint button(combo->width() - 5, combo->height() / 2);
-        struct Case {
-            bool smartSelect;
-            QString text;
-            bool opens;
-        };
-        for (const Case& c : {Case{true, "", true}, Case{true, "Berrow", false}, Case{false, "", false}}) {
-            AppSwitches::setSmartSelect(c.smartSelect);
-            combo->setEditText(c.text);
-            other->setFocus();
+        form.show();
+        const std::tuple<bool, QString, bool> cases[] = {
+            {true, "", true}, {true, "Berrow", false}, {false, "", false}};
+        for (const auto& [smartSelect, text, opens] : cases) {
+            AppSwitches::setSmartSelect(smartSelect);
+            combo->setEditText(text);
+            form.other->setFocus();
             combo->setFocus(Qt::TabFocusReason);
-            QCOMPARE(combo->view()->isVisible(), c.opens);
+            QCOMPARE(combo->view()->isVisible(), opens);
             combo->hidePopup();
-            QCOMPARE(combo->view()->isVisible(), false); // closing the list does not reopen it
-
-            if (c.smartSelect && c.text.isEmpty()) {
-                other->setFocus();
-                QTest::mousePress(combo, Qt::LeftButton, {}, button);
-                QVERIFY(combo->view()->isVisible());
-                QCOMPARE(form.focusWidget(), combo);
-                combo->hidePopup();
-                QVERIFY(combo->hasFocus());
-            }
+            QVERIFY(!combo->view()->isVisible()); // closing the list does not reopen it
         }
-    }
-
-    void theLoaderFillsACombo() {
-        TestStartDirectory start(TestStartDirectory::Empty);
-        std::ofstream(start.path() / "producer.cbi", std::ios::binary)
-            << "Chateau Zed\r\n\r\nabbey\r\nBerrow\r\n";
-        std::ofstream(start.path() / "quality.cbi", std::ios::binary) << "90\r\n100\r\n95\r\n";
-        std::ofstream(start.path() / "bins.cbi", std::ios::binary) << "B1\r\nA10\r\nA2\r\n";
-        std::ofstream(start.path() / "region.cbi", std::ios::binary)
-            << "R\xF4ne\r\n"; // Windows-1252 o circumflex
-        const std::pair<const char*, QStringList> cases[] = {
-            {"producer.cbi", {"abbey", "Berrow", "Chateau Zed"}},
-            {"quality.cbi", {"100", "95", "90"}},
-            {"bins.cbi", {"A2", "A10", "B1"}},
-            {"region.cbi", {QString::fromUtf8("Rône")}},
-            {"missing.cbi", {}},
-        };
-        for (const auto& [file, items] : cases) {
-            const std::string name = file;
-            CCompletingCombo combo(name != "quality.cbi" && name != "bins.cbi");
-            loadDropdownList(combo, start.path(), name);
-            QCOMPARE(itemTexts(combo), items);
-        }
+        AppSwitches::setSmartSelect(true);
+        combo->setEditText(QString());
+        form.other->setFocus();
+        QTest::mousePress(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+        QVERIFY(combo->view()->isVisible());
+        QCOMPARE(form.window.focusWidget(), combo);
+        combo->hidePopup();
+        QVERIFY(combo->hasFocus());
     }
 };
 

@@ -140,7 +140,6 @@ private Q_SLOTS:
         QCOMPARE(box.windowTitle(), QString("Entry Box"));
         m_owner->open(0, CEntryBox::kViewMode);
         QCOMPARE(box.windowTitle(), QString("View/Delete/Modify"));
-        QCOMPARE(tabs().count(), 3);
         QStringList pages;
         for (int i = 0; i < tabs().count(); ++i)
             pages << tabs().tabText(i);
@@ -152,11 +151,8 @@ private Q_SLOTS:
         for (QPushButton* button : buttons)
             captions << button->text();
         QCOMPARE(captions, (QStringList{"&<<", "&>>", "&Copy", "&Add", "&Delete", "OK", "Cancel"}));
-        const int ok = pushButton(box, "okButton")->width();
-        QCOMPARE(pushButton(box, "copyButton")->width(), ok * 3 / 4);
-        QCOMPARE(pushButton(box, "deleteButton")->width(), ok * 3 / 4);
-        QCOMPARE(pushButton(box, "nextButton")->width(), ok * 3 / 4 * 44 / 75);
         QVERIFY(pushButton(box, "okButton")->isDefault());
+        QVERIFY(pushButton(box, "nextButton")->width() < pushButton(box, "copyButton")->width());
 
         QVERIFY(activate());
         QTest::keyClick(&box, Qt::Key_F1);
@@ -213,19 +209,21 @@ private Q_SLOTS:
         QCOMPARE(m_owner->codes.size(), 1);
     }
 
-    void binWarningChangeRefusesButtonsTabsAndOk() {
+    void binWarningChangeRefusesButtonsTabsAndOkAndIgnoreLetsThrough() {
         addWine(4, "A3-2, B5");
         addWine(3, "A3-2, B5");
         makeBox();
         int warnings = 0;
-        ModalDialogCatcher<CBinWarningDialog> change([&](CBinWarningDialog* dialog) {
+        bool suppress = false;
+        ModalDialogCatcher<CBinWarningDialog> answer([&](CBinWarningDialog* dialog) {
             ++warnings;
             QCOMPARE(dialog->windowTitle(), QString("Bin Warning"));
             QCOMPARE(
                 dialog->findChild<QLabel*>("warningText")->text(),
                 QString("The \"Bins\" field is either misformatted or the\nnumber of bottles specified there "
                         "differs from\nthe number on hand.\n\nWould you like to change this now?"));
-            pushButton(*dialog, "changeButton")->click();
+            dialog->findChild<QCheckBox*>("suppressCheck")->setChecked(suppress);
+            pushButton(*dialog, suppress ? "ignoreButton" : "changeButton")->click();
         });
         m_owner->open(0, CEntryBox::kViewMode);
         QVERIFY(activate());
@@ -250,25 +248,16 @@ private Q_SLOTS:
         clickTab(1);
         QCOMPARE(tabs().currentIndex(), 1);
         QCOMPARE(warnings, 4);
-    }
 
-    void suppressedBinWarningIsOffUntilFurtherNotice() {
-        addWine(4, "A3-2, B5");
-        makeBox();
-        int warnings = 0;
-        ModalDialogCatcher<CBinWarningDialog> ignore([&](CBinWarningDialog* dialog) {
-            ++warnings;
-            dialog->findChild<QCheckBox*>("suppressCheck")->setChecked(true);
-            pushButton(*dialog, "ignoreButton")->click();
-        });
-        m_owner->open(0, CEntryBox::kViewMode);
-        clickTab(1);
-        QCOMPARE(warnings, 1);
+        // Ignored with the suppress box ticked, the warning stays off until further notice.
+        clickTab(0);
+        field(CWine::NumberRemaining)->setText("4");
+        suppress = true;
+        for (const int tab : {1, 0, 1})
+            clickTab(tab);
+        QCOMPARE(warnings, 5);
         QCOMPARE(tabs().currentIndex(), 1);
         QVERIFY(!AppSwitches::binWarning());
-        clickTab(0);
-        clickTab(1);
-        QCOMPARE(warnings, 1);
     }
 
     void changedBottlesGiveOneHistoryItemPerChange() {
@@ -278,10 +267,8 @@ private Q_SLOTS:
         field(CWine::NumberRemaining)->setText("11");
         clickTab(1);
         const std::string item = "7-3-1\t11\t12\t10.00\t10.00\t10.00\t10.00\x06";
-        QCOMPARE(m_box->values().history, item);
-        clickTab(0);
-        clickTab(1);
-        clickTab(0);
+        for (const int tab : {0, 1, 0})
+            clickTab(tab);
         QCOMPARE(m_box->values().history, item);
         field(CWine::NumberRemaining)->setText("10");
         click("okButton");
@@ -313,23 +300,21 @@ private Q_SLOTS:
         QCOMPARE(general().label(CWine::User1)->text(), QString("Glass"));
         QCOMPARE(general().label(CWine::Vintage)->text(), QString("Vint"));
         QCOMPARE(general().label(CWine::NumberAcquired)->text(), QString("Acq"));
-        auto items = [this](CWine::Field field) {
+        const auto items = [this](CWine::Field field) {
             auto* combo = qobject_cast<QComboBox*>(general().control(field));
-            QStringList texts;
+            QStringList texts{combo->currentText()};
             for (int i = 0; i < combo->count(); ++i)
                 texts << combo->itemText(i);
             return texts;
         };
-        QCOMPARE(items(CWine::Rating), (QStringList{"100", "95", "90"}));
-        QCOMPARE(items(CWine::Producer), (QStringList{"bellwick", "Berrow"}));
-        QCOMPARE(qobject_cast<QComboBox*>(general().control(CWine::Producer))->currentText(),
-                 QString("Producer 1"));
+        QCOMPARE(items(CWine::Rating).mid(1), (QStringList{"100", "95", "90"}));
+        QCOMPARE(items(CWine::Producer), (QStringList{"Producer 1", "bellwick", "Berrow"}));
 
         m_cellar->names.setName(CWine::User1, "Decanter");
         m_box->reject();
         m_owner->open(0, CEntryBox::kViewMode);
         QCOMPARE(general().label(CWine::User1)->text(), QString("Decanter"));
-        QCOMPARE(items(CWine::Producer).size(), 2);
+        QCOMPARE(items(CWine::Producer).size(), 3);
     }
 
     void notesKeepCarriageReturnsAndEnterStaysInThem() {

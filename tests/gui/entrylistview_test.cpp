@@ -63,12 +63,7 @@ class EntryListViewTest : public QObject {
     Q_OBJECT
 private:
     CEntryListView& makeView(int entries, QSize size = QSize(700, 300)) {
-        fillDocument(m_cellar->document, entries);
-        m_view = std::make_unique<CEntryListView>(m_cellar->document, m_cellar->names);
-        m_view->resize(size);
-        m_view->show();
-        if (!QTest::qWaitForWindowExposed(m_view.get()))
-            qWarning("the view was not exposed");
+        m_view = showEntryList(*m_cellar, entries, size);
         return *m_view;
     }
 

@@ -6,9 +6,8 @@
 #include "app/ToolbarIcons.h"
 #include "document/CSortPrecedenceDialog.h"
 #include "helpers/HintRecorder.h"
-#include "helpers/IsolatedSettings.h"
 #include "helpers/ModalDialogCatcher.h"
-#include "helpers/TestStartDirectory.h"
+#include "helpers/TestApp.h"
 #include "setup/CFieldNamesDialog.h"
 #include "views/entrylist/CEntryListView.h"
 #include "views/graphs/CBarGraphView.h"
@@ -65,11 +64,10 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::optional<IsolatedSettings> m_settings;
-    std::optional<TestStartDirectory> m_folder;
-    std::unique_ptr<CBottlewrightApp> m_app;
+    std::optional<TestApp> m_program;
 
-    CMainFrame& frame() { return m_app->mainFrame(); }
+    CBottlewrightApp* app() { return m_program->app.get(); }
+    CMainFrame& frame() { return m_program->frame(); }
     QAction* action(int commandId) { return frame().action(commandId); }
     void trigger(int commandId) { action(commandId)->trigger(); }
     void show(ViewKind kind) { trigger(viewKindInfo(kind).command); }
@@ -77,23 +75,16 @@ private:
         QMdiSubWindow* active = frame().mdiArea()->activeSubWindow();
         return active != nullptr ? active->windowTitle() : QString();
     }
-    void restart() {
-        m_app.reset();
-        m_app = std::make_unique<CBottlewrightApp>(m_folder->path(), CBottlewrightApp::Show::Hidden);
-    }
+    void restart() { m_program->start(); }
 
 private Q_SLOTS:
     void init() {
-        m_settings.emplace();
-        m_folder.emplace();
+        m_program.emplace();
         restart();
-        QVERIFY(m_app->document() != nullptr);
+        QVERIFY(app()->document() != nullptr);
     }
 
-    void cleanup() {
-        m_app.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void theMenusHoldEveryItemInOrder() {
         QCOMPARE(
@@ -128,7 +119,7 @@ private Q_SLOTS:
 
         // Without a working file only the commands that need none are offered.
         trigger(CommandId::Close);
-        QVERIFY(m_app->document() == nullptr);
+        QVERIFY(app()->document() == nullptr);
         QVERIFY(frame().documentWindows().isEmpty());
         QCOMPARE(itemsOf(frame().menus()),
                  (QStringList{"&New\tCtrl+N|&Open...\tCtrl+O|-|Set &Default Filename...|-|"
@@ -245,7 +236,7 @@ private Q_SLOTS:
             QVERIFY(graph != nullptr);
             QCOMPARE(graph->kind(), kind.kind);
             QCOMPARE(graph->summary(),
-                     QStringLiteral("%1 wines in the Focus Set").arg(m_app->document()->focusCount()));
+                     QStringLiteral("%1 wines in the Focus Set").arg(app()->document()->focusCount()));
         }
 
         show(ViewKind::EntryList);
@@ -265,21 +256,21 @@ private Q_SLOTS:
         show(ViewKind::SpendingGraph);
         trigger(CommandId::CloseAllGraphWindows);
         QCOMPARE(captionsOf(frame().documentWindows()), (QStringList{"Entry List", "History List"}));
-        QVERIFY(m_app->document() != nullptr);
+        QVERIFY(app()->document() != nullptr);
 
         // With only graphs left, closing them closes the working file.
         show(ViewKind::CostGraph);
         QVERIFY(frame().windowOfKind(ViewKind::HistoryList)->close());
         QVERIFY(frame().entryListFrame()->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(m_app->document() != nullptr);
+        QVERIFY(app()->document() != nullptr);
         trigger(CommandId::CloseAllGraphWindows);
-        QTRY_VERIFY(m_app->document() == nullptr);
+        QTRY_VERIFY(app()->document() == nullptr);
         QCOMPARE(frame().menus().size(), 3);
     }
 
     void sortPrecedenceResortsOnOk() {
-        HintRecorder recorder(*m_app->document());
+        HintRecorder recorder(*app()->document());
         for (const bool ok : {false, true}) {
             ModalDialogCatcher<CSortPrecedenceDialog> catcher(
                 [ok](CSortPrecedenceDialog* dialog) { ok ? dialog->accept() : dialog->reject(); });
@@ -305,7 +296,7 @@ private Q_SLOTS:
         });
         trigger(CommandId::ModifyFieldNames);
         QVERIFY(catcher.seen());
-        QCOMPARE(m_app->fieldName(16), std::string("Glass"));
+        QCOMPARE(app()->fieldName(16), std::string("Glass"));
         QCOMPARE(headingOf(16), QStringLiteral("Glass"));
     }
 

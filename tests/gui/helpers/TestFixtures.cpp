@@ -3,6 +3,8 @@
 #include <fstream>
 #include <string>
 
+#include <QTest>
+
 void fillDocument(CBottlewrightDoc& document, int count) {
     for (int i = 0; i < count; ++i) {
         CWine& wine = *document.focusEntry(document.addNewEntry());
@@ -33,4 +35,14 @@ void writeArrangement(const std::filesystem::path& path, const std::vector<int>&
 
 QPushButton* pushButton(const QWidget& parent, const char* name) {
     return parent.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+std::unique_ptr<CEntryListView> showEntryList(EmptyCellar& cellar, int entries, QSize size) {
+    fillDocument(cellar.document, entries);
+    auto view = std::make_unique<CEntryListView>(cellar.document, cellar.names);
+    view->resize(size);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view.get()))
+        qWarning("the view was not exposed");
+    return view;
 }

@@ -4,8 +4,10 @@
 #include "TestStartDirectory.h"
 #include "document/CBottlewrightDoc.h"
 #include "setup/FieldNames.h"
+#include "views/entrylist/CEntryListView.h"
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include <QPushButton>
@@ -18,6 +20,9 @@ struct EmptyCellar {
     CBottlewrightDoc document{start.path()};
     FieldNames names;
 };
+
+// Shows an Entry List pane on the cellar's document after adding `entries` entries as fillDocument does.
+std::unique_ptr<CEntryListView> showEntryList(EmptyCellar& cellar, int entries, QSize size = QSize(700, 300));
 
 // Adds entries "Producer 0", "Producer 1", ... in document order; entry 1 has red letters.
 void fillDocument(CBottlewrightDoc& document, int count);
