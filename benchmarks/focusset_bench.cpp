@@ -1,7 +1,7 @@
+#include "LargeCellar.h"
 #include "document/CBottlewrightDoc.h"
 #include "document/FocusCriteria.h"
 #include "document/Statistics.h"
-#include "model/WineDates.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -13,8 +13,7 @@ namespace {
 
 constexpr int kEntries = 100000;
 
-// A Working File of 100,000 entries much like a real cellar: a few thousand producers under eight
-// prefixes, acquisition dates over three decades, ratings with the odd "+" or "-".
+// A Working File of 100,000 entries much like a real cellar.
 class LargeCellar {
 public:
     LargeCellar()
@@ -22,29 +21,8 @@ public:
                    ("bw-focusset-bench-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(m_folder);
         m_doc = std::make_unique<CBottlewrightDoc>(m_folder);
-        std::mt19937 random(1993);
-        auto pick = [&random](int low, int high) {
-            return std::uniform_int_distribution<int>(low, high)(random);
-        };
-        const char* const prefixes[] = {"Chateau", "Domaine", "Bodega", "Weingut",
-                                        "Tenuta",  "Cave",    "Clos",   "Quinta"};
-        const char* const ratings[] = {"", "85", "88", "90-", "90", "90+", "92", "95+"};
-        for (int i = 0; i < kEntries; ++i) {
-            CWine& wine = *m_doc->focusEntry(m_doc->addNewEntry());
-            wine.m_strProducer = std::string(prefixes[pick(0, 7)]) + " " + std::to_string(pick(1, 3000));
-            wine.m_nVintage = pick(0, 20) == 0 ? 0 : pick(1960, 2023);
-            wine.m_strAppellation = "Appellation " + std::to_string(pick(1, 400));
-            wine.m_strDesignation = pick(0, 2) == 0 ? "" : "Cuvee " + std::to_string(pick(1, 50));
-            wine.m_fCost = static_cast<float>(pick(500, 30000)) / 100.0f;
-            wine.m_fValue = pick(0, 3) == 0 ? 0.0f : wine.m_fCost * 1.5f;
-            wine.m_nNumberAcquired = pick(1, 24);
-            wine.m_nNumberRemaining = pick(0, wine.m_nNumberAcquired);
-            wine.m_strDateAcquired =
-                pick(0, 9) == 0 ? "" : formatWineDate(pick(1, 12), pick(1, 28), pick(1990, 2023));
-            wine.m_strRating = ratings[pick(0, 7)];
-            wine.m_strBins = "Bin " + std::to_string(pick(1, 200));
-            wine.m_strDateModified = formatWineDate(pick(1, 12), pick(1, 28), pick(2000, 2023));
-        }
+        for (std::unique_ptr<CWine>& wine : makeLargeCellar(kEntries))
+            *m_doc->focusEntry(m_doc->addNewEntry()) = std::move(*wine);
         m_doc->selectAllWines();
     }
     ~LargeCellar() {
