@@ -13,9 +13,11 @@
 #include <functional>
 #include <optional>
 
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -309,6 +311,31 @@ private Q_SLOTS:
         view.scrollVertically(EntryListScrolling::ScrollCode::ThumbPosition, 20);
         QTest::keyClick(&view, Qt::Key_F9);
         QCOMPARE(topRow(), 20);
+    }
+
+    void fontCommandChangesBothPanesAndTheirRows() {
+        fillDocument(document(), 3);
+        QSplitter splitter;
+        auto* left = new CEntryListView(document(), m_cellar->names);
+        splitter.addWidget(left);
+        splitter.addWidget(new CEntryListView(document(), m_cellar->names, left));
+        auto* right = static_cast<CEntryListView*>(splitter.widget(1));
+        splitter.resize(800, 300);
+        splitter.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splitter));
+        const int rowHeight = left->geometry().rowHeight;
+
+        ModalDialogCatcher<QFontDialog> catcher([](QFontDialog* dialog) {
+            dialog->setCurrentFont(QFont(QStringLiteral("Liberation Serif"), 24));
+            dialog->accept();
+        });
+        right->selectFont();
+        QVERIFY(catcher.seen());
+        QCOMPARE(left->listFont(), right->listFont());
+        for (const CEntryListView* pane : {left, right}) {
+            QVERIFY(pane->geometry().rowHeight > rowHeight);
+            QCOMPARE(pane->geometry().rowHeight, QFontMetrics(pane->listFont()).height() + 2);
+        }
     }
 
     void mainFrameCommandsReachTheEntryList() {
