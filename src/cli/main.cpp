@@ -8,6 +8,7 @@
 #include "model/CellarFile.h"
 #include "model/Cp1252.h"
 
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -138,10 +139,17 @@ int rewrite(const Arguments& arguments) {
     return 0;
 }
 
-// Opens the file as the program does, sorted by the scheme given or the last used precedence, and
-// narrows the Focus Set to the criteria given. Returns 0, or the exit status after saying why not.
-int openFocusSet(const Arguments& arguments, CBottlewrightDoc& doc) {
+// Opens the file as the program does, sorted by the scheme given or the last used precedence, narrows
+// the Focus Set to the criteria given and hands the document to write. Returns write's status, or the
+// exit status after saying why the file could not be opened.
+int withFocusSet(const Arguments& arguments, const std::function<int(const CBottlewrightDoc&)>& write) {
     const std::string& file = arguments.files[0];
+    // The document writes its precedence back into its start directory when it goes; a folder of its
+    // own keeps that from touching the user's "srtprec.bw3".
+    const ScratchFolder scratch;
+    if (scratch.path().empty())
+        return failed(file, "No temporary folder could be made for the document.");
+    CBottlewrightDoc doc(scratch.path());
     SortPrecedence& precedence = doc.sortPrecedence();
     if (arguments.sortScheme) {
         if (!precedence.read(*arguments.sortScheme))
@@ -153,19 +161,10 @@ int openFocusSet(const Arguments& arguments, CBottlewrightDoc& doc) {
         return failed(file, error);
     if (arguments.criteria)
         doc.newFocusSet(*arguments.criteria);
-    return 0;
+    return write(doc);
 }
 
-int list(const Arguments& arguments) {
-    // The document writes its precedence back into its start directory when it goes; a folder of its
-    // own keeps that from touching the user's "srtprec.bw3".
-    const ScratchFolder scratch;
-    if (scratch.path().empty())
-        return failed(arguments.files[0], "No temporary folder could be made for the document.");
-    CBottlewrightDoc doc(scratch.path());
-    if (const int status = openFocusSet(arguments, doc); status != 0)
-        return status;
-
+int writeList(const CBottlewrightDoc& doc) {
     JsonWriter json(std::cout);
     json.beginObject();
     json.key("focus");
@@ -217,14 +216,7 @@ void writeScope(JsonWriter& json, const Statistics::Scope& scope) {
     json.endObject();
 }
 
-int stats(const Arguments& arguments) {
-    const ScratchFolder scratch;
-    if (scratch.path().empty())
-        return failed(arguments.files[0], "No temporary folder could be made for the document.");
-    CBottlewrightDoc doc(scratch.path());
-    if (const int status = openFocusSet(arguments, doc); status != 0)
-        return status;
-
+int writeStats(const CBottlewrightDoc& doc) {
     const Statistics statistics = Statistics::compute(doc);
     JsonWriter json(std::cout);
     json.beginObject();
@@ -235,6 +227,14 @@ int stats(const Arguments& arguments) {
     json.endObject();
     std::cout << '\n';
     return finishOutput();
+}
+
+int list(const Arguments& arguments) {
+    return withFocusSet(arguments, writeList);
+}
+
+int stats(const Arguments& arguments) {
+    return withFocusSet(arguments, writeStats);
 }
 
 int backup(const Arguments& arguments) {
