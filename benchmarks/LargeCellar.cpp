@@ -1,6 +1,6 @@
 #include "LargeCellar.h"
 
-#include "model/WineDates.h"
+#include "core/model/WineDates.h"
 
 #include <random>
 #include <string>

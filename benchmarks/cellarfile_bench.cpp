@@ -1,6 +1,6 @@
 // Reading and writing a Cellar File of 100,000 realistic entries.
 // `cellarfile_bench --save-list=PATH` writes that list to PATH instead, for measuring a load's memory.
-#include "model/CellarFile.h"
+#include "core/model/CellarFile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "LargeCellar.h"
-#include "document/CBottlewrightDoc.h"
-#include "model/CellarFile.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/model/CellarFile.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

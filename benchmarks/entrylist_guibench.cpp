@@ -1,9 +1,9 @@
 // A full repaint of an Entry List pane draws only the rows that fit, so it costs the same for a
 // Focus Set of 100 entries as for one of 100,000. Run offscreen: QT_QPA_PLATFORM=offscreen.
 
-#include "document/CBottlewrightDoc.h"
-#include "setup/FieldNames.h"
-#include "views/entrylist/CEntryListView.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/setup/FieldNames.h"
+#include "gui/views/entrylist/CEntryListView.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "LargeCellar.h"
-#include "document/CBottlewrightDoc.h"
-#include "document/FocusCriteria.h"
-#include "document/Statistics.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/document/FocusCriteria.h"
+#include "core/document/Statistics.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // entries, or succeeds; what it read must then survive a write and a second read unchanged.
 // Entries are compared through their written bytes because a NaN amount never equals itself.
 // Reading the same bytes from a stream through a small window must give the same outcome.
-#include "model/CellarFile.h"
+#include "core/model/CellarFile.h"
 
 #include <cstdint>
 #include <cstdlib>

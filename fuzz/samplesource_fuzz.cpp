@@ -1,5 +1,5 @@
 // Feeds arbitrary text to the sample source parser: it either gives entries or a one-line reason.
-#include "model/SampleSource.h"
+#include "core/model/SampleSource.h"
 
 #include <cstdint>
 #include <cstdlib>

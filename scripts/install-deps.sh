@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     fonts-liberation fontconfig
 )
 [ "${1:-}" = "--test" ] && packages+=(xvfb xauth clang-format)

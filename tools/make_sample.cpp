@@ -1,5 +1,5 @@
 // bw-make-sample IN.tsv OUT.bwf: builds a Cellar File from its readable tab-separated source.
-#include "model/SampleSource.h"
+#include "core/model/SampleSource.h"
 
 #include <iostream>
 

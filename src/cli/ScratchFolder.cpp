@@ -1,4 +1,4 @@
-#include "ScratchFolder.h"
+#include "cli/ScratchFolder.h"
 
 #include <random>
 #include <string>

@@ -1,6 +1,6 @@
-#include "WhereOption.h"
+#include "cli/WhereOption.h"
 
-#include "model/Cp1252.h"
+#include "core/model/Cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
-#include "model/AtomicFile.h"
-#include "model/CellarFile.h"
+#include "core/model/AtomicFile.h"
+#include "core/model/CellarFile.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

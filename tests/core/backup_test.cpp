@@ -1,4 +1,4 @@
-#include "document/Backup.h"
+#include "core/document/Backup.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "model/CellarFile.h"
+#include "core/model/CellarFile.h"
 
 #include <bit>
 #include <cstring>

@@ -1,5 +1,5 @@
-#include "views/entrylist/ColumnArrangementFile.h"
-#include "views/entrylist/EntryListColumns.h"
+#include "core/views/entrylist/ColumnArrangementFile.h"
+#include "core/views/entrylist/EntryListColumns.h"
 
 #include <filesystem>
 #include <fstream>

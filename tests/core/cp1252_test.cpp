@@ -1,4 +1,4 @@
-#include "model/Cp1252.h"
+#include "core/model/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "document/CBottlewrightDoc.h"
-#include "model/Today.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/model/Today.h"
 
 #include <filesystem>
 #include <fstream>

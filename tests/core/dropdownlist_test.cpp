@@ -1,4 +1,4 @@
-#include "setup/DropdownList.h"
+#include "core/setup/DropdownList.h"
 
 #include <chrono>
 #include <filesystem>

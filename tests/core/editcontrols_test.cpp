@@ -1,8 +1,8 @@
-#include "editing/DateEditRules.h"
-#include "editing/DecimalEditRules.h"
-#include "editing/IntEditRules.h"
-#include "editing/TypedCharacterFilter.h"
-#include "model/Today.h"
+#include "core/editing/DateEditRules.h"
+#include "core/editing/DecimalEditRules.h"
+#include "core/editing/IntEditRules.h"
+#include "core/editing/TypedCharacterFilter.h"
+#include "core/model/Today.h"
 
 #include <cstdlib>
 #include <ctime>

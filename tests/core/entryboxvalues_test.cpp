@@ -1,6 +1,6 @@
-#include "editing/EntryBoxValues.h"
-#include "model/CWine.h"
-#include "model/Today.h"
+#include "core/editing/EntryBoxValues.h"
+#include "core/model/CWine.h"
+#include "core/model/Today.h"
 
 #include <gtest/gtest.h>
 #include <string>

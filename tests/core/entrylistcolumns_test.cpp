@@ -1,6 +1,6 @@
-#include "setup/FieldNames.h"
-#include "views/entrylist/EntryListCellTexts.h"
-#include "views/entrylist/EntryListColumns.h"
+#include "core/setup/FieldNames.h"
+#include "core/views/entrylist/EntryListCellTexts.h"
+#include "core/views/entrylist/EntryListColumns.h"
 
 #include <gtest/gtest.h>
 #include <numeric>

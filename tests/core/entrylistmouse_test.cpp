@@ -1,6 +1,6 @@
-#include "views/entrylist/EntryListColumns.h"
-#include "views/entrylist/EntryListMouse.h"
-#include "views/entrylist/PrintBoundary.h"
+#include "core/views/entrylist/EntryListColumns.h"
+#include "core/views/entrylist/EntryListMouse.h"
+#include "core/views/entrylist/PrintBoundary.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "views/entrylist/EntryListGeometry.h"
-#include "views/entrylist/EntryListScrolling.h"
+#include "core/views/entrylist/EntryListGeometry.h"
+#include "core/views/entrylist/EntryListScrolling.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "views/entrylist/TextFitting.h"
+#include "core/views/entrylist/TextFitting.h"
 
 #include <gtest/gtest.h>
 #include <string>

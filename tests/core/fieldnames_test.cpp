@@ -1,4 +1,4 @@
-#include "setup/FieldNames.h"
+#include "core/setup/FieldNames.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "document/CBottlewrightDoc.h"
-#include "document/FocusCriteria.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/document/FocusCriteria.h"
 
 #include <filesystem>
 #include <functional>

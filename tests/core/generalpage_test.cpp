@@ -1,6 +1,6 @@
-#include "editing/BinCheck.h"
-#include "editing/HistorySnapshot.h"
-#include "model/Today.h"
+#include "core/editing/BinCheck.h"
+#include "core/editing/HistorySnapshot.h"
+#include "core/model/Today.h"
 
 #include <gtest/gtest.h>
 

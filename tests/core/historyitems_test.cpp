@@ -1,4 +1,4 @@
-#include "editing/HistoryItemList.h"
+#include "core/editing/HistoryItemList.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "document/IntegerOrBlank.h"
-#include "document/SortPrecedenceForm.h"
+#include "core/document/IntegerOrBlank.h"
+#include "core/document/SortPrecedenceForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/CellarFile.h"
-#include "model/SampleSource.h"
+#include "core/model/CellarFile.h"
+#include "core/model/SampleSource.h"
 
 #include <filesystem>
 #include <fstream>

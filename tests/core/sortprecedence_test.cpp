@@ -1,4 +1,4 @@
-#include "document/SortPrecedence.h"
+#include "core/document/SortPrecedence.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "app/StartupRules.h"
+#include "core/app/StartupRules.h"
 
 #include <gtest/gtest.h>
 

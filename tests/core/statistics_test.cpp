@@ -1,5 +1,5 @@
-#include "document/CBottlewrightDoc.h"
-#include "document/Statistics.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/document/Statistics.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

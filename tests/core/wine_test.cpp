@@ -1,6 +1,6 @@
-#include "model/CWine.h"
-#include "model/Today.h"
-#include "model/WineDates.h"
+#include "core/model/CWine.h"
+#include "core/model/Today.h"
+#include "core/model/WineDates.h"
 
 #include <gtest/gtest.h>
 #include <span>

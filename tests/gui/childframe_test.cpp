@@ -1,8 +1,8 @@
-#include "app/CChildFrame.h"
+#include "gui/views/entrylist/CChildFrame.h"
+#include "gui/views/entrylist/CEntryListView.h"
+#include "gui/views/entrylist/CSplitBox.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/TestFixtures.h"
-#include "views/entrylist/CEntryListView.h"
-#include "views/entrylist/CSplitBox.h"
 
 #include <memory>
 #include <optional>

@@ -1,13 +1,13 @@
-#include "app/CommandId.h"
-#include "document/CBottlewrightDoc.h"
-#include "document/CDocumentCommands.h"
-#include "document/CStatisticsDialog.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/model/Today.h"
+#include "gui/common/CommandId.h"
+#include "gui/document/CDocumentCommands.h"
+#include "gui/document/CStatisticsDialog.h"
 #include "helpers/FilePromptRecorder.h"
 #include "helpers/HintRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
 #include "helpers/TestApp.h"
-#include "model/Today.h"
 
 #include <algorithm>
 #include <filesystem>

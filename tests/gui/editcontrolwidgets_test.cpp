@@ -1,10 +1,10 @@
-#include "app/AppSwitches.h"
-#include "editing/CCompletingCombo.h"
-#include "editing/CDateEdit.h"
-#include "editing/CDecimalEdit.h"
-#include "editing/CIntEdit.h"
+#include "core/model/Today.h"
+#include "gui/common/AppSwitches.h"
+#include "gui/editing/CCompletingCombo.h"
+#include "gui/editing/CDateEdit.h"
+#include "gui/editing/CDecimalEdit.h"
+#include "gui/editing/CIntEdit.h"
 #include "helpers/MessageBoxCatcher.h"
-#include "model/Today.h"
 
 #include <memory>
 

@@ -1,14 +1,14 @@
-#include "app/AppSwitches.h"
-#include "app/HelpWindow.h"
-#include "editing/CBinWarningDialog.h"
-#include "editing/CEntryBox.h"
-#include "editing/CEntryBoxOwner.h"
-#include "editing/CMainPage.h"
-#include "editing/CNotesPage.h"
+#include "core/model/Today.h"
+#include "gui/common/AppSwitches.h"
+#include "gui/common/HelpWindow.h"
+#include "gui/editing/CBinWarningDialog.h"
+#include "gui/editing/CEntryBox.h"
+#include "gui/editing/CEntryBoxOwner.h"
+#include "gui/editing/CMainPage.h"
+#include "gui/editing/CNotesPage.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
 #include "helpers/TestFixtures.h"
-#include "model/Today.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,13 +1,13 @@
-#include "app/AppSwitches.h"
-#include "app/CChildFrame.h"
-#include "app/CommandId.h"
-#include "editing/CEntryBox.h"
+#include "core/model/Today.h"
+#include "gui/common/AppSwitches.h"
+#include "gui/common/CommandId.h"
+#include "gui/editing/CEntryBox.h"
+#include "gui/views/entrylist/CChildFrame.h"
 #include "helpers/HintRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
 #include "helpers/TestApp.h"
 #include "helpers/TestFixtures.h"
-#include "model/Today.h"
 
 #include <algorithm>
 #include <functional>

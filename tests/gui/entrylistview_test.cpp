@@ -1,6 +1,6 @@
+#include "gui/views/entrylist/CEntryListView.h"
 #include "helpers/ModalDialogCatcher.h"
 #include "helpers/TestFixtures.h"
-#include "views/entrylist/CEntryListView.h"
 
 #include <fstream>
 #include <memory>

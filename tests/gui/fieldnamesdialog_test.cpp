@@ -1,8 +1,8 @@
+#include "core/setup/FieldNames.h"
+#include "gui/setup/CFieldNamesDialog.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/PromptedDialog.h"
 #include "helpers/TestFixtures.h"
-#include "setup/CFieldNamesDialog.h"
-#include "setup/FieldNames.h"
 
 #include <fstream>
 #include <memory>

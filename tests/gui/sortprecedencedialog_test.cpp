@@ -1,8 +1,8 @@
-#include "document/CSortPrecedenceDialog.h"
+#include "core/setup/FieldNames.h"
+#include "gui/document/CSortPrecedenceDialog.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/PromptedDialog.h"
 #include "helpers/TestFixtures.h"
-#include "setup/FieldNames.h"
 
 #include <fstream>
 #include <memory>

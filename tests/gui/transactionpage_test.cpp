@@ -1,4 +1,4 @@
-#include "editing/CTransactionPage.h"
+#include "gui/editing/CTransactionPage.h"
 #include "helpers/MessageBoxCatcher.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "StartupRules.h"
+#include "core/app/StartupRules.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "Backup.h"
+#include "core/document/Backup.h"
 
 #include <cstdio>
 #include <system_error>

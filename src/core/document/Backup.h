@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Today.h"
+#include "core/model/Today.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "CBottlewrightDoc.h"
+#include "core/document/CBottlewrightDoc.h"
 
 #include <algorithm>
 

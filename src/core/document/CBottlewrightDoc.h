@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CDocObserver.h"
-#include "FocusCriteria.h"
-#include "SortPrecedence.h"
-#include "model/CellarFile.h"
+#include "core/document/CDocObserver.h"
+#include "core/document/FocusCriteria.h"
+#include "core/document/SortPrecedence.h"
+#include "core/model/CellarFile.h"
 
 #include <filesystem>
 #include <functional>

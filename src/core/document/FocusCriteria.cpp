@@ -1,7 +1,7 @@
-#include "FocusCriteria.h"
+#include "core/document/FocusCriteria.h"
 
-#include "model/CWine.h"
-#include "model/WineDates.h"
+#include "core/model/CWine.h"
+#include "core/model/WineDates.h"
 
 #include <algorithm>
 #include <cstdio>

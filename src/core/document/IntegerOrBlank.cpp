@@ -1,4 +1,4 @@
-#include "IntegerOrBlank.h"
+#include "core/document/IntegerOrBlank.h"
 
 #include <cstdio>
 

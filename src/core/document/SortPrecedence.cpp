@@ -1,6 +1,6 @@
-#include "SortPrecedence.h"
+#include "core/document/SortPrecedence.h"
 
-#include "model/WineDates.h"
+#include "core/model/WineDates.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CWine.h"
+#include "core/model/CWine.h"
 
 #include <array>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "SortPrecedenceForm.h"
+#include "core/document/SortPrecedenceForm.h"
 
-#include "IntegerOrBlank.h"
+#include "core/document/IntegerOrBlank.h"
 
 namespace {
 constexpr int kFirstNumber = 1;

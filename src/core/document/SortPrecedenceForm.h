@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SortPrecedence.h"
+#include "core/document/SortPrecedence.h"
 
 #include <array>
 #include <optional>

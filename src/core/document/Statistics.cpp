@@ -1,6 +1,6 @@
-#include "Statistics.h"
+#include "core/document/Statistics.h"
 
-#include "CBottlewrightDoc.h"
+#include "core/document/CBottlewrightDoc.h"
 
 #include <cmath>
 #include <cstdio>

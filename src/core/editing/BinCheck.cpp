@@ -1,4 +1,4 @@
-#include "BinCheck.h"
+#include "core/editing/BinCheck.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "DateEditRules.h"
+#include "core/editing/DateEditRules.h"
 
-#include "model/Today.h"
+#include "core/model/Today.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "DecimalEditRules.h"
+#include "core/editing/DecimalEditRules.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "EntryBoxValues.h"
+#include "core/editing/EntryBoxValues.h"
 
-#include "model/Today.h"
+#include "core/model/Today.h"
 
 #include <array>
 #include <cstdio>

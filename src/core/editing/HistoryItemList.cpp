@@ -1,7 +1,7 @@
-#include "HistoryItemList.h"
+#include "core/editing/HistoryItemList.h"
 
-#include "model/CWine.h"
-#include "model/WineDates.h"
+#include "core/model/CWine.h"
+#include "core/model/WineDates.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "HistorySnapshot.h"
+#include "core/editing/HistorySnapshot.h"
 
-#include "model/CWine.h"
-#include "model/Today.h"
+#include "core/model/CWine.h"
+#include "core/model/Today.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "IntEditRules.h"
+#include "core/editing/IntEditRules.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "ArchiveReader.h"
+#include "core/model/ArchiveReader.h"
 
 #include <algorithm>
 #include <bit>

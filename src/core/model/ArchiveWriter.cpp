@@ -1,4 +1,4 @@
-#include "ArchiveWriter.h"
+#include "core/model/ArchiveWriter.h"
 
 #include <bit>
 #include <cassert>

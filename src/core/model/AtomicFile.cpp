@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "core/model/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>

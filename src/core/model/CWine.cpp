@@ -1,6 +1,6 @@
-#include "CWine.h"
+#include "core/model/CWine.h"
 
-#include "Today.h"
+#include "core/model/Today.h"
 
 std::string CWine::description() const {
     if (m_nVintage == 0)

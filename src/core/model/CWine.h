@@ -87,7 +87,41 @@ public:
     const std::string* textField(int fieldIndex) const;
 
     bool operator==(const CWine&) const = default;
+
+    // Walks every member in the order a Cellar File stores them, as visit(name, member), where name is
+    // the member's key in the command line's JSON. Wine is CWine or const CWine.
+    template <typename Wine, typename Visit> static void visitMembers(Wine& wine, Visit&& visit);
 };
+
+template <typename Wine, typename Visit> void CWine::visitMembers(Wine& wine, Visit&& visit) {
+    visit("vintage", wine.m_nVintage);
+    visit("producer", wine.m_strProducer);
+    visit("designation", wine.m_strDesignation);
+    visit("wineType", wine.m_strWineType);
+    visit("appellation", wine.m_strAppellation);
+    visit("region", wine.m_strRegion);
+    visit("cost", wine.m_fCost);
+    visit("value", wine.m_fValue);
+    visit("numberAcquired", wine.m_nNumberAcquired);
+    visit("numberRemaining", wine.m_nNumberRemaining);
+    visit("dateAcquired", wine.m_strDateAcquired);
+    visit("tryDate", wine.m_strTryDate);
+    visit("drinkDate", wine.m_strDrinkDate);
+    visit("rating", wine.m_strRating);
+    visit("country", wine.m_strCountry);
+    visit("bins", wine.m_strBins);
+    visit("vendor", wine.m_strVendor);
+    visit("user1", wine.m_strUser1);
+    visit("user2", wine.m_strUser2);
+    visit("user3", wine.m_strUser3);
+    visit("user4", wine.m_strUser4);
+    visit("user5", wine.m_strUser5);
+    visit("history", wine.m_strHistory);
+    visit("spare", wine.m_strSpare);
+    visit("dateModified", wine.m_strDateModified);
+    visit("letterColor", wine.m_nLetterColor);
+    visit("notes", wine.m_strNotes);
+}
 
 // The character that ends each item of the History text.
 inline constexpr char kHistoryItemEnd = '\x06';

@@ -1,8 +1,8 @@
-#include "CellarFile.h"
+#include "core/model/CellarFile.h"
 
-#include "ArchiveReader.h"
-#include "ArchiveWriter.h"
-#include "AtomicFile.h"
+#include "core/model/ArchiveReader.h"
+#include "core/model/ArchiveWriter.h"
+#include "core/model/AtomicFile.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CWine.h"
+#include "core/model/CWine.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "core/model/Cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "SampleSource.h"
+#include "core/model/SampleSource.h"
 
-#include "AtomicFile.h"
-#include "Cp1252.h"
+#include "core/model/AtomicFile.h"
+#include "core/model/Cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellarFile.h"
+#include "core/model/CellarFile.h"
 
 #include <filesystem>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "Today.h"
+#include "core/model/Today.h"
 
-#include "WineDates.h"
+#include "core/model/WineDates.h"
 
 #include <ctime>
 

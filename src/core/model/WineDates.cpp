@@ -1,4 +1,4 @@
-#include "WineDates.h"
+#include "core/model/WineDates.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "DropdownList.h"
+#include "core/setup/DropdownList.h"
 
-#include "model/WineDates.h"
+#include "core/model/WineDates.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "FieldNames.h"
+#include "core/setup/FieldNames.h"
 
-#include "model/AtomicFile.h"
+#include "core/model/AtomicFile.h"
 
 #include <fstream>
 

@@ -1,6 +1,6 @@
-#include "CAboutDialog.h"
+#include "gui/app/CAboutDialog.h"
 
-#include "ToolbarIcons.h"
+#include "gui/common/ToolbarIcons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

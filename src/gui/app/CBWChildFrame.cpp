@@ -1,4 +1,4 @@
-#include "CBWChildFrame.h"
+#include "gui/app/CBWChildFrame.h"
 
 CBWChildFrame::CBWChildFrame(ViewKind kind, QWidget* view, QWidget* parent)
     : QMdiSubWindow(parent), m_kind(kind) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AppSwitches.h"
-#include "RecentFileList.h"
-#include "document/CDocObserver.h"
-#include "setup/FieldNames.h"
+#include "core/document/CDocObserver.h"
+#include "core/setup/FieldNames.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/common/AppSwitches.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,15 +1,15 @@
-#include "CMainFrame.h"
+#include "gui/app/CMainFrame.h"
 
-#include "AppSettings.h"
-#include "CBWChildFrame.h"
-#include "CChildFrame.h"
-#include "CommandId.h"
-#include "CommandTable.h"
-#include "RecentFileList.h"
-#include "ToolbarIcons.h"
-#include "ViewFactory.h"
-#include "document/CBottlewrightDoc.h"
-#include "views/entrylist/CEntryListView.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "gui/app/CBWChildFrame.h"
+#include "gui/app/CommandTable.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/app/ViewFactory.h"
+#include "gui/common/AppSettings.h"
+#include "gui/common/CommandId.h"
+#include "gui/common/ToolbarIcons.h"
+#include "gui/views/entrylist/CChildFrame.h"
+#include "gui/views/entrylist/CEntryListView.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewKind.h"
+#include "gui/views/ViewKind.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "CommandTable.h"
+#include "gui/app/CommandTable.h"
 
-#include "CommandId.h"
+#include "gui/common/CommandId.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "RecentFileList.h"
+#include "gui/app/RecentFileList.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "CBottlewrightApp.h"
+#include "gui/app/CBottlewrightApp.h"
 
 #include <filesystem>
 

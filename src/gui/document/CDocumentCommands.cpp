@@ -1,14 +1,14 @@
-#include "CDocumentCommands.h"
+#include "gui/document/CDocumentCommands.h"
 
-#include "CSelectionCriteriaSheet.h"
-#include "CStatisticsDialog.h"
-#include "app/CBottlewrightApp.h"
-#include "app/CMainFrame.h"
-#include "app/CommandId.h"
-#include "app/FilePrompt.h"
-#include "document/Backup.h"
-#include "document/CBottlewrightDoc.h"
-#include "document/Statistics.h"
+#include "core/document/Backup.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/document/Statistics.h"
+#include "gui/app/CBottlewrightApp.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/common/CommandId.h"
+#include "gui/common/FilePrompt.h"
+#include "gui/document/CSelectionCriteriaSheet.h"
+#include "gui/document/CStatisticsDialog.h"
 
 #include <QAction>
 #include <QDir>

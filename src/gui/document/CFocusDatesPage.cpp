@@ -1,8 +1,8 @@
-#include "CFocusDatesPage.h"
+#include "gui/document/CFocusDatesPage.h"
 
-#include "CRangeBox.h"
-#include "app/TextConvert.h"
-#include "setup/FieldNames.h"
+#include "core/setup/FieldNames.h"
+#include "gui/common/TextConvert.h"
+#include "gui/document/CRangeBox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

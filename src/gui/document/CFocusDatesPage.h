@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/FocusCriteria.h"
-#include "model/CWine.h"
+#include "core/document/FocusCriteria.h"
+#include "core/model/CWine.h"
 
 #include <array>
 

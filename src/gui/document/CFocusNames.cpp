@@ -1,9 +1,9 @@
-#include "CFocusNames.h"
+#include "gui/document/CFocusNames.h"
 
-#include "app/TextConvert.h"
-#include "editing/CCompletingCombo.h"
-#include "setup/DropdownListLoader.h"
-#include "setup/FieldNames.h"
+#include "core/setup/FieldNames.h"
+#include "gui/common/TextConvert.h"
+#include "gui/editing/CCompletingCombo.h"
+#include "gui/setup/DropdownListLoader.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
-#include "CFocusNumbers.h"
+#include "gui/document/CFocusNumbers.h"
 
-#include "CRangeBox.h"
-#include "app/TextConvert.h"
-#include "editing/CDecimalEdit.h"
-#include "editing/CIntEdit.h"
-#include "setup/FieldNames.h"
+#include "core/setup/FieldNames.h"
+#include "gui/common/TextConvert.h"
+#include "gui/document/CRangeBox.h"
+#include "gui/editing/CDecimalEdit.h"
+#include "gui/editing/CIntEdit.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

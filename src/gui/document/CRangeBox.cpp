@@ -1,6 +1,6 @@
-#include "CRangeBox.h"
+#include "gui/document/CRangeBox.h"
 
-#include "app/TextConvert.h"
+#include "gui/common/TextConvert.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "CSelectionCriteriaSheet.h"
+#include "gui/document/CSelectionCriteriaSheet.h"
 
-#include "CFocusDatesPage.h"
-#include "CFocusNames.h"
-#include "CFocusNumbers.h"
-#include "app/HelpWindow.h"
+#include "gui/common/HelpWindow.h"
+#include "gui/document/CFocusDatesPage.h"
+#include "gui/document/CFocusNames.h"
+#include "gui/document/CFocusNumbers.h"
 
 #include <QDialogButtonBox>
 #include <QKeySequence>

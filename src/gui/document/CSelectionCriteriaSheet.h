@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FocusCriteria.h"
+#include "core/document/FocusCriteria.h"
 
 #include <filesystem>
 

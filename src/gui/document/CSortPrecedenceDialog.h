@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/SortPrecedenceForm.h"
-#include "model/CWine.h"
+#include "core/document/SortPrecedenceForm.h"
+#include "core/model/CWine.h"
 
 #include <array>
 #include <filesystem>

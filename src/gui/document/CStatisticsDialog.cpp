@@ -1,4 +1,4 @@
-#include "CStatisticsDialog.h"
+#include "gui/document/CStatisticsDialog.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

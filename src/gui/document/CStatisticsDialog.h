@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Statistics.h"
+#include "core/document/Statistics.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "CBinWarningDialog.h"
+#include "gui/editing/CBinWarningDialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "CCompletingCombo.h"
+#include "gui/editing/CCompletingCombo.h"
 
-#include "app/AppSwitches.h"
+#include "gui/common/AppSwitches.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "CDateEdit.h"
+#include "gui/editing/CDateEdit.h"
 
-#include "app/TextConvert.h"
-#include "editing/DateEditRules.h"
+#include "core/editing/DateEditRules.h"
+#include "gui/common/TextConvert.h"
 
 CDateEdit::CDateEdit(QWidget* parent) : CSpinEdit(DateEditRules::kAcceptedCharacters, true, parent) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CSpinEdit.h"
+#include "gui/editing/CSpinEdit.h"
 
 // A date typed and shown as month-day-year with a two-digit year. Up, Down and the spin button step
 // a day, a month with Ctrl and a year with Shift; only digits and "-" can be typed.

@@ -1,7 +1,7 @@
-#include "CDecimalEdit.h"
+#include "gui/editing/CDecimalEdit.h"
 
-#include "app/TextConvert.h"
-#include "editing/DecimalEditRules.h"
+#include "core/editing/DecimalEditRules.h"
+#include "gui/common/TextConvert.h"
 
 CDecimalEdit::CDecimalEdit(QWidget* parent)
     : CSpinEdit(DecimalEditRules::kAcceptedCharacters, true, parent) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CSpinEdit.h"
+#include "gui/editing/CSpinEdit.h"
 
 // A non-negative amount with two decimals (dollars, inches). Up, Down and the spin button step 0.25,
 // 1 with Ctrl and 10 with Shift; only digits and "." can be typed.

@@ -1,12 +1,12 @@
-#include "CEntryBox.h"
+#include "gui/editing/CEntryBox.h"
 
-#include "CEntryBoxOwner.h"
-#include "CMainPage.h"
-#include "CNotesPage.h"
-#include "CTransactionPage.h"
-#include "app/HelpWindow.h"
-#include "app/TextConvert.h"
-#include "document/CBottlewrightDoc.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "gui/common/HelpWindow.h"
+#include "gui/common/TextConvert.h"
+#include "gui/editing/CEntryBoxOwner.h"
+#include "gui/editing/CMainPage.h"
+#include "gui/editing/CNotesPage.h"
+#include "gui/editing/CTransactionPage.h"
 
 #include <algorithm>
 #include <utility>

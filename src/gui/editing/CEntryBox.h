@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/EntryBoxValues.h"
+#include "core/editing/EntryBoxValues.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
-#include "CIntEdit.h"
+#include "gui/editing/CIntEdit.h"
 
-#include "app/TextConvert.h"
+#include "gui/common/TextConvert.h"
 
 CIntEdit::CIntEdit(bool blankAllowed, bool hasSpin, int ctrlStep, int shiftStep, int minimum, int maximum,
                    QWidget* parent)

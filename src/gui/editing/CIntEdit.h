@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CSpinEdit.h"
-#include "editing/IntEditRules.h"
+#include "core/editing/IntEditRules.h"
+#include "gui/editing/CSpinEdit.h"
 
 // A non-negative whole number. Up, Down and the spin button step 1, ctrlStep with Ctrl, shiftStep
 // with Shift, and go to the maximum or minimum with both; stepping keeps within the range.

@@ -1,16 +1,16 @@
-#include "CMainPage.h"
+#include "gui/editing/CMainPage.h"
 
-#include "CBinWarningDialog.h"
-#include "CCompletingCombo.h"
-#include "CDateEdit.h"
-#include "CDecimalEdit.h"
-#include "CIntEdit.h"
-#include "CTransactionPage.h"
-#include "app/AppSwitches.h"
-#include "app/TextConvert.h"
-#include "editing/BinCheck.h"
-#include "setup/DropdownListLoader.h"
-#include "setup/FieldNames.h"
+#include "core/editing/BinCheck.h"
+#include "core/setup/FieldNames.h"
+#include "gui/common/AppSwitches.h"
+#include "gui/common/TextConvert.h"
+#include "gui/editing/CBinWarningDialog.h"
+#include "gui/editing/CCompletingCombo.h"
+#include "gui/editing/CDateEdit.h"
+#include "gui/editing/CDecimalEdit.h"
+#include "gui/editing/CIntEdit.h"
+#include "gui/editing/CTransactionPage.h"
+#include "gui/setup/DropdownListLoader.h"
 
 #include <utility>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CEntryBoxPage.h"
-#include "editing/EntryBoxValues.h"
-#include "editing/HistorySnapshot.h"
-#include "model/CWine.h"
+#include "core/editing/EntryBoxValues.h"
+#include "core/editing/HistorySnapshot.h"
+#include "core/model/CWine.h"
+#include "gui/editing/CEntryBoxPage.h"
 
 #include <array>
 #include <filesystem>

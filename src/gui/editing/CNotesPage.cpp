@@ -1,6 +1,6 @@
-#include "CNotesPage.h"
+#include "gui/editing/CNotesPage.h"
 
-#include "app/TextConvert.h"
+#include "gui/common/TextConvert.h"
 
 #include <QEvent>
 #include <QLabel>

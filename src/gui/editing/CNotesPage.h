@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CEntryBoxPage.h"
+#include "gui/editing/CEntryBoxPage.h"
 
 #include <string>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "CSpinEdit.h"
+#include "gui/editing/CSpinEdit.h"
 
-#include "editing/TypedCharacterFilter.h"
+#include "core/editing/TypedCharacterFilter.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>

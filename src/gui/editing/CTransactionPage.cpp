@@ -1,10 +1,10 @@
-#include "CTransactionPage.h"
+#include "gui/editing/CTransactionPage.h"
 
-#include "CDateEdit.h"
-#include "CDecimalEdit.h"
-#include "CIntEdit.h"
-#include "TabStopItemDelegate.h"
-#include "app/TextConvert.h"
+#include "gui/common/TextConvert.h"
+#include "gui/editing/CDateEdit.h"
+#include "gui/editing/CDecimalEdit.h"
+#include "gui/editing/CIntEdit.h"
+#include "gui/editing/TabStopItemDelegate.h"
 
 #include <QApplication>
 #include <QGridLayout>

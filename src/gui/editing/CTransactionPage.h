@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CEntryBoxPage.h"
-#include "editing/HistoryItemList.h"
+#include "core/editing/HistoryItemList.h"
+#include "gui/editing/CEntryBoxPage.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TabStopItemDelegate.h"
+#include "gui/editing/TabStopItemDelegate.h"
 
 #include <utility>
 

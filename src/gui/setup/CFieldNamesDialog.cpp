@@ -1,8 +1,8 @@
-#include "CFieldNamesDialog.h"
+#include "gui/setup/CFieldNamesDialog.h"
 
-#include "app/FilePrompt.h"
-#include "app/TextConvert.h"
-#include "setup/FieldNames.h"
+#include "core/setup/FieldNames.h"
+#include "gui/common/FilePrompt.h"
+#include "gui/common/TextConvert.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
-#include "DropdownListLoader.h"
+#include "gui/setup/DropdownListLoader.h"
 
-#include "app/TextConvert.h"
-#include "editing/CCompletingCombo.h"
-#include "setup/DropdownList.h"
+#include "core/setup/DropdownList.h"
+#include "gui/common/TextConvert.h"
+#include "gui/editing/CCompletingCombo.h"
 
 void loadDropdownList(CCompletingCombo& combo, const std::filesystem::path& startDirectory,
                       const std::string& fileName) {

@@ -1,6 +1,6 @@
-#include "CPlaceholderView.h"
+#include "gui/views/CPlaceholderView.h"
 
-#include "document/CBottlewrightDoc.h"
+#include "core/document/CBottlewrightDoc.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ViewKind.h"
-#include "document/CDocObserver.h"
+#include "core/document/CDocObserver.h"
+#include "gui/views/ViewKind.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CBottlewrightDoc.h"
+#include "core/document/CBottlewrightDoc.h"
 
 #include <QList>
 

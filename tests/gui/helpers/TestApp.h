@@ -2,8 +2,8 @@
 
 #include "IsolatedSettings.h"
 #include "TestStartDirectory.h"
-#include "app/CBottlewrightApp.h"
-#include "app/CMainFrame.h"
+#include "gui/app/CBottlewrightApp.h"
+#include "gui/app/CMainFrame.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 
 #include "IsolatedSettings.h"
 #include "TestStartDirectory.h"
-#include "document/CBottlewrightDoc.h"
-#include "setup/FieldNames.h"
-#include "views/entrylist/CEntryListView.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/setup/FieldNames.h"
+#include "gui/views/entrylist/CEntryListView.h"
 
 #include <filesystem>
 #include <memory>

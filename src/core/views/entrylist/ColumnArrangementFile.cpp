@@ -1,7 +1,7 @@
-#include "ColumnArrangementFile.h"
+#include "core/views/entrylist/ColumnArrangementFile.h"
 
-#include "EntryListColumns.h"
-#include "model/AtomicFile.h"
+#include "core/model/AtomicFile.h"
+#include "core/views/entrylist/EntryListColumns.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "EntryListCellTexts.h"
+#include "core/views/entrylist/EntryListCellTexts.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
-#include "EntryListColumns.h"
+#include "core/views/entrylist/EntryListColumns.h"
 
-#include "setup/FieldNames.h"
+#include "core/setup/FieldNames.h"
 
 #include <algorithm>
 

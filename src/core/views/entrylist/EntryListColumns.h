@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EntryListCellTexts.h"
-#include "EntryListColumn.h"
+#include "core/views/entrylist/EntryListCellTexts.h"
+#include "core/views/entrylist/EntryListColumn.h"
 
 #include <array>
 

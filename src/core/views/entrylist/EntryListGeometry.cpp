@@ -1,4 +1,4 @@
-#include "EntryListGeometry.h"
+#include "core/views/entrylist/EntryListGeometry.h"
 
 EntryListGeometry EntryListGeometry::compute(int textHeight, int clientBottom) {
     EntryListGeometry geometry;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridRect.h"
+#include "core/views/entrylist/GridRect.h"
 
 // The rows of an Entry List pane: how tall they are and how many fit, from the font's text height
 // and the bottom of the client area.

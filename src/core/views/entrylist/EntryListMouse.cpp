@@ -1,4 +1,4 @@
-#include "EntryListMouse.h"
+#include "core/views/entrylist/EntryListMouse.h"
 
 #include <cstdlib>
 

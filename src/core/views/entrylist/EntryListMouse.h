@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EntryListColumns.h"
-#include "EntryListGeometry.h"
+#include "core/views/entrylist/EntryListColumns.h"
+#include "core/views/entrylist/EntryListGeometry.h"
 
 #include <optional>
 #include <set>

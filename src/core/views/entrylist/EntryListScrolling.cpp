@@ -1,4 +1,4 @@
-#include "EntryListScrolling.h"
+#include "core/views/entrylist/EntryListScrolling.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EntryListGeometry.h"
-#include "GridRect.h"
+#include "core/views/entrylist/EntryListGeometry.h"
+#include "core/views/entrylist/GridRect.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "PrintBoundary.h"
+#include "core/views/entrylist/PrintBoundary.h"
 
 namespace PrintBoundary {
 

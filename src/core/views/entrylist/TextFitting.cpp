@@ -1,4 +1,4 @@
-#include "TextFitting.h"
+#include "core/views/entrylist/TextFitting.h"
 
 namespace TextFitting {
 

@@ -3,12 +3,12 @@
 // It starts the program offscreen in a temporary start directory with settings of its own, so nothing
 // of the user's is read or written.
 
-#include "app/CAboutDialog.h"
-#include "app/CBottlewrightApp.h"
-#include "app/CMainFrame.h"
-#include "app/CommandId.h"
-#include "app/HelpWindow.h"
-#include "app/ToolbarIcons.h"
+#include "gui/app/CAboutDialog.h"
+#include "gui/app/CBottlewrightApp.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/common/CommandId.h"
+#include "gui/common/HelpWindow.h"
+#include "gui/common/ToolbarIcons.h"
 
 #include <cstdio>
 

@@ -1,16 +1,16 @@
-#include "CEntryListView.h"
+#include "gui/views/entrylist/CEntryListView.h"
 
-#include "app/AppSettings.h"
-#include "app/CBottlewrightApp.h"
-#include "app/FilePrompt.h"
-#include "app/TextConvert.h"
-#include "document/CBottlewrightDoc.h"
-#include "editing/CEntryBox.h"
-#include "editing/EntryBoxValues.h"
-#include "setup/FieldNames.h"
-#include "views/entrylist/ColumnArrangementFile.h"
-#include "views/entrylist/PrintBoundary.h"
-#include "views/entrylist/TextFitting.h"
+#include "core/document/CBottlewrightDoc.h"
+#include "core/editing/EntryBoxValues.h"
+#include "core/setup/FieldNames.h"
+#include "core/views/entrylist/ColumnArrangementFile.h"
+#include "core/views/entrylist/PrintBoundary.h"
+#include "core/views/entrylist/TextFitting.h"
+#include "gui/app/CBottlewrightApp.h"
+#include "gui/common/AppSettings.h"
+#include "gui/common/FilePrompt.h"
+#include "gui/common/TextConvert.h"
+#include "gui/editing/CEntryBox.h"
 
 #include <algorithm>
 #include <cstdlib>

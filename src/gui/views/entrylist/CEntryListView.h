@@ -1,12 +1,12 @@
 #pragma once
 
-#include "document/CDocObserver.h"
-#include "editing/CEntryBoxOwner.h"
-#include "views/entrylist/EntryListColumns.h"
-#include "views/entrylist/EntryListGeometry.h"
-#include "views/entrylist/EntryListMouse.h"
-#include "views/entrylist/EntryListScrolling.h"
-#include "views/entrylist/EntryListSharedState.h"
+#include "core/document/CDocObserver.h"
+#include "core/views/entrylist/EntryListColumns.h"
+#include "core/views/entrylist/EntryListGeometry.h"
+#include "core/views/entrylist/EntryListMouse.h"
+#include "core/views/entrylist/EntryListScrolling.h"
+#include "core/views/entrylist/EntryListSharedState.h"
+#include "gui/editing/CEntryBoxOwner.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "CSplitBox.h"
+#include "gui/views/entrylist/CSplitBox.h"
 
 #include <algorithm>
 

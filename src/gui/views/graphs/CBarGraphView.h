@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CPlaceholderView.h"
+#include "gui/views/CPlaceholderView.h"
 
 // A bar graph of the Focus Set. For now a placeholder; the graph kinds derive from it, so "any graph
 // window" means any window holding one of these.

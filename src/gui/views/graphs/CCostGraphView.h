@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBarGraphView.h"
+#include "gui/views/graphs/CBarGraphView.h"
 
 // Bottles per whole dollar of cost.
 class CCostGraphView : public CBarGraphView {

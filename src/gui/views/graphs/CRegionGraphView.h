@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBarGraphView.h"
+#include "gui/views/graphs/CBarGraphView.h"
 
 // Bottles per region.
 class CRegionGraphView : public CBarGraphView {

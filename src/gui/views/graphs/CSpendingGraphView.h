@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBarGraphView.h"
+#include "gui/views/graphs/CBarGraphView.h"
 
 // Dollars spent per month.
 class CSpendingGraphView : public CBarGraphView {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBarGraphView.h"
+#include "gui/views/graphs/CBarGraphView.h"
 
 // Bottles per source/vendor.
 class CVendorGraphView : public CBarGraphView {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CPlaceholderView.h"
+#include "gui/views/CPlaceholderView.h"
 
 // The bins of the cellar and the bottles in them. For now a placeholder.
 class CBinListView : public CPlaceholderView {

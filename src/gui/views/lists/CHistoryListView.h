@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CPlaceholderView.h"
+#include "gui/views/CPlaceholderView.h"
 
 // The dated changes of the Focus Set's bottles, cost and value. For now a placeholder.
 class CHistoryListView : public CPlaceholderView {

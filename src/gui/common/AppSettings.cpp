@@ -1,4 +1,4 @@
-#include "AppSettings.h"
+#include "gui/common/AppSettings.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "FilePrompt.h"
+#include "gui/common/FilePrompt.h"
 
 #include <QFileDialog>
 

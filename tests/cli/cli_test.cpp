@@ -1,6 +1,6 @@
 // Runs bottlewright-cli as a user would and checks its output, exit status and files.
-#include "document/Backup.h"
-#include "model/CellarFile.h"
+#include "core/document/Backup.h"
+#include "core/model/CellarFile.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -140,8 +140,8 @@ TEST_F(Cli, FailuresSayWhyAndWriteNothing) {
     }
     EXPECT_FALSE(fs::exists(m_folder / "copy.bwf"));
 
-    for (const char* arguments : {"", "--help", "frobnicate x", "dump", "dump a b", "rewrite a",
-                                  "rewrite a b --json", "list a --sort"}) {
+    for (const char* arguments :
+         {"", "frobnicate x", "dump", "dump a b", "rewrite a", "rewrite a b --json", "list a --sort"}) {
         const Outcome result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_EQ(result.out, "") << arguments;
@@ -171,8 +171,9 @@ TEST_F(Cli, ListWhereKeepsTheEntriesThatMeetEveryCriterionOfAKnownKey) {
         EXPECT_EQ(result.out, "") << arguments;
         EXPECT_NE(result.err.find("usage: bottlewright-cli"), std::string::npos) << arguments;
     }
-    EXPECT_TRUE(run("list three.bwf --where maker=x")
-                    .err.starts_with("bottlewright-cli: unknown --where key \"maker\"\n\nusage"));
+    const Outcome unknownKey = run("list three.bwf --where maker=x");
+    EXPECT_TRUE(unknownKey.err.starts_with("bottlewright-cli: unknown --where key \"maker\"\n\n"));
+    EXPECT_NE(unknownKey.err.find("usage: bottlewright-cli list"), std::string::npos);
 }
 
 TEST_F(Cli, StatsGivesTheDialogsFiguresForTheFocusSetAndTheWholeFile) {

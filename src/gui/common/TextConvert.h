@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Cp1252.h"
+#include "core/model/Cp1252.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "ToolbarIcons.h"
+#include "gui/common/ToolbarIcons.h"
 
-#include "CommandId.h"
-#include "ViewKind.h"
+#include "gui/common/CommandId.h"
+#include "gui/views/ViewKind.h"
 
 #include <algorithm>
 #include <initializer_list>

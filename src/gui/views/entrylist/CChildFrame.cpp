@@ -1,7 +1,7 @@
-#include "CChildFrame.h"
+#include "gui/views/entrylist/CChildFrame.h"
 
-#include "views/entrylist/CEntryListView.h"
-#include "views/entrylist/CSplitBox.h"
+#include "gui/views/entrylist/CEntryListView.h"
+#include "gui/views/entrylist/CSplitBox.h"
 
 #include <QEvent>
 #include <QShortcut>

@@ -1,7 +1,7 @@
-#include "HelpWindow.h"
+#include "gui/common/HelpWindow.h"
 
-#include "CommandId.h"
-#include "ToolbarIcons.h"
+#include "gui/common/CommandId.h"
+#include "gui/common/ToolbarIcons.h"
 
 #include <QFile>
 #include <QHBoxLayout>

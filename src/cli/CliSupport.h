@@ -1,0 +1,32 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <stdexcept>
+#include <string>
+
+// What every subcommand shares: exit statuses, the one way to report a failure, and the checks on
+// standard output.
+namespace CliSupport {
+
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+// Wrong usage found after parsing (a bad --where value, say); main prints it as it prints CLI11's own.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "bottlewright-cli: FILE: REASON" on standard error; returns kFailed.
+[[nodiscard]] int failed(const std::string& file, const std::string& reason);
+
+// Whatever failed while writing standard output (a full disk, a closed pipe) fails the command.
+[[nodiscard]] int finishOutput();
+
+// --json, accepted for scripts' sake: JSON is the only output format.
+void addJsonFlag(CLI::App& command);
+
+// Declares the subcommand's action: run's exit status ends the program.
+void setAction(CLI::App& command, std::function<int()> run);
+
+} // namespace CliSupport

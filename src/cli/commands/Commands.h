@@ -1,0 +1,10 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+// One function a subcommand: each declares its options and its action on the application.
+void addDumpCommand(CLI::App& app);
+void addListCommand(CLI::App& app);
+void addStatsCommand(CLI::App& app);
+void addBackupCommand(CLI::App& app);
+void addRewriteCommand(CLI::App& app);

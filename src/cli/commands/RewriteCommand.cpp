@@ -1,0 +1,21 @@
+#include "cli/CliSupport.h"
+#include "cli/commands/Commands.h"
+#include "core/model/CellarFile.h"
+
+#include <memory>
+
+void addRewriteCommand(CLI::App& app) {
+    CLI::App& command = *app.add_subcommand("rewrite", "reads a Cellar File and writes it again to OUT");
+    auto in = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    command.add_option("IN", *in, "the Cellar File to read")->required();
+    command.add_option("OUT", *out, "the Cellar File to write")->required();
+    CliSupport::setAction(command, [in, out] {
+        const CellarReadResult result = CellarFile::load(*in);
+        if (!result.ok())
+            return CliSupport::failed(*in, result.error);
+        if (const std::string error = CellarFile::save(*out, result.entries); !error.empty())
+            return CliSupport::failed(*out, error);
+        return 0;
+    });
+}
