@@ -1,5 +1,6 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "core/model/Today.h"
+#include "helpers/DocumentTestAccess.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,7 @@ using Hints = std::vector<std::pair<CDocObserver*, int>>;
 // Records what a view would be told.
 class RecordingObserver : public CDocObserver {
 public:
-    void onUpdate(CDocObserver* sender, int hint) override {
+    void onUpdate(CDocObserver* sender, UpdateHint hint) override {
         calls.emplace_back(sender, hint);
         if (whenTold)
             whenTold();
@@ -44,9 +45,7 @@ protected:
             doc.focusEntry(doc.addNewEntry())->m_strProducer = producer;
         if (members.empty())
             return;
-        doc.clearFocusSet();
-        for (const int member : members)
-            doc.appendToFocusSet(member);
+        DocumentTestAccess::setFocusMembers(doc, members);
     }
     static Strings focusProducers(const CBottlewrightDoc& doc) {
         Strings producers;
@@ -87,7 +86,8 @@ TEST_F(DocumentTest, NewEntriesAreDefaultsAppendedWithoutMarkingModified) {
     EXPECT_EQ(*doc.focusEntry(2), CWine{});
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(doc.focusCapacity(), 3) << "one entry appended grows the array by exactly one";
+    EXPECT_EQ(DocumentTestAccess::focusCapacity(doc), 3)
+        << "one entry appended grows the array by exactly one";
 }
 
 TEST_F(DocumentTest, DeletingKeepsTheOtherMembersNamingTheirEntries) {
@@ -110,7 +110,10 @@ TEST_F(DocumentTest, DeletingKeepsTheOtherMembersNamingTheirEntries) {
         SCOPED_TRACE(testing::Message() << "deleting position " << c.position << " of " << c.focus.size());
         CBottlewrightDoc doc(m_dir);
         fill(doc, c.producers, c.focus);
-        doc.deleteEntry(c.position, c.modify);
+        if (c.modify)
+            doc.deleteEntry(c.position);
+        else
+            doc.discardNewEntry(c.position);
         EXPECT_EQ(focusMembers(doc), c.members);
         EXPECT_EQ(focusProducers(doc), c.focusProducers);
         EXPECT_EQ(documentProducers(doc), c.documentProducers);
@@ -134,7 +137,7 @@ TEST_F(DocumentTest, CopyingPositionThreeAddsAPartialCopyAtTheEndAndMarksModifie
     EXPECT_TRUE(doc.isModified());
 
     // Cancelling the copy deletes it again, and the mark stays.
-    doc.deleteEntry(copy, false);
+    doc.discardNewEntry(copy);
     EXPECT_EQ(doc.entryCount(), 4);
     EXPECT_TRUE(doc.isModified());
 
@@ -147,23 +150,23 @@ TEST_F(DocumentTest, CopyingPositionThreeAddsAPartialCopyAtTheEndAndMarksModifie
 TEST_F(DocumentTest, FocusPositionsGoWithoutTheirEntriesTheArrayGrowsTenAtATimeAndAllWinesTakesAll) {
     CBottlewrightDoc doc(m_dir);
     fill(doc, {"A", "B", "C"});
-    doc.removeFocusPosition(1);
-    doc.removeFocusPosition(2);
+    DocumentTestAccess::removeFocusPosition(doc, 1);
+    DocumentTestAccess::removeFocusPosition(doc, 2);
     EXPECT_EQ(focusProducers(doc), (Strings{"A", "C"}));
     EXPECT_EQ(doc.entryCount(), 3);
     EXPECT_FALSE(doc.isModified());
 
-    doc.clearFocusSet();
+    DocumentTestAccess::setFocusMembers(doc, {});
     EXPECT_EQ(doc.focusCount(), 0);
-    EXPECT_EQ(doc.focusCapacity(), 3);
+    EXPECT_EQ(DocumentTestAccess::focusCapacity(doc), 3);
     doc.focusEntry(doc.addNewEntry())->m_strProducer = "D"; // fits in the array as it is
-    EXPECT_EQ(doc.focusCapacity(), 3);
+    EXPECT_EQ(DocumentTestAccess::focusCapacity(doc), 3);
     fill(doc, {}, {3, 2, 1, 0});
-    EXPECT_EQ(doc.focusCapacity(), 13);
+    EXPECT_EQ(DocumentTestAccess::focusCapacity(doc), 13);
     EXPECT_EQ(focusProducers(doc), (Strings{"D", "C", "B", "A"}));
 
     // All Wines takes every entry back, sorted, and tells the views.
-    doc.removeFocusPosition(0);
+    DocumentTestAccess::removeFocusPosition(doc, 0);
     RecordingObserver view;
     doc.addObserver(&view);
     doc.selectAllWines();
@@ -181,9 +184,9 @@ TEST_F(DocumentTest, EveryObserverGetsEveryHintWithItsSenderAndMayUnsubscribeOnT
     doc.addObserver(&first);
     doc.addObserver(&second);
     doc.addObserver(&first);
-    doc.updateAllViews(&first, HintColumns);
+    DocumentTestAccess::notify(doc, &first, HintColumns);
     doc.removeObserver(&second);
-    doc.updateAllViews(nullptr, HintResorted);
+    DocumentTestAccess::notify(doc, nullptr, HintResorted);
     EXPECT_EQ(first.calls, (Hints{{&first, HintColumns}, {nullptr, HintResorted}}));
     EXPECT_EQ(second.calls, (Hints{{&first, HintColumns}}));
 
@@ -201,7 +204,7 @@ TEST_F(DocumentTest, EveryObserverGetsEveryHintWithItsSenderAndMayUnsubscribeOnT
     doc.addObserver(&closer);
     doc.addObserver(other);
     doc.addObserver(&last);
-    doc.updateAllViews(nullptr, HintFieldNames);
+    DocumentTestAccess::notify(doc, nullptr, HintFieldNames);
     EXPECT_EQ(other, nullptr);
     EXPECT_EQ(closer.calls.size(), 1u);
     EXPECT_EQ(last.calls.size(), 1u);

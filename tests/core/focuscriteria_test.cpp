@@ -1,5 +1,6 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/FocusCriteria.h"
+#include "helpers/DocumentTestAccess.h"
 
 #include <filesystem>
 #include <functional>
@@ -176,7 +177,7 @@ TEST(MatchesCriteria, LetterColourMustBeTickedAndEveryConditionInForceMustHold) 
 
 class HintLog : public CDocObserver {
 public:
-    void onUpdate(CDocObserver*, int hint) override { hints.push_back(hint); }
+    void onUpdate(CDocObserver*, UpdateHint hint) override { hints.push_back(hint); }
     std::vector<int> hints;
 };
 
@@ -195,11 +196,7 @@ protected:
         m_doc.selectAllWines();
         m_log.hints.clear();
     }
-    void setFocus(const std::vector<int>& members) {
-        m_doc.clearFocusSet();
-        for (const int member : members)
-            m_doc.appendToFocusSet(member);
-    }
+    void setFocus(const std::vector<int>& members) { DocumentTestAccess::setFocusMembers(m_doc, members); }
     Strings focusProducers() {
         Strings producers;
         for (int position = 0; position < m_doc.focusCount(); ++position)

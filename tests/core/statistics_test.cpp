@@ -1,5 +1,6 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
+#include "helpers/DocumentTestAccess.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -59,16 +60,14 @@ TEST_F(StatisticsTest, ValueFallsBackToCostAndEachScopeCountsItsOwnEntries) {
     add(3, 5, 10.0f, 0.02f); // no value given: 10
     add(2, 2, 20.0f, 30.0f); // value 30
     add(4, 1, 10.0f, 0.03f); // a value of 3 cents; more left than acquired
-    m_doc.clearFocusSet();
-    m_doc.appendToFocusSet(0);
+    DocumentTestAccess::setFocusMembers(m_doc, {0});
     Statistics statistics = Statistics::compute(m_doc);
     EXPECT_EQ(statistics.focusSet.entries, 1);
     expectTexts(statistics.focusSet.remaining, {"3", "$30.00", "$10.00", "$30.00", "$10.00"});
     expectTexts(statistics.focusSet.consumed, {"2", "$20.00", "$10.00", "$20.00", "$10.00"});
     expectTexts(statistics.focusSet.acquired, {"5", "$50.00", "$10.00", "$50.00", "$10.00"});
 
-    m_doc.clearFocusSet();
-    m_doc.appendToFocusSet(1);
+    DocumentTestAccess::setFocusMembers(m_doc, {1});
     statistics = Statistics::compute(m_doc);
 
     EXPECT_EQ(statistics.workingFile.entries, 3);
@@ -83,7 +82,7 @@ TEST_F(StatisticsTest, ValueFallsBackToCostAndEachScopeCountsItsOwnEntries) {
     EXPECT_EQ(statistics.focusSet.entries, 1);
     expectTexts(statistics.focusSet.remaining, {"2", "$40.00", "$20.00", "$60.00", "$30.00"});
 
-    m_doc.clearFocusSet();
+    DocumentTestAccess::setFocusMembers(m_doc, {});
     statistics = Statistics::compute(m_doc);
     EXPECT_EQ(statistics.focusSet.entries, 0) << "an empty Focus Set shows zeros";
     for (const Statistics::Totals* totals :

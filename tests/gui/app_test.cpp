@@ -154,7 +154,6 @@ private Q_SLOTS:
         QAction* save = action(CommandId::Save);
         QVERIFY(!save->isEnabled());
         app.document()->setModified(true);
-        app.document()->updateAllViews(nullptr, HintFocusSet);
         QVERIFY(save->isEnabled());
         QVERIFY(frame().isWindowModified());
 

@@ -56,10 +56,7 @@ private:
     QPointer<CChildFrame> m_frame;
 
 private Q_SLOTS:
-    void init() {
-        m_cellar.emplace();
-        CEntryListView::sharedState() = EntryListSharedState{};
-    }
+    void init() { m_cellar.emplace(); }
 
     void cleanup() {
         m_area.reset();
@@ -156,12 +153,12 @@ private Q_SLOTS:
         QVERIFY(showsSelection(*right, 3));
 
         right->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(CEntryListView::sharedState().topRow, 1);
+        QCOMPARE(m_frame->pane(0)->sharedState().topRow, 1);
         QCOMPARE(left->verticalScrollBar()->value(), 1);
         QVERIFY(showsSelection(*left, 2));
         QVERIFY(showsSelection(*right, 2));
         right->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(left->verticalScrollBar()->value(), CEntryListView::sharedState().topRow);
+        QCOMPARE(left->verticalScrollBar()->value(), m_frame->pane(0)->sharedState().topRow);
 
         right->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QVERIFY(right->horizontalOffset() > 0);

@@ -26,43 +26,34 @@
 
 namespace {
 
-// Stands in for the Entry List: stores the box into the selected entry and moves as the buttons ask.
+// Stands in for the Entry List: stores the box into the selected entry and moves where the core's
+// navigation says.
 class FakeOwner : public CEntryBoxOwner {
 public:
+    using Step = EntryBoxNavigation::Step;
+    using Mode = EntryBoxNavigation::Mode;
+    using Action = EntryBoxNavigation::Move::Action;
+
     explicit FakeOwner(CBottlewrightDoc& document) : m_document(document) {}
 
     CBottlewrightDoc& document() const override { return m_document; }
     int selectedEntry() const override { return selected; }
-    void navigateEntryBox(int code) override {
-        codes.append(code);
-        if (code != AfterDelete)
+    void navigateEntryBox(Step step) override {
+        steps.append(step);
+        if (step != Step::AfterDelete)
             box->values().storeInto(*m_document.focusEntry(selected));
-        const int count = m_document.focusCount();
-        QString mode = CEntryBox::kViewMode;
-        switch (code) {
-        case Next:
-            selected = (selected + 1) % count;
-            break;
-        case Previous:
-            selected = (selected + count - 1) % count;
-            break;
-        case Add:
+        const auto move = EntryBoxNavigation::next(step, selected, m_document.focusCount(), true);
+        if (move.action == Action::AddNew)
             selected = m_document.addNewEntry();
-            mode = CEntryBox::kAddMode;
-            break;
-        case Copy:
+        else if (move.action == Action::CopySelected)
             selected = m_document.copyEntry(selected);
-            mode = CEntryBox::kCopyMode;
-            break;
-        default:
-            selected = selected < count ? selected : 0;
-        }
-        open(selected, mode);
+        else
+            selected = move.position;
+        open(selected, move.mode);
     }
-    void entryBoxDeletedEntry() override { ++deletions; }
     void redrawAfterEntryBox() override { ++redraws; }
 
-    void open(int position, const QString& mode) {
+    void open(int position, Mode mode) {
         selected = position;
         box->setMode(mode);
         box->fill(EntryBoxValues::fromWine(*m_document.focusEntry(position)));
@@ -71,8 +62,7 @@ public:
 
     CEntryBox* box = nullptr;
     int selected = -1;
-    QList<int> codes;
-    int deletions = 0;
+    QList<Step> steps;
     int redraws = 0;
 
 private:
@@ -138,7 +128,7 @@ private Q_SLOTS:
         addWine(1);
         CEntryBox& box = makeBox();
         QCOMPARE(box.windowTitle(), QString("Entry Box"));
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         QCOMPARE(box.windowTitle(), QString("View/Delete/Modify"));
         QStringList pages;
         for (int i = 0; i < tabs().count(); ++i)
@@ -163,21 +153,21 @@ private Q_SLOTS:
     void cancelRemovesOnlyAnAddedOrCopiedEntry() {
         addWine(1);
         makeBox();
-        m_owner->open(m_cellar->document.addNewEntry(), CEntryBox::kAddMode);
+        m_owner->open(m_cellar->document.addNewEntry(), FakeOwner::Mode::Add);
         click("cancelButton");
         QVERIFY(!m_box->isVisible());
         QCOMPARE(m_cellar->document.entryCount(), 1);
         QVERIFY(!m_cellar->document.isModified());
 
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         field(CWine::Vintage)->setText("1999");
         click("cancelButton");
         QCOMPARE(m_cellar->document.entryCount(), 1);
         QCOMPARE(m_cellar->document.entry(0)->m_nVintage, 1993);
 
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         click("copyButton"); // stores the entry, then shows the copy
-        QCOMPARE(m_box->mode(), CEntryBox::kCopyMode);
+        QCOMPARE(m_box->mode(), FakeOwner::Mode::Copy);
         QCOMPARE(m_cellar->document.entryCount(), 2);
         click("cancelButton");
         QCOMPARE(m_cellar->document.entryCount(), 1);
@@ -192,11 +182,11 @@ private Q_SLOTS:
             captions << box->windowTitle() << box->text();
             box->button(QMessageBox::Yes)->click();
         });
-        m_owner->open(1, CEntryBox::kViewMode);
+        m_owner->open(1, FakeOwner::Mode::View);
         const QString description = QString::fromStdString(m_cellar->document.focusEntry(1)->description());
         click("deleteButton");
         QTRY_COMPARE(captions, (QStringList{description, "Are you sure you want to delete this entry?\n"}));
-        QCOMPARE(m_owner->codes, QList<int>{CEntryBoxOwner::AfterDelete});
+        QCOMPARE(m_owner->steps, QList<FakeOwner::Step>{FakeOwner::Step::AfterDelete});
         QVERIFY(m_box->isVisible());
         QCOMPARE(m_owner->selected, 0);
         QVERIFY(m_cellar->document.isModified());
@@ -204,9 +194,8 @@ private Q_SLOTS:
         click("deleteButton");
         QTRY_COMPARE(m_cellar->document.entryCount(), 0);
         QVERIFY(!m_box->isVisible());
-        QCOMPARE(m_owner->deletions, 2);
         QCOMPARE(m_owner->redraws, 1);
-        QCOMPARE(m_owner->codes.size(), 1);
+        QCOMPARE(m_owner->steps.size(), 1);
     }
 
     void binWarningChangeRefusesButtonsTabsAndOkAndIgnoreLetsThrough() {
@@ -225,12 +214,12 @@ private Q_SLOTS:
             dialog->findChild<QCheckBox*>("suppressCheck")->setChecked(suppress);
             pushButton(*dialog, suppress ? "ignoreButton" : "changeButton")->click();
         });
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         QVERIFY(activate());
         QSignalSpy tabChanges(&tabs(), &QTabWidget::currentChanged); // a refused page never shows
         click("nextButton");
         QCOMPARE(warnings, 1);
-        QVERIFY(m_owner->codes.isEmpty());
+        QVERIFY(m_owner->steps.isEmpty());
         clickTab(1);
         QVERIFY(activate()); // offscreen, closing the warning leaves no window active
         QTest::keyClick(field(CWine::Vintage), Qt::Key_Tab, Qt::ControlModifier);
@@ -263,7 +252,7 @@ private Q_SLOTS:
     void changedBottlesGiveOneHistoryItemPerChange() {
         addWine(12).m_fValue = 0.01f;
         makeBox();
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         field(CWine::NumberRemaining)->setText("11");
         clickTab(1);
         const std::string item = "7-3-1\t11\t12\t10.00\t10.00\t10.00\t10.00\x06";
@@ -280,7 +269,7 @@ private Q_SLOTS:
     void bottlesMustBeWholeNumbers() {
         addWine(1);
         makeBox();
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         QVERIFY(activate());
         field(CWine::NumberAcquired)->setText("");
         MessageBoxCatcher boxes;
@@ -296,7 +285,7 @@ private Q_SLOTS:
         writeList(m_cellar->start.path() / "producer.cbi", "Berrow\r\n\r\nbellwick\r\n");
         addWine(1);
         makeBox();
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         QCOMPARE(general().label(CWine::User1)->text(), QString("Glass"));
         QCOMPARE(general().label(CWine::Vintage)->text(), QString("Vint"));
         QCOMPARE(general().label(CWine::NumberAcquired)->text(), QString("Acq"));
@@ -312,7 +301,7 @@ private Q_SLOTS:
 
         m_cellar->names.setName(CWine::User1, "Decanter");
         m_box->reject();
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         QCOMPARE(general().label(CWine::User1)->text(), QString("Decanter"));
         QCOMPARE(items(CWine::Producer).size(), 3);
     }
@@ -321,7 +310,7 @@ private Q_SLOTS:
         addWine(1).m_strNotes = "one\r\ntwo";
         addWine(2).m_strNotes = "lone\nfeed";
         makeBox();
-        m_owner->open(0, CEntryBox::kViewMode);
+        m_owner->open(0, FakeOwner::Mode::View);
         clickTab(1);
         auto* notes = m_box->findChild<CNotesPage*>();
         QCOMPARE(notes->label()->text(),

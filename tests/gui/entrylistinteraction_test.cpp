@@ -93,13 +93,6 @@ void clickIn(CEntryBox* box, const QString& caption) {
     QFAIL(qPrintable("no button " + caption));
 }
 
-int selected() {
-    return CEntryListView::sharedState().selectedEntry;
-}
-int topRow() {
-    return CEntryListView::sharedState().topRow;
-}
-
 const QStringList kMenuOnNothing{"Add a New Entry...", "-", "Cancel"};
 
 } // namespace
@@ -125,10 +118,12 @@ private:
     std::optional<EmptyCellar> m_cellar;
     std::unique_ptr<CEntryListView> m_view;
 
+    int selected() const { return m_cellar->shared.selectedEntry; }
+    int topRow() const { return m_cellar->shared.topRow; }
+
 private Q_SLOTS:
     void init() {
         m_cellar.emplace();
-        CEntryListView::sharedState() = EntryListSharedState{};
         setTodayOverride(CalendarDate{2026, 12, 5});
         // Entries here keep their bottles without bins; the General page would stop to warn.
         AppSwitches::setBinWarning(false);
@@ -239,12 +234,12 @@ private Q_SLOTS:
         MenuAnswer onHeadings(QStringLiteral("Add a New Entry..."));
         QString mode;
         ModalDialogCatcher<CEntryBox> catcher([&mode](CEntryBox* box) {
-            mode = box->mode();
+            mode = box->windowTitle();
             box->reject();
         });
         sendMouse(view, QEvent::MouseButtonPress, heading(100), Qt::RightButton);
         QCOMPARE(onHeadings.items, kMenuOnNothing);
-        QCOMPARE(mode, CEntryBox::kAddMode);
+        QCOMPARE(mode, QString("Add Entry"));
         QCOMPARE(document().entryCount(), 3);
         QCOMPARE(selected(), -1);
     }
@@ -271,14 +266,14 @@ private Q_SLOTS:
         view.scrollVertically(EntryListScrolling::ScrollCode::ThumbPosition, 4);
         QString mode;
         ModalDialogCatcher<CEntryBox> catcher([&mode](CEntryBox* box) {
-            mode = box->mode();
+            mode = box->windowTitle();
             box->reject();
         });
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(selected(), 4);
         QVERIFY(!catcher.seen());
         QTest::keyClick(&view, Qt::Key_Return);
-        QCOMPARE(mode, CEntryBox::kViewMode);
+        QCOMPARE(mode, QString("View/Delete/Modify"));
         QCOMPARE(document().entryCount(), 30);
     }
 
@@ -316,9 +311,9 @@ private Q_SLOTS:
     void fontCommandChangesBothPanesAndTheirRows() {
         fillDocument(document(), 3);
         QSplitter splitter;
-        auto* left = new CEntryListView(document(), m_cellar->names);
+        auto* left = new CEntryListView(document(), m_cellar->names, m_cellar->shared);
         splitter.addWidget(left);
-        splitter.addWidget(new CEntryListView(document(), m_cellar->names, left));
+        splitter.addWidget(new CEntryListView(document(), m_cellar->names, m_cellar->shared, left));
         auto* right = static_cast<CEntryListView*>(splitter.widget(1));
         splitter.resize(800, 300);
         splitter.show();
@@ -352,23 +347,23 @@ private Q_SLOTS:
         program.frame().refreshCommandStates();
         QVERIFY(goTo->isEnabled() && deselect->isEnabled());
         deselect->trigger();
-        QCOMPARE(selected(), -1);
+        QCOMPARE(pane.sharedState().selectedEntry, -1);
         QVERIFY(!goTo->isEnabled());
 
         boundary->trigger();
-        QVERIFY(CEntryListView::sharedState().printBoundaryShown && boundary->isChecked());
-        const int shown = CEntryListView::sharedState().printBoundaryX;
+        QVERIFY(pane.sharedState().printBoundaryShown && boundary->isChecked());
+        const int shown = pane.sharedState().printBoundaryX;
         QVERIFY(shown > 300 && shown < 1700);
         boundary->trigger();
-        QVERIFY(!CEntryListView::sharedState().printBoundaryShown && !boundary->isChecked());
+        QVERIFY(!pane.sharedState().printBoundaryShown && !boundary->isChecked());
         // An inch more of left margin takes an inch off the printed width.
         QSettings().setValue("Printing/Left Margin", 1750);
         boundary->trigger();
-        QCOMPARE(CEntryListView::sharedState().printBoundaryX, shown - 100);
+        QCOMPARE(pane.sharedState().printBoundaryX, shown - 100);
 
         const int entries = document.entryCount();
         ModalDialogCatcher<CEntryBox> catcher([](CEntryBox* box) {
-            QCOMPARE(box->mode(), CEntryBox::kAddMode);
+            QCOMPARE(box->mode(), EntryBoxNavigation::Mode::Add);
             box->reject();
         });
         program.action(CommandId::AddEntry)->trigger();
@@ -380,7 +375,7 @@ private Q_SLOTS:
         makeView(3).selectEntry(1);
         HintRecorder hints(document());
         runBox(&CEntryListView::addEntry, [this](CEntryBox* box) {
-            QCOMPARE(box->mode(), CEntryBox::kAddMode);
+            QCOMPARE(box->mode(), EntryBoxNavigation::Mode::Add);
             QCOMPARE(document().entryCount(), 4);
             QCOMPARE(selected(), 3);
             clickIn(box, QStringLiteral("Cancel"));
@@ -410,15 +405,15 @@ private Q_SLOTS:
         makeView(3).selectEntry(1);
         QStringList modes;
         runBox(&CEntryListView::copyEntry, [&](CEntryBox* box) {
-            modes << box->mode();
+            modes << box->windowTitle();
             clickIn(box, QStringLiteral("&>>"));
-            modes << box->mode();
+            modes << box->windowTitle();
             // the copy is last; after it comes the first
             QCOMPARE(selected(), 0);
             QCOMPARE(box->values().producer, std::string("Producer 0"));
             clickIn(box, QStringLiteral("Cancel"));
         });
-        QCOMPARE(modes, (QStringList{CEntryBox::kCopyMode, CEntryBox::kViewMode}));
+        QCOMPARE(modes, (QStringList{"THIS IS A COPY", "View/Delete/Modify"}));
         QCOMPARE(document().entryCount(), 4);
         QCOMPARE(document().focusEntry(3)->m_strProducer, std::string("Producer 1"));
         QVERIFY(document().isModified());

@@ -3,6 +3,7 @@
 #include "helpers/TestFixtures.h"
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -71,10 +72,7 @@ private:
     std::unique_ptr<CEntryListView> m_view;
 
 private Q_SLOTS:
-    void init() {
-        m_cellar.emplace();
-        CEntryListView::sharedState() = EntryListSharedState{};
-    }
+    void init() { m_cellar.emplace(); }
 
     void cleanup() {
         m_view.reset();
@@ -94,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(defaults.columns()[16].heading, std::string("User1"));
         m_cellar->names.setName(16, "Cellar");
         m_cellar->names.setName(0, "Year");
-        m_cellar->document.updateAllViews(nullptr, HintFieldNames);
+        m_cellar->document.fieldNamesChanged();
         QCOMPARE(defaults.columns()[16].heading, std::string("Cellar"));
         QCOMPARE(defaults.columns()[0].heading, std::string("Year"));
         QVERIFY(shownImage(defaults).copy(band) != before);
@@ -113,7 +111,7 @@ private Q_SLOTS:
     void paintsRowsSelectionAndLetterColours() {
         CEntryListView& view = makeView(5);
         view.selectEntry(2);
-        QCOMPARE(CEntryListView::sharedState().selectedEntry, 2);
+        QCOMPARE(m_cellar->shared.selectedEntry, 2);
         const QImage image = shownImage(view);
         const QColor cyan(0, 255, 255);
         const QColor red(255, 0, 0);
@@ -148,7 +146,7 @@ private Q_SLOTS:
         CWine& wine = *m_cellar->document.focusEntry(m_cellar->document.addNewEntry());
         wine.m_nNumberRemaining = 7;
         wine.m_fCost = 5.0f;
-        m_cellar->document.updateAllViews(nullptr, HintFocusSet);
+        m_cellar->document.selectAllWines();
         const QImage image = shownImage(view);
 
         // "  7" drawn with spaces as wide as digits ends where "007" would end.
@@ -170,7 +168,7 @@ private Q_SLOTS:
         // The print boundary is a dashed red line, once its place is known.
         const QColor red(255, 0, 0);
         const QRect column(299, 2, 3, view.geometry().gridBottom - 2);
-        EntryListSharedState& shared = CEntryListView::sharedState();
+        EntryListSharedState& shared = m_cellar->shared;
         shared.printBoundaryShown = true;
         QCOMPARE(countPixels(shownImage(view), column, red), 0); // not computed yet
         shared.printBoundaryX = 300;
@@ -184,11 +182,11 @@ private Q_SLOTS:
     void lastPaneKeepsArrangementAndFontAndTheNextOneReadsThem() {
         writeArrangement(m_cellar->start.path() / "colset.bw3", reversedFieldIds(), 66);
         makeView(2);
-        CEntryListView::sharedState().selectedEntry = 1;
+        m_cellar->shared.selectedEntry = 1;
         std::filesystem::remove(m_cellar->start.path() / "colset.bw3");
         m_view.reset();
 
-        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
+        QCOMPARE(m_cellar->shared.selectedEntry, -1);
         std::ifstream colset(m_cellar->start.path() / "colset.bw3");
         std::string firstLine;
         std::getline(colset, firstLine);
@@ -228,32 +226,34 @@ private Q_SLOTS:
             {QAbstractSlider::SliderPageStepAdd, last}};
         for (const auto& [action, topRow] : steps) {
             bar->triggerAction(action);
-            QCOMPARE(CEntryListView::sharedState().topRow, topRow);
+            QCOMPARE(m_cellar->shared.topRow, topRow);
             QCOMPARE(bar->value(), topRow);
         }
         bar->setSliderPosition(40); // dragging the thumb
-        QCOMPARE(CEntryListView::sharedState().topRow, 40);
+        QCOMPARE(m_cellar->shared.topRow, 40);
         bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-        QCOMPARE(CEntryListView::sharedState().topRow, 40 + 1 - rowsPerPage);
+        QCOMPARE(m_cellar->shared.topRow, 40 + 1 - rowsPerPage);
 
         // The first row shows the entry at the top row.
         view.selectEntry(40 + 1 - rowsPerPage);
         QVERIFY(countPixels(shownImage(view), rowInterior(view, 0), QColor(0, 255, 255)) > 0);
 
         // Changes return to the top, except those of names and printer; sorting clears the selection.
-        m_cellar->document.updateAllViews(nullptr, HintFieldNames);
-        m_cellar->document.updateAllViews(nullptr, HintPrinter);
-        QVERIFY(CEntryListView::sharedState().topRow > 0);
-        for (const int hint : {HintLetterColors, HintFocusSet}) {
+        m_cellar->document.fieldNamesChanged();
+        m_cellar->document.printerChanged();
+        QVERIFY(m_cellar->shared.topRow > 0);
+        for (const auto& change : std::initializer_list<std::function<void()>>{
+                 [&] { m_cellar->document.setFocusLetterColor(CWine::Red); },
+                 [&] { m_cellar->document.selectAllWines(); }}) {
             view.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-            m_cellar->document.updateAllViews(nullptr, hint);
-            QCOMPARE(CEntryListView::sharedState().topRow, 0);
+            change();
+            QCOMPARE(m_cellar->shared.topRow, 0);
             QCOMPARE(view.verticalScrollBar()->value(), 0);
         }
 
         view.selectEntry(4);
         m_cellar->document.sortFocusSet();
-        QCOMPARE(CEntryListView::sharedState().selectedEntry, -1);
+        QCOMPARE(m_cellar->shared.selectedEntry, -1);
     }
 
     void oneLineScrollMovesPixelsAndDrawsOneRow() {

@@ -94,11 +94,28 @@ int CBottlewrightDoc::copyEntry(int position) {
     return copy;
 }
 
-void CBottlewrightDoc::deleteEntry(int position, bool markModified) {
+void CBottlewrightDoc::deleteEntry(int position) {
     if (focusEntry(position) == nullptr)
         return;
-    if (markModified)
-        setModified(true);
+    setModified(true);
+    removeEntry(position);
+    m_entriesEdited = true;
+}
+
+void CBottlewrightDoc::discardNewEntry(int position) {
+    removeEntry(position);
+}
+
+void CBottlewrightDoc::removeNullEntry(int position) {
+    if (focusEntry(position) == nullptr)
+        return;
+    removeEntry(position);
+    m_entriesEdited = true;
+}
+
+void CBottlewrightDoc::removeEntry(int position) {
+    if (focusEntry(position) == nullptr)
+        return;
     const int removed = m_focus[position];
     removeFocusPosition(position);
     m_entries.erase(m_entries.begin() + removed);
@@ -106,6 +123,50 @@ void CBottlewrightDoc::deleteEntry(int position, bool markModified) {
         if (m_focus[i] >= removed)
             --m_focus[i];
     }
+}
+
+CBottlewrightDoc::EntryStore CBottlewrightDoc::storeEntryValues(int position, const EntryBoxValues& values,
+                                                                bool keepNullEntry) {
+    CWine* wine = focusEntry(position);
+    if (wine == nullptr)
+        return EntryStore::Unchanged;
+    if (values.holdsNoSignificantInformation()) {
+        if (!keepNullEntry)
+            return EntryStore::NullEntry;
+        setModified(true);
+    }
+    if (!m_modified) {
+        if (!values.differsFrom(*wine))
+            return EntryStore::Unchanged;
+        setModified(true);
+    }
+    values.storeInto(*wine);
+    m_entriesEdited = true;
+    return EntryStore::Stored;
+}
+
+void CBottlewrightDoc::finishEntryEditing(CDocObserver* sender) {
+    if (!m_entriesEdited)
+        return;
+    m_entriesEdited = false;
+    updateAllViews(sender, HintFocusSet);
+}
+
+void CBottlewrightDoc::removeFocusMember(CDocObserver* sender, int position) {
+    if (position < 0 || position >= m_focusCount)
+        return;
+    removeFocusPosition(position);
+    updateAllViews(sender, HintFocusSet);
+}
+
+void CBottlewrightDoc::setLetterColor(CDocObserver* sender, int position, int color) {
+    CWine* wine = focusEntry(position);
+    if (wine == nullptr)
+        return;
+    wine->m_nLetterColor = color;
+    setModified(true);
+    visitObservers(
+        [sender, position](CDocObserver* observer) { observer->onEntryRecolored(sender, position); });
 }
 
 void CBottlewrightDoc::removeFocusPosition(int position) {
@@ -208,6 +269,23 @@ void CBottlewrightDoc::sortFocusSet() {
     visitObservers([](CDocObserver* observer) { observer->onFocusSetSorted(); });
 }
 
+void CBottlewrightDoc::resortByNewPrecedence() {
+    sortFocusSet();
+    updateAllViews(nullptr, HintResorted);
+}
+
+void CBottlewrightDoc::columnsChanged(CDocObserver* sender) {
+    updateAllViews(sender, HintColumns);
+}
+
+void CBottlewrightDoc::fieldNamesChanged() {
+    updateAllViews(nullptr, HintFieldNames);
+}
+
+void CBottlewrightDoc::printerChanged() {
+    updateAllViews(nullptr, HintPrinter);
+}
+
 void CBottlewrightDoc::setModified(bool modified) {
     if (modified == m_modified)
         return;
@@ -224,6 +302,6 @@ void CBottlewrightDoc::removeObserver(CDocObserver* observer) {
     std::erase(m_observers, observer);
 }
 
-void CBottlewrightDoc::updateAllViews(CDocObserver* sender, int hint) {
+void CBottlewrightDoc::updateAllViews(CDocObserver* sender, UpdateHint hint) {
     visitObservers([sender, hint](CDocObserver* observer) { observer->onUpdate(sender, hint); });
 }

@@ -3,6 +3,7 @@
 #include "core/document/CDocObserver.h"
 #include "core/document/FocusCriteria.h"
 #include "core/document/SortPrecedence.h"
+#include "core/editing/EntryBoxValues.h"
 #include "core/model/CellarFile.h"
 
 #include <filesystem>
@@ -41,8 +42,6 @@ public:
     CWine* entry(int index) const;
     CWine* focusEntry(int position) const;
     int focusMember(int position) const { return m_focus[position]; }
-    // Length of the Focus Set array, which may exceed the member count.
-    int focusCapacity() const { return static_cast<int>(m_focus.size()); }
     const WineList& entries() const { return m_entries; }
 
     // A new default entry at the end of the entries and of the Focus Set; returns its Focus Set
@@ -51,13 +50,29 @@ public:
     // A new entry made by a partial copy of the one at position; marks modified; returns its position,
     // or -1 with nothing added when position names no entry.
     int copyEntry(int position);
-    // Destroys the entry at position; the other members keep naming the same entries.
-    void deleteEntry(int position, bool markModified);
-    // Drops a member from the Focus Set; the entry stays in the document.
-    void removeFocusPosition(int position);
-    void clearFocusSet();
-    // The array grows 10 members at a time as a rebuild appends.
-    void appendToFocusSet(int entryIndex);
+    // The user deletes the entry at position: marks modified; the other members keep naming the same
+    // entries.
+    void deleteEntry(int position);
+    // An added or copied entry whose Entry Box was cancelled goes again, unnoticed.
+    void discardNewEntry(int position);
+
+    // The Entry Box's store. A box holding no significant information is not stored but answered with
+    // NullEntry, so that the user can be asked: then removeNullEntry, or store again with keepNullEntry
+    // (which marks modified). An unmodified document compares first and stores only a difference; a
+    // modified one stores at once. Storing stamps Date Modified.
+    enum class EntryStore { Unchanged, Stored, NullEntry };
+    EntryStore storeEntryValues(int position, const EntryBoxValues& values, bool keepNullEntry = false);
+    // Removes the entry of a null Entry Box without marking the document modified.
+    void removeNullEntry(int position);
+    // The Entry Box closed: when it changed entries, every observer but sender hears hint 121.
+    void finishEntryEditing(CDocObserver* sender);
+
+    // Drops a member from the Focus Set (the entry stays in the document); observers but sender hear
+    // hint 121.
+    void removeFocusMember(CDocObserver* sender, int position);
+    // One entry's letter colour; marks modified.
+    void setLetterColor(CDocObserver* sender, int position, int color);
+
     // "All Wines": every entry in document order, sorted; then hint 121.
     void selectAllWines();
     // The quick Focus Set commands: every entry that meets the condition, in document order, sorted;
@@ -80,17 +95,34 @@ public:
     SortPrecedence& sortPrecedence() { return m_sortPrecedence; }
     // Sorts, then tells every observer that positions name other entries now.
     void sortFocusSet();
+    // Sorts by a precedence the user has just chosen, then hint 127.
+    void resortByNewPrecedence();
+
+    // Notifications of changes made outside the entries, each with its hint: an Entry List pane's
+    // column table (111, from that pane), the field names (112) and the printer settings (113).
+    void columnsChanged(CDocObserver* sender);
+    void fieldNamesChanged();
+    void printerChanged();
 
     void addObserver(CDocObserver* observer);
     void removeObserver(CDocObserver* observer);
     const std::vector<CDocObserver*>& observers() const { return m_observers; }
-    // Every registered observer gets the hint, the sender too (it may ignore it). Observers may
-    // remove themselves or others meanwhile; one removed before its turn is skipped.
-    void updateAllViews(CDocObserver* sender, int hint);
 
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
 
 private:
+    friend class DocumentTestAccess;
+
+    // Every registered observer gets the hint, the sender too (it may ignore it). Observers may
+    // remove themselves or others meanwhile; one removed before its turn is skipped.
+    void updateAllViews(CDocObserver* sender, UpdateHint hint);
+    // Length of the Focus Set array, which may exceed the member count.
+    int focusCapacity() const { return static_cast<int>(m_focus.size()); }
+    void removeFocusPosition(int position);
+    void removeEntry(int position);
+    void clearFocusSet();
+    // The array grows 10 members at a time as a rebuild appends.
+    void appendToFocusSet(int entryIndex);
     void appendMember(int entryIndex, int growBy);
     void focusSetChanged();
     template <typename Visit> void visitObservers(Visit visit);
@@ -99,6 +131,7 @@ private:
     std::filesystem::path m_startDirectory;
     std::filesystem::path m_pathName;
     bool m_modified = false;
+    bool m_entriesEdited = false; // by the Entry Box on show
     WineList m_entries;
     std::vector<int> m_focus;
     int m_focusCount = 0;

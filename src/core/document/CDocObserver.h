@@ -20,11 +20,14 @@ public:
     virtual ~CDocObserver() = default;
 
     // sender is the view that caused the change, or nullptr when the document itself did.
-    virtual void onUpdate(CDocObserver* sender, int hint) = 0;
+    virtual void onUpdate(CDocObserver* sender, UpdateHint hint) = 0;
 
     // The Focus Set was sorted: positions no longer name the same entries.
     virtual void onFocusSetSorted() {}
 
     // The document's modified flag changed.
     virtual void onModifiedChanged(bool) {}
+
+    // The entry at a Focus Set position changed how it looks (its letter colour) and nothing else.
+    virtual void onEntryRecolored(CDocObserver* /*sender*/, int /*position*/) {}
 };

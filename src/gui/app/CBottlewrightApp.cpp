@@ -33,13 +33,10 @@ namespace {
 const QString kCellarFilter = QStringLiteral("Cellar Files (*.bwf)");
 constexpr int kGraphHelpContext = 32876;
 
-CBottlewrightApp* theApp = nullptr;
-
 } // namespace
 
 CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show show)
     : m_startDirectory(std::move(startDirectory)) {
-    theApp = this;
     // Qt switches the C library to the user's locale; entries read and write numbers with "." always.
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane Software"));
@@ -54,8 +51,10 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
     m_mainFrame = std::make_unique<CMainFrame>(m_fieldNames);
     m_mainFrame->setCloseGuard([this] { return maySaveChanges(); });
     m_mainFrame->setRecentFiles(m_recentFiles.files());
+    m_mainFrame->setPrinterProvider(this);
+    m_documentCommands =
+        std::make_unique<CDocumentCommands>(*this, m_fieldNames, m_startDirectory, m_mainFrame.get());
     connectCommands();
-    m_documentCommands = std::make_unique<CDocumentCommands>(*this);
     if (show == Show::Maximized) {
         m_mainFrame->showMaximized();
         m_mainFrame->repaint();
@@ -85,11 +84,6 @@ CBottlewrightApp::~CBottlewrightApp() {
     AppSettings::write(AppSettings::BinWarning, AppSwitches::binWarning() ? 1 : 0);
     HelpWindow::destroyInstance();
     m_mainFrame.reset();
-    theApp = nullptr;
-}
-
-CBottlewrightApp* CBottlewrightApp::instance() {
-    return theApp;
 }
 
 void CBottlewrightApp::readSettings() {
@@ -111,6 +105,22 @@ void CBottlewrightApp::connectCommands() {
     const auto on = [this, &frame](int id, auto handler) {
         connect(frame.action(id), &QAction::triggered, this, handler);
     };
+    CDocumentCommands* commands = m_documentCommands.get();
+    on(CommandId::AllWines, [commands] { commands->selectAllWines(); });
+    on(CommandId::ZeroBottleWines, [commands] { commands->selectZeroBottleWines(); });
+    on(CommandId::OneOrMoreBottleWines, [commands] { commands->selectOneOrMoreBottleWines(); });
+    on(CommandId::BlackLetterWines, [commands] { commands->selectLetterColorWines(CWine::Black); });
+    on(CommandId::RedLetterWines, [commands] { commands->selectLetterColorWines(CWine::Red); });
+    on(CommandId::GreenLetterWines, [commands] { commands->selectLetterColorWines(CWine::Green); });
+    on(CommandId::BlueLetterWines, [commands] { commands->selectLetterColorWines(CWine::Blue); });
+    on(CommandId::SpecifyFocusSet, [commands] { commands->specifyFocusSet(); });
+    on(CommandId::ChangeAllToBlack, [commands] { commands->changeAllLetterColors(CWine::Black); });
+    on(CommandId::ChangeAllToRed, [commands] { commands->changeAllLetterColors(CWine::Red); });
+    on(CommandId::ChangeAllToGreen, [commands] { commands->changeAllLetterColors(CWine::Green); });
+    on(CommandId::ChangeAllToBlue, [commands] { commands->changeAllLetterColors(CWine::Blue); });
+    on(CommandId::ShowStatistics, [commands] { commands->showStatistics(); });
+    on(CommandId::Backup, [commands] { commands->backup(); });
+    on(CommandId::SetBackupLocation, [commands] { commands->setBackupLocation(); });
     on(CommandId::New, [this] { newFile(); });
     on(CommandId::Open, [this] { openFile(); });
     on(CommandId::Close, [this] { closeWorkingFile(); });
@@ -287,7 +297,7 @@ void CBottlewrightApp::printSetup() {
     dialog.exec();
     m_printOrientation = m_printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
     if (m_document != nullptr)
-        m_document->updateAllViews(nullptr, HintPrinter);
+        m_document->printerChanged();
 }
 
 void CBottlewrightApp::toggleSmartSelect() {
@@ -309,8 +319,7 @@ void CBottlewrightApp::sortPrecedence() {
             [](int context) { showHelpContext(context); });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_document->sortFocusSet();
-    m_document->updateAllViews(nullptr, HintResorted);
+    m_document->resortByNewPrecedence();
 }
 
 void CBottlewrightApp::modifyFieldNames() {
@@ -319,7 +328,7 @@ void CBottlewrightApp::modifyFieldNames() {
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // Save, Retrieve and Get Defaults change the table at once, so a change can come without OK.
     if ((accepted || m_fieldNames != before) && m_document != nullptr)
-        m_document->updateAllViews(nullptr, HintFieldNames);
+        m_document->fieldNamesChanged();
 }
 
 void CBottlewrightApp::showAbout() {
@@ -342,6 +351,6 @@ void CBottlewrightApp::refreshCommandStates() {
     m_mainFrame->refreshCommandStates();
 }
 
-void CBottlewrightApp::onUpdate(CDocObserver*, int) {
+void CBottlewrightApp::onUpdate(CDocObserver*, UpdateHint) {
     refreshCommandStates();
 }

@@ -4,6 +4,8 @@
 #include "core/setup/FieldNames.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/common/AppSwitches.h"
+#include "gui/common/PrinterProvider.h"
+#include "gui/document/CDocumentCommands.h"
 
 #include <filesystem>
 #include <functional>
@@ -14,14 +16,16 @@
 #include <QString>
 
 class CBottlewrightDoc;
-class CDocumentCommands;
 class CMainFrame;
 class QPrinter;
 
 // The program's root: settings kept between runs, the field-name table, the main frame and the one
 // Working File, with the commands that need no Working File (New, Open, recent files, Set Default
 // Filename, Print Setup, the switches, help and About) and those that replace or close it.
-class CBottlewrightApp : public QObject, public CDocObserver {
+class CBottlewrightApp : public QObject,
+                         public CDocObserver,
+                         public PrinterProvider,
+                         public CDocumentCommands::Host {
     Q_OBJECT
 public:
     enum class Show { Maximized, Hidden };
@@ -32,13 +36,11 @@ public:
     // Ends the program: writes "LastUsed.fnm" and the switches.
     ~CBottlewrightApp() override;
 
-    static CBottlewrightApp* instance();
-
     CMainFrame& mainFrame() const { return *m_mainFrame; }
     // The Focus Set, statistics and backup commands.
     CDocumentCommands& documentCommands() const { return *m_documentCommands; }
     // The Working File, or nullptr when none is open.
-    CBottlewrightDoc* document() const { return m_document.get(); }
+    CBottlewrightDoc* document() const override { return m_document.get(); }
 
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
     // The program's own small files live in the start directory.
@@ -49,9 +51,9 @@ public:
 
     bool smartSelect() const { return AppSwitches::smartSelect(); }
     bool binWarning() const { return AppSwitches::binWarning(); }
-    const QString& backupLocation() const { return m_backupLocation; }
+    const QString& backupLocation() const override { return m_backupLocation; }
     // Written to the settings at once.
-    void setBackupLocation(const QString& location);
+    void setBackupLocation(const QString& location) override;
     const QString& defaultFileName() const { return m_defaultFileName; }
     const RecentFileList& recentFiles() const { return m_recentFiles; }
 
@@ -60,7 +62,7 @@ public:
     // Anything but 1 or 2 is stored as 1.
     void setPrintOrientation(int orientation);
     // The printer with the print orientation applied; a PDF writer when no printer is installed.
-    QPrinter& printer();
+    QPrinter& printer() override;
 
     // Commands.
     void newFile();
@@ -85,7 +87,7 @@ public:
     void setOpenFilePrompt(FileNamePrompt prompt) { m_openPrompt = std::move(prompt); }
     void setSaveFilePrompt(FileNamePrompt prompt) { m_savePrompt = std::move(prompt); }
 
-    void onUpdate(CDocObserver* sender, int hint) override;
+    void onUpdate(CDocObserver* sender, UpdateHint hint) override;
     // Save and the title's mark follow the flag at once, whichever command changed it.
     void onModifiedChanged(bool) override { refreshCommandStates(); }
 

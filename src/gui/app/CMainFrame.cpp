@@ -411,7 +411,7 @@ QMdiSubWindow* CMainFrame::showWindowOfKind(ViewKind kind) {
 QMdiSubWindow* CMainFrame::openWindow(ViewKind kind) {
     QMdiSubWindow* window = nullptr;
     if (kind == ViewKind::EntryList)
-        window = new CChildFrame(*m_document, m_fieldNames);
+        window = new CChildFrame(*m_document, m_fieldNames, m_printers);
     else
         window = new CBWChildFrame(kind, createView(kind, *m_document));
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -518,10 +518,12 @@ void CMainFrame::refreshCommandStates() {
     command(CommandId::RetrieveColumnArrangement)->setEnabled(hasEntryList);
     for (int id : {CommandId::Sort, CommandId::AddEntry, CommandId::SelectFont, CommandId::ShowPrintBoundary})
         command(id)->setEnabled(hasEntryList);
-    const bool hasSelection = hasEntryList && CEntryListView::sharedState().selectedEntry >= 0;
+    const CEntryListView* pane = hasEntryList ? entryListFrame()->pane(0) : nullptr;
+    const bool hasSelection = pane != nullptr && pane->sharedState().selectedEntry >= 0;
     command(CommandId::GoToSelectedEntry)->setEnabled(hasSelection);
     command(CommandId::DeselectSelectedEntry)->setEnabled(hasSelection);
-    command(CommandId::ShowPrintBoundary)->setChecked(CEntryListView::sharedState().printBoundaryShown);
+    command(CommandId::ShowPrintBoundary)
+        ->setChecked(pane != nullptr && pane->sharedState().printBoundaryShown);
     const bool hasWindows = open && !documentWindows().isEmpty();
     for (int id : {CommandId::WindowCascade, CommandId::WindowTileHorizontal, CommandId::WindowTileVertical,
                    CommandId::WindowArrangeIcons})

@@ -30,6 +30,14 @@ inline constexpr int SetDefaultFilename = 32782;
 inline constexpr int SpecifyFocusSet = 32784;
 inline constexpr int ShowStatistics = 32787;
 inline constexpr int AddEntry = 32789;
+// The Entry List's right-button menu.
+inline constexpr int ViewEntry = 32879;
+inline constexpr int RemoveEntryFromFocusSet = 32877;
+inline constexpr int CopyEntry = 32878;
+inline constexpr int ColorEntryBlack = 32881;
+inline constexpr int ColorEntryRed = 32880;
+inline constexpr int ColorEntryGreen = 32883;
+inline constexpr int ColorEntryBlue = 32882;
 inline constexpr int AllWines = 32792;
 inline constexpr int Find = 32796;
 inline constexpr int FindNext = 32797;

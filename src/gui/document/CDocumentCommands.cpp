@@ -3,14 +3,10 @@
 #include "core/document/Backup.h"
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
-#include "gui/app/CBottlewrightApp.h"
-#include "gui/app/CMainFrame.h"
-#include "gui/common/CommandId.h"
 #include "gui/common/FilePrompt.h"
 #include "gui/document/CSelectionCriteriaSheet.h"
 #include "gui/document/CStatisticsDialog.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -23,39 +19,13 @@ const char* const kColorNames[] = {"black", "red", "green", "blue"};
 
 } // namespace
 
-CDocumentCommands::CDocumentCommands(CBottlewrightApp& app) : m_app(app) {
+CDocumentCommands::CDocumentCommands(Host& host, const FieldNames& fieldNames,
+                                     std::filesystem::path startDirectory, QWidget* window)
+    : m_host(host), m_fieldNames(fieldNames), m_startDirectory(std::move(startDirectory)), m_window(window) {
     m_folderPrompt = [](QWidget* parent, const QString& caption) {
         return QFileDialog::getExistingDirectoryUrl(parent, caption, QUrl::fromLocalFile(QDir::rootPath()),
                                                     QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
     };
-
-    CMainFrame& frame = app.mainFrame();
-    const auto on = [this, &frame](int id, auto handler) {
-        connect(frame.action(id), &QAction::triggered, this, handler);
-    };
-    on(CommandId::AllWines, [this] { selectAllWines(); });
-    on(CommandId::ZeroBottleWines, [this] { selectZeroBottleWines(); });
-    on(CommandId::OneOrMoreBottleWines, [this] { selectOneOrMoreBottleWines(); });
-    on(CommandId::BlackLetterWines, [this] { selectLetterColorWines(CWine::Black); });
-    on(CommandId::RedLetterWines, [this] { selectLetterColorWines(CWine::Red); });
-    on(CommandId::GreenLetterWines, [this] { selectLetterColorWines(CWine::Green); });
-    on(CommandId::BlueLetterWines, [this] { selectLetterColorWines(CWine::Blue); });
-    on(CommandId::SpecifyFocusSet, [this] { specifyFocusSet(); });
-    on(CommandId::ChangeAllToBlack, [this] { changeAllLetterColors(CWine::Black); });
-    on(CommandId::ChangeAllToRed, [this] { changeAllLetterColors(CWine::Red); });
-    on(CommandId::ChangeAllToGreen, [this] { changeAllLetterColors(CWine::Green); });
-    on(CommandId::ChangeAllToBlue, [this] { changeAllLetterColors(CWine::Blue); });
-    on(CommandId::ShowStatistics, [this] { showStatistics(); });
-    on(CommandId::Backup, [this] { backup(); });
-    on(CommandId::SetBackupLocation, [this] { setBackupLocation(); });
-}
-
-CBottlewrightDoc* CDocumentCommands::document() const {
-    return m_app.document();
-}
-
-QWidget* CDocumentCommands::window() const {
-    return &m_app.mainFrame();
 }
 
 void CDocumentCommands::selectAllWines() {
@@ -82,7 +52,7 @@ void CDocumentCommands::specifyFocusSet() {
     CBottlewrightDoc* doc = document();
     if (doc == nullptr)
         return;
-    CSelectionCriteriaSheet sheet(m_app.fieldNames(), m_app.startDirectory(), window());
+    CSelectionCriteriaSheet sheet(m_fieldNames, m_startDirectory, window());
     if (sheet.exec() == QDialog::Accepted)
         doc->applyFocusCriteria(sheet.criteria());
 }
@@ -116,7 +86,7 @@ void CDocumentCommands::backup() {
         return;
     // The file as last saved: unsaved changes are not in the copy.
     const Backup::Result result =
-        Backup::make(doc->pathName(), FilePrompt::fromQtPath(m_app.backupLocation()));
+        Backup::make(doc->pathName(), FilePrompt::fromQtPath(m_host.backupLocation()));
     switch (result.outcome) {
     case Backup::Result::Copied:
         QMessageBox::information(
@@ -147,6 +117,6 @@ void CDocumentCommands::setBackupLocation() {
     QString location = QDir::toNativeSeparators(folder.toLocalFile());
     if (!location.endsWith(QDir::separator()))
         location += QDir::separator();
-    m_app.setBackupLocation(location);
+    m_host.setBackupLocation(location);
     QMessageBox::information(window(), kProgram, QStringLiteral("Backup location set as\n\n   ") + location);
 }

@@ -44,10 +44,10 @@ CEntryBox::CEntryBox(CEntryBoxOwner& owner, const FieldNames& fieldNames,
     m_copy = addButton(QStringLiteral("&Copy"), "copyButton");
     m_add = addButton(QStringLiteral("&Add"), "addButton");
     m_delete = addButton(QStringLiteral("&Delete"), "deleteButton");
-    connect(m_next, &QPushButton::clicked, this, [this] { step(CEntryBoxOwner::Next); });
-    connect(m_previous, &QPushButton::clicked, this, [this] { step(CEntryBoxOwner::Previous); });
-    connect(m_add, &QPushButton::clicked, this, [this] { step(CEntryBoxOwner::Add); });
-    connect(m_copy, &QPushButton::clicked, this, [this] { step(CEntryBoxOwner::Copy); });
+    connect(m_next, &QPushButton::clicked, this, [this] { step(EntryBoxNavigation::Step::Next); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { step(EntryBoxNavigation::Step::Previous); });
+    connect(m_add, &QPushButton::clicked, this, [this] { step(EntryBoxNavigation::Step::Add); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { step(EntryBoxNavigation::Step::Copy); });
     connect(m_delete, &QPushButton::clicked, this, &CEntryBox::deleteEntry);
 
     m_general->setHistoryPage(m_history);
@@ -127,9 +127,8 @@ void CEntryBox::accept() {
 
 void CEntryBox::reject() {
     const int position = m_owner.selectedEntry();
-    if ((mode() == kAddMode || mode() == kCopyMode) && position >= 0 &&
-        position < m_owner.document().focusCount())
-        m_owner.document().deleteEntry(position, false);
+    if (m_mode != Mode::View)
+        m_owner.document().discardNewEntry(position);
     QDialog::reject();
 }
 
@@ -198,13 +197,18 @@ void CEntryBox::pageChanged(int index) {
     activePage()->pageActivated();
 }
 
-void CEntryBox::step(int code) {
+void CEntryBox::setMode(Mode mode) {
+    m_mode = mode;
+    setWindowTitle(QString::fromLatin1(EntryBoxNavigation::caption(mode)));
+}
+
+void CEntryBox::step(EntryBoxNavigation::Step to) {
     CEntryBoxPage* page = activePage();
     if (page == m_notes)
         m_notes->saveControls();
     else if (!page->leavePage())
         return;
-    m_owner.navigateEntryBox(code);
+    m_owner.navigateEntryBox(to);
     activePage()->pageActivated();
 }
 
@@ -217,10 +221,9 @@ void CEntryBox::deleteEntry() {
         return;
     activePage()->saveControls();
     CBottlewrightDoc& document = m_owner.document();
-    document.deleteEntry(m_owner.selectedEntry(), true);
-    m_owner.entryBoxDeletedEntry();
+    document.deleteEntry(m_owner.selectedEntry());
     if (document.focusCount() > 0) {
-        m_owner.navigateEntryBox(CEntryBoxOwner::AfterDelete);
+        m_owner.navigateEntryBox(EntryBoxNavigation::Step::AfterDelete);
         activePage()->pageActivated();
         return;
     }

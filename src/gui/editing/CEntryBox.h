@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editing/EntryBoxNavigation.h"
 #include "core/editing/EntryBoxValues.h"
 
 #include <filesystem>
@@ -22,9 +23,7 @@ class QTabWidget;
 class CEntryBox : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kViewMode = QStringLiteral("View/Delete/Modify");
-    static inline const QString kAddMode = QStringLiteral("Add Entry");
-    static inline const QString kCopyMode = QStringLiteral("THIS IS A COPY");
+    using Mode = EntryBoxNavigation::Mode;
     static constexpr int kHelpContext = 124;
 
     // The dropdown lists are read from startDirectory each time the box opens.
@@ -32,9 +31,9 @@ public:
               QWidget* parent = nullptr);
     ~CEntryBox() override;
 
-    // The mode is the caption.
-    void setMode(const QString& mode) { setWindowTitle(mode); }
-    QString mode() const { return windowTitle(); }
+    // The caption names the mode.
+    void setMode(Mode mode);
+    Mode mode() const { return m_mode; }
 
     // Replaces every page's values and shows them on the page on show.
     void fill(const EntryBoxValues& values);
@@ -57,7 +56,7 @@ private:
     void changePage(int index);
     void changePageBy(int offset);
     void pageChanged(int index);
-    void step(int code);
+    void step(EntryBoxNavigation::Step step);
     void deleteEntry();
 
     CEntryBoxOwner& m_owner;
@@ -71,6 +70,7 @@ private:
     QPushButton* m_add = nullptr;
     QPushButton* m_delete = nullptr;
     std::string m_description;
+    Mode m_mode = Mode::View;
     // The page whose leave check has passed or not yet been asked; the tab widget may run ahead of it.
     int m_activeIndex = 0;
 };

@@ -15,7 +15,7 @@ CPlaceholderView::~CPlaceholderView() {
     m_document.removeObserver(this);
 }
 
-void CPlaceholderView::onUpdate(CDocObserver*, int) {
+void CPlaceholderView::onUpdate(CDocObserver*, UpdateHint) {
     update();
 }
 

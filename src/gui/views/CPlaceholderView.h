@@ -18,7 +18,7 @@ public:
     ViewKind kind() const { return m_kind; }
     CBottlewrightDoc& document() const { return m_document; }
 
-    void onUpdate(CDocObserver* sender, int hint) override;
+    void onUpdate(CDocObserver* sender, UpdateHint hint) override;
 
     // The line shown under the caption, e.g. "64 wines in the Focus Set".
     QString summary() const;

@@ -9,7 +9,7 @@ class HintRecorder : public CDocObserver {
 public:
     explicit HintRecorder(CBottlewrightDoc& document) : m_document(document) { m_document.addObserver(this); }
     ~HintRecorder() override { m_document.removeObserver(this); }
-    void onUpdate(CDocObserver*, int hint) override { hints.append(hint); }
+    void onUpdate(CDocObserver*, UpdateHint hint) override { hints.append(hint); }
 
     QList<int> hints;
 

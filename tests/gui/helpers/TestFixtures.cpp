@@ -39,7 +39,7 @@ QPushButton* pushButton(const QWidget& parent, const char* name) {
 
 std::unique_ptr<CEntryListView> showEntryList(EmptyCellar& cellar, int entries, QSize size) {
     fillDocument(cellar.document, entries);
-    auto view = std::make_unique<CEntryListView>(cellar.document, cellar.names);
+    auto view = std::make_unique<CEntryListView>(cellar.document, cellar.names, cellar.shared);
     view->resize(size);
     view->show();
     if (!QTest::qWaitForWindowExposed(view.get()))

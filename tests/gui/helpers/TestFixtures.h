@@ -19,6 +19,7 @@ struct EmptyCellar {
     TestStartDirectory start{TestStartDirectory::Empty};
     CBottlewrightDoc document{start.path()};
     FieldNames names;
+    EntryListSharedState shared;
 };
 
 // Shows an Entry List pane on the cellar's document after adding `entries` entries as fillDocument does.

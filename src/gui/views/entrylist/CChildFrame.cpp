@@ -13,8 +13,9 @@ constexpr int kMinimumPaneSize = 10;
 
 } // namespace
 
-CChildFrame::CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, QWidget* parent)
-    : QMdiSubWindow(parent), m_document(document), m_fieldNames(fieldNames) {
+CChildFrame::CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, PrinterProvider* printers,
+                         QWidget* parent)
+    : QMdiSubWindow(parent), m_document(document), m_fieldNames(fieldNames), m_printers(printers) {
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setChildrenCollapsible(true);
     // The divider follows a tracking line and moves when it is let go, like the panes' split box.
@@ -60,7 +61,8 @@ CEntryListView* CChildFrame::activePane() const {
 }
 
 CEntryListView* CChildFrame::addPane(CEntryListView* splitFrom) {
-    auto* view = new CEntryListView(m_document, m_fieldNames, splitFrom);
+    auto* view = new CEntryListView(m_document, m_fieldNames, m_shared, splitFrom);
+    view->setPrinterProvider(m_printers);
     m_splitter->addWidget(view);
     connect(view, &CEntryListView::activated, this, [this, view] { m_activePane = view; });
     auto* box = new CSplitBox(m_splitter);

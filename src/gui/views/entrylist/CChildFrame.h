@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/views/entrylist/EntryListSharedState.h"
 #include "gui/views/ViewKind.h"
 
 #include <QMdiSubWindow>
@@ -8,6 +9,7 @@
 class CBottlewrightDoc;
 class CEntryListView;
 class FieldNames;
+class PrinterProvider;
 class QSplitter;
 
 // The Entry List window: a splitter of one row holding one or two Entry List panes on the same
@@ -17,7 +19,9 @@ class QSplitter;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, QWidget* parent = nullptr);
+    // printers gives the printer the print boundary is measured on; it may be nullptr.
+    CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, PrinterProvider* printers = nullptr,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     ViewKind kind() const { return ViewKind::EntryList; }
@@ -47,6 +51,9 @@ private:
 
     CBottlewrightDoc& m_document;
     const FieldNames& m_fieldNames;
+    PrinterProvider* m_printers;
+    // Selection, top row and print boundary of both panes; a new window starts at the top.
+    EntryListSharedState m_shared;
     QSplitter* m_splitter = nullptr;
     QPointer<CEntryListView> m_activePane;
 };

@@ -6,9 +6,9 @@
 #include "core/views/entrylist/ColumnArrangementFile.h"
 #include "core/views/entrylist/PrintBoundary.h"
 #include "core/views/entrylist/TextFitting.h"
-#include "gui/app/CBottlewrightApp.h"
 #include "gui/common/AppSettings.h"
 #include "gui/common/FilePrompt.h"
+#include "gui/common/PrinterProvider.h"
 #include "gui/common/TextConvert.h"
 #include "gui/editing/CEntryBox.h"
 
@@ -41,44 +41,6 @@ const AppSettings::Key<QString> kFontFace{"Entry List", "Font Face", QStringLite
 const AppSettings::Key<int> kLeftMargin{"Printing", "Left Margin", 750};
 const AppSettings::Key<int> kRightMargin{"Printing", "Right Margin", 750};
 
-// The commands of the right-button menu.
-constexpr int kViewEntry = 32879;
-constexpr int kRemoveFromFocusSet = 32877;
-constexpr int kCopyEntry = 32878;
-constexpr int kColorBlack = 32881;
-constexpr int kColorRed = 32880;
-constexpr int kColorGreen = 32883;
-constexpr int kColorBlue = 32882;
-constexpr int kAddEntry = 32789;
-
-const QString kNullEntryQuestion = QStringLiteral(
-    "The Entry Box contains no significant information.\nDo you want to remove this null entry?");
-
-const QColor kSelectionColor(0, 255, 255);
-
-// Right-aligned numbers are padded with spaces; drawn as wide as digits they line up.
-bool isNumericField(int fieldId) {
-    return fieldId == CWine::NumberRemaining || fieldId == CWine::Cost || fieldId == CWine::Value ||
-           fieldId == CWine::NumberAcquired || fieldId == CWine::NumberConsumed;
-}
-
-QColor letterColor(int color) {
-    switch (color) {
-    case CWine::Red:
-        return QColor(255, 0, 0);
-    case CWine::Green:
-        return QColor(0, 127, 0);
-    case CWine::Blue:
-        return QColor(0, 0, 255);
-    default:
-        return QColor(0, 0, 0);
-    }
-}
-
-QRect toQRect(const GridRect& area) {
-    return QRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
-}
-
 // Settings keep Windows font weights, 100 (thin) to 900 (black); 0 means "any", taken as normal.
 QFont::Weight toQtWeight(int weight) {
     if (weight <= 0)
@@ -89,8 +51,8 @@ QFont::Weight toQtWeight(int weight) {
 } // namespace
 
 CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fieldNames,
-                               CEntryListView* splitFrom, QWidget* parent)
-    : QAbstractScrollArea(parent), m_document(document), m_fieldNames(fieldNames) {
+                               EntryListSharedState& shared, CEntryListView* splitFrom, QWidget* parent)
+    : QAbstractScrollArea(parent), m_document(document), m_fieldNames(fieldNames), m_shared(shared) {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(10, 10);
     // Every paint covers its whole region, so the viewport is never erased first.
@@ -119,7 +81,7 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
     m_columns.bindCellTexts();
     m_columns.refreshHeadings(m_fieldNames);
     layoutColumns();
-    setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), sharedState().topRow);
+    setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), m_shared.topRow);
 
     m_filePrompt = [this](bool forStoring) { return askArrangementFile(forStoring); };
     // The right button opens the pane's own menu as it goes down.
@@ -132,14 +94,9 @@ CEntryListView::~CEntryListView() {
     m_document.removeObserver(this);
     if (otherPane() != nullptr)
         return;
-    sharedState().selectedEntry = -1;
+    m_shared.selectedEntry = -1;
     ColumnArrangementFile::store(m_columns, arrangementPath(QString()));
     writeFontSettings();
-}
-
-EntryListSharedState& CEntryListView::sharedState() {
-    static EntryListSharedState state;
-    return state;
 }
 
 CEntryListView* CEntryListView::otherPane() const {
@@ -185,7 +142,7 @@ void CEntryListView::layoutColumns() {
 
 void CEntryListView::applyClientSize() {
     m_geometry = EntryListGeometry::compute(QFontMetrics(m_font).height(), m_clientBottom);
-    setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), sharedState().topRow);
+    setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), m_shared.topRow);
     QScrollBar* bar = horizontalScrollBar();
     bar->setRange(0, EntryListScrolling::horizontalMaximum(m_columns.totalWidth(), m_clientWidth));
     bar->setPageStep(std::max(m_clientWidth, 1));
@@ -244,7 +201,7 @@ void CEntryListView::onVerticalAction(int action) {
         break;
     }
     // The bar moves itself once this returns; it must land on the top row chosen here.
-    bar->setSliderPosition(sharedState().topRow);
+    bar->setSliderPosition(m_shared.topRow);
 }
 
 void CEntryListView::onHorizontalAction(int action) {
@@ -278,7 +235,7 @@ void CEntryListView::onHorizontalAction(int action) {
 }
 
 void CEntryListView::scrollVertically(ScrollCode code, int position) {
-    EntryListSharedState& shared = sharedState();
+    EntryListSharedState& shared = m_shared;
     const auto scroll =
         EntryListScrolling::scrollVertically(code, position, shared.topRow, m_document.focusCount(),
                                              m_geometry, m_columns.gridLeft(), m_columns.gridRight());
@@ -314,7 +271,7 @@ void CEntryListView::scrollHorizontally(ScrollCode code, int position) {
 }
 
 void CEntryListView::selectEntry(int position) {
-    EntryListSharedState& shared = sharedState();
+    EntryListSharedState& shared = m_shared;
     const int gridLeft = m_columns.gridLeft();
     const int gridRight = m_columns.gridRight();
     if (shared.selectedEntry >= 0) {
@@ -333,32 +290,7 @@ void CEntryListView::copyColumnsFrom(const CEntryListView& other) {
     applyClientSize();
 }
 
-void CEntryListView::repaintArea(const GridRect& area, bool rowsOnly) {
-    // Paint requests merge; a merged paint may skip the frame only when every request allowed it.
-    if (!rowsOnly)
-        m_rowsOnly = false;
-    else if (!m_repaintPending)
-        m_rowsOnly = true;
-    m_repaintPending = true;
-    viewport()->update(toQRect(area));
-}
-
-void CEntryListView::repaintBothPanes() {
-    repaintArea(paneArea(), false);
-    if (CEntryListView* other = otherPane())
-        other->repaintArea(other->paneArea(), false);
-}
-
-void CEntryListView::repaintBothPanes(const GridRect& area) {
-    repaintArea(area, false);
-    if (CEntryListView* other = otherPane()) {
-        // The same cells lie elsewhere in a pane scrolled to another horizontal offset.
-        const int shift = m_horizontalOffset - other->m_horizontalOffset;
-        other->repaintArea(GridRect{area.left + shift, area.top, area.right + shift, area.bottom}, false);
-    }
-}
-
-void CEntryListView::onUpdate(CDocObserver* sender, int hint) {
+void CEntryListView::onUpdate(CDocObserver* sender, UpdateHint hint) {
     // A pane has already done what its own changes need.
     if (sender == this)
         return;
@@ -376,7 +308,10 @@ void CEntryListView::onUpdate(CDocObserver* sender, int hint) {
         computePrintBoundary();
         repaintArea(paneArea(), false);
         break;
-    default:
+    case HintLetterColors:
+    case HintFocusSet:
+    case HintResorted:
+    case HintGraphAppearance:
         scrollVertically(ScrollCode::ThumbPosition, 0);
         repaintArea(paneArea(), false);
         break;
@@ -384,155 +319,13 @@ void CEntryListView::onUpdate(CDocObserver* sender, int hint) {
 }
 
 void CEntryListView::onFocusSetSorted() {
-    sharedState().selectedEntry = -1;
+    m_shared.selectedEntry = -1;
 }
 
-void CEntryListView::paintEvent(QPaintEvent* event) {
-    const bool rowsOnly = m_rowsOnly;
-    m_rowsOnly = false;
-    m_repaintPending = false;
-    const QRegion& region = event->region();
-    if (region.isEmpty())
-        return;
-
-    const QRect bounds = region.boundingRect();
-    const int bottom = bounds.y() + bounds.height();
-    // One pixel past the grid's right edge, so that the frame's right line is part of the image.
-    const int imageWidth = std::min(m_columns.gridRight() + 1, viewport()->width());
-    // The background of a window's client area, white on most desktops, as in the other views.
-    const QColor background = palette().color(QPalette::Base);
-    QPainter window(viewport());
-    if (imageWidth > 0) {
-        const qreal ratio = viewport()->devicePixelRatioF();
-        const QSize needed(qCeil(imageWidth * ratio), qCeil(bottom * ratio));
-        if (m_offscreen.width() < needed.width() || m_offscreen.height() < needed.height() ||
-            m_offscreen.devicePixelRatio() != ratio) {
-            m_offscreen = QImage(needed.expandedTo(m_offscreen.size()), QImage::Format_RGB32);
-            m_offscreen.setDevicePixelRatio(ratio);
-        }
-        QPainter painter(&m_offscreen);
-        painter.fillRect(QRect(0, bounds.top(), imageWidth, bottom - bounds.top()), background);
-        paintGrid(painter, QRect(0, bounds.top(), imageWidth, bottom - bounds.top()), rowsOnly);
-        painter.end();
-        window.drawImage(QRectF(0, 0, imageWidth, bottom), m_offscreen,
-                         QRectF(0, 0, imageWidth * ratio, bottom * ratio));
-    }
-    if (imageWidth < viewport()->width()) {
-        const int left = std::max(imageWidth, 0);
-        window.fillRect(QRect(left, bounds.top(), viewport()->width() - left, bounds.height()), background);
-    }
-    if (m_borderDrag) {
-        // Each line drawn over the finished image inverts what lies beneath it.
-        window.setCompositionMode(QPainter::RasterOp_NotDestination);
-        window.setPen(QPen(Qt::black, 0));
-        for (int x : m_borderDrag->invertedLines())
-            window.drawLine(x, EntryListGeometry::kGridTop, x, m_geometry.gridBottom - 1);
-    }
-}
-
-void CEntryListView::paintGrid(QPainter& painter, const QRect& area, bool rowsOnly) {
-    painter.setFont(m_font);
-    const QPen gridPen(Qt::black, 1);
-    painter.setPen(gridPen);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int spaceWidening =
-        metrics.horizontalAdvance(QLatin1Char('0')) - metrics.horizontalAdvance(QLatin1Char(' '));
-
-    const int gridTop = EntryListGeometry::kGridTop;
-    const int gridLeft = m_columns.gridLeft();
-    const int gridRight = m_columns.gridRight();
-    const int first = m_columns.firstVisible();
-    // Columns starting past the image's right edge cannot show; leaving them out changes no pixel.
-    int last = m_columns.lastVisible();
-    while (last > first && m_columns[last].left >= area.x() + area.width())
-        --last;
-
-    if (!rowsOnly) {
-        m_geometry = EntryListGeometry::compute(metrics.height(), m_clientBottom);
-        const int gridBottom = m_geometry.gridBottom;
-        const QPoint frame[] = {{gridLeft, gridTop},
-                                {gridLeft, gridBottom},
-                                {gridRight, gridBottom},
-                                {gridRight, gridTop},
-                                {gridLeft, gridTop}};
-        painter.drawPolyline(frame, 5);
-        for (int i = first; i <= last; ++i)
-            drawCell(painter, m_columns[i], m_columns[i].heading, m_columns[i].headingY, 0);
-    }
-
-    const EntryListSharedState& shared = sharedState();
-    const int top = area.top();
-    const int bottom = area.y() + area.height();
-    if (bottom > m_geometry.firstRowY && m_geometry.rowsPerPage > 0) {
-        const int count = m_document.focusCount();
-        for (int i = 0; i < m_geometry.rowsPerPage; ++i) {
-            const int y = m_geometry.rowTop(i);
-            if (y > bottom)
-                break;
-            if (y + m_geometry.rowHeight < top)
-                continue;
-            painter.setPen(gridPen);
-            painter.drawLine(gridLeft, y, gridRight, y);
-            const int position = shared.topRow + i;
-            if (position >= count)
-                continue;
-            if (position == shared.selectedEntry)
-                painter.fillRect(
-                    QRect(gridLeft + 1, y + 1, gridRight - gridLeft - 1, m_geometry.rowHeight - 1),
-                    kSelectionColor);
-            const CWine& wine = *m_document.focusEntry(position);
-            painter.setPen(letterColor(wine.m_nLetterColor));
-            m_columns.fillCellTexts(wine);
-            for (int c = first; c <= last; ++c) {
-                const EntryListColumn& column = m_columns[c];
-                if (column.cellText != nullptr)
-                    drawCell(painter, column, *column.cellText, y + 1,
-                             isNumericField(column.fieldId) ? spaceWidening : 0);
-            }
-        }
-    }
-
-    painter.setPen(gridPen);
-    for (int i = first + 1; i <= last; ++i)
-        painter.drawLine(m_columns[i].left, gridTop, m_columns[i].left, m_geometry.gridBottom);
-
-    if (shared.printBoundaryShown && shared.printBoundaryX > 0) {
-        painter.setPen(QPen(QColor(255, 0, 0), 1, Qt::DashLine));
-        const int x = shared.printBoundaryX - m_horizontalOffset;
-        painter.drawLine(x, gridTop, x, m_geometry.gridBottom);
-    }
-}
-
-void CEntryListView::drawCell(QPainter& painter, const EntryListColumn& column, const std::string& text,
-                              int top, int spaceWidening) const {
-    const std::string_view line = std::string_view(text).substr(0, TextFitting::firstLineLength(text));
-    if (line.empty())
-        return;
-    const QString shown = toQt(std::string(line));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int length = TextFitting::fittedLength(
-        line, column.width, [&](int count) { return metrics.horizontalAdvance(shown, count); });
-    const int baseline = top + metrics.ascent();
-    if (spaceWidening == 0) {
-        painter.drawText(column.textX, baseline, shown.left(length));
-        return;
-    }
-    int x = column.textX;
-    int start = 0;
-    while (start < length) {
-        if (shown[start] == QLatin1Char(' ')) {
-            x += metrics.horizontalAdvance(QLatin1Char(' ')) + spaceWidening;
-            ++start;
-            continue;
-        }
-        int end = start;
-        while (end < length && shown[end] != QLatin1Char(' '))
-            ++end;
-        const QString run = shown.mid(start, end - start);
-        painter.drawText(x, baseline, run);
-        x += metrics.horizontalAdvance(run);
-        start = end;
-    }
+void CEntryListView::onEntryRecolored(CDocObserver* sender, int) {
+    // The pane that recoloured repainted both panes already.
+    if (sender != this && sender != otherPane())
+        repaintArea(paneArea(), false);
 }
 
 QString CEntryListView::askArrangementFile(bool forStoring) {
@@ -566,7 +359,7 @@ void CEntryListView::retrieveColumnArrangement() {
     layoutColumns();
     applyClientSize();
     repaintArea(paneArea(), false);
-    m_document.updateAllViews(this, HintColumns);
+    m_document.columnsChanged(this);
 }
 
 bool CEntryListView::isFocusPosition(int position) const {
@@ -576,268 +369,20 @@ bool CEntryListView::isFocusPosition(int position) const {
 std::optional<int> CEntryListView::entryRowAt(int y) const {
     if (y <= m_geometry.firstRowY || y >= m_geometry.gridBottom)
         return std::nullopt;
-    const auto position = EntryListMouse::rowPositionAt(y, sharedState().topRow, m_geometry);
+    const auto position = EntryListMouse::rowPositionAt(y, m_shared.topRow, m_geometry);
     if (!position || !isFocusPosition(*position))
         return std::nullopt;
     return position;
 }
 
-bool CEntryListView::event(QEvent* event) {
-    // F9 and F10 act on this pane whatever state their menu items were last shown in.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_F9 || key->key() == Qt::Key_F10) && key->modifiers() == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
-    }
-    return QAbstractScrollArea::event(event);
-}
-
-void CEntryListView::keyPressEvent(QKeyEvent* event) {
-    const EntryListSharedState& shared = sharedState();
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (isFocusPosition(shared.selectedEntry))
-            runEntryBoxAs(CEntryBox::kViewMode);
-        else
-            selectEntry(shared.topRow);
-        break;
-    case Qt::Key_PageUp:
-        scrollVertically(ScrollCode::PageUp);
-        break;
-    case Qt::Key_PageDown:
-        scrollVertically(ScrollCode::PageDown);
-        break;
-    case Qt::Key_End:
-        scrollVertically(ScrollCode::ThumbPosition, m_document.focusCount());
-        break;
-    case Qt::Key_Home:
-        scrollVertically(ScrollCode::ThumbPosition, 0);
-        break;
-    // The arrows scroll the grid and leave the selection where it is.
-    case Qt::Key_Left:
-        scrollHorizontally(ScrollCode::ThumbPosition, m_horizontalOffset - 1);
-        break;
-    case Qt::Key_Right:
-        scrollHorizontally(ScrollCode::ThumbPosition, m_horizontalOffset + 1);
-        break;
-    case Qt::Key_Up:
-        scrollVertically(ScrollCode::ThumbPosition, shared.topRow - 1);
-        break;
-    case Qt::Key_Down:
-        scrollVertically(ScrollCode::ThumbPosition, shared.topRow + 1);
-        break;
-    case Qt::Key_F9:
-        goToSelected();
-        break;
-    case Qt::Key_F10:
-        deselectEntry();
-        break;
-    default:
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-void CEntryListView::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::RightButton) {
-        showEntryMenu(event->globalPosition().toPoint(), at.y());
-        return;
-    }
-    if (event->button() != Qt::LeftButton || m_borderDrag || m_movingColumn >= 0)
-        return;
-    if (at.y() < m_geometry.firstRowY) {
-        if (const auto column = EntryListMouse::resizeBorderAt(m_columns, at.x())) {
-            m_borderDrag.emplace(*column, m_columns[*column + 1].left);
-            viewport()->setCursor(Qt::SplitHCursor);
-            return;
-        }
-        startColumnMove(at.x());
-        return;
-    }
-    selectEntry(*EntryListMouse::rowPositionAt(at.y(), sharedState().topRow, m_geometry));
-}
-
-void CEntryListView::mouseMoveEvent(QMouseEvent* event) {
-    const int x = event->position().toPoint().x();
-    if (m_movingColumn >= 0) {
-        m_columns[m_movingColumn].textX = x;
-        repaintArea(m_headingBand, false);
-    } else if (m_borderDrag) {
-        if (m_borderDrag->moveTo(x, m_columns[m_borderDrag->column()].left))
-            repaintArea(paneArea(), false);
-    }
-}
-
-void CEntryListView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const int x = event->position().toPoint().x();
-    if (m_borderDrag)
-        endBorderDrag(x);
-    else if (m_movingColumn >= 0)
-        endColumnMove(x);
-}
-
-void CEntryListView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const auto position = entryRowAt(event->position().toPoint().y());
-    if (!position)
-        return;
-    selectEntry(*position);
-    if (event->modifiers() & Qt::ControlModifier)
-        removeEntryFromFocusSet();
-    else if (event->modifiers() & Qt::ShiftModifier)
-        copyEntry();
-    else
-        viewEntry();
-}
-
-void CEntryListView::startColumnMove(int x) {
-    const auto column = EntryListMouse::columnAt(m_columns, x);
-    if (!column)
-        return;
-    m_headingBand = m_geometry.headingBand(m_columns.gridLeft(), m_columns.gridRight());
-    m_movingColumn = *column;
-    viewport()->setCursor(Qt::UpArrowCursor);
-    // The dragged heading stands raised above the others.
-    for (int i = 0; i < EntryListColumns::kCount; ++i)
-        m_columns[i].headingY = i == m_movingColumn ? EntryListGeometry::kGridTop + 1 : m_geometry.rowHeight;
-    repaintArea(m_headingBand, false);
-}
-
-void CEntryListView::endColumnMove(int x) {
-    viewport()->setCursor(Qt::ArrowCursor);
-    const int moving = m_movingColumn;
-    m_movingColumn = -1;
-    const auto target = EntryListMouse::columnAt(m_columns, x);
-    if (target)
-        m_columns.moveColumn(moving, *target);
-    // Even a drop past the last column puts the raised heading back.
-    layoutColumns();
-    repaintArea(paneArea(), false);
-    if (target)
-        m_document.updateAllViews(this, HintColumns);
-}
-
-void CEntryListView::endBorderDrag(int x) {
-    viewport()->setCursor(Qt::ArrowCursor);
-    const int column = m_borderDrag->column();
-    m_borderDrag.reset();
-    if (const auto width = EntryListMouse::droppedWidth(x, m_columns[column].left))
-        m_columns[column].width = *width;
-    layoutColumns();
-    applyClientSize();
-    scrollHorizontally(ScrollCode::ThumbPosition, m_horizontalOffset);
-    repaintArea(paneArea(), false);
-    m_document.updateAllViews(this, HintColumns);
-}
-
-void CEntryListView::showEntryMenu(const QPoint& at, int y) {
-    QMenu menu(this);
-    const auto add = [&menu](const QString& text, int command) { menu.addAction(text)->setData(command); };
-    if (const auto position = entryRowAt(y)) {
-        selectEntry(*position);
-        add(QStringLiteral("View/Modify this Entry..."), kViewEntry);
-        add(QStringLiteral("Remove this Entry from the Focus Set"), kRemoveFromFocusSet);
-        add(QStringLiteral("Copy this Entry..."), kCopyEntry);
-        menu.addSeparator();
-        add(QStringLiteral("Color this Entry Black"), kColorBlack);
-        add(QStringLiteral("Color this Entry Red"), kColorRed);
-        add(QStringLiteral("Color this Entry Green"), kColorGreen);
-        add(QStringLiteral("Color this Entry Blue"), kColorBlue);
-        menu.addSeparator();
-    }
-    add(QStringLiteral("Add a New Entry..."), kAddEntry);
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("Cancel")); // only closes the menu
-    const QAction* chosen = menu.exec(at);
-    if (chosen == nullptr)
-        return;
-    switch (chosen->data().toInt()) {
-    case kViewEntry:
-        viewEntry();
-        break;
-    case kRemoveFromFocusSet:
-        removeEntryFromFocusSet();
-        break;
-    case kCopyEntry:
-        copyEntry();
-        break;
-    case kColorBlack:
-        colorEntry(CWine::Black);
-        break;
-    case kColorRed:
-        colorEntry(CWine::Red);
-        break;
-    case kColorGreen:
-        colorEntry(CWine::Green);
-        break;
-    case kColorBlue:
-        colorEntry(CWine::Blue);
-        break;
-    case kAddEntry:
-        addEntry();
-        break;
-    default:
-        break;
-    }
-}
-
 void CEntryListView::goToSelected() {
-    const int selected = sharedState().selectedEntry;
+    const int selected = m_shared.selectedEntry;
     if (selected >= 0)
         scrollVertically(ScrollCode::ThumbPosition, selected - m_geometry.rowsPerPage / 2);
 }
 
-void CEntryListView::sortEntries() {
-    m_document.sortFocusSet();
-    scrollVertically(ScrollCode::ThumbPosition, 0); // repaints both panes whole
-}
-
-void CEntryListView::addEntry() {
-    selectEntry(m_document.addNewEntry());
-    runEntryBoxAs(CEntryBox::kAddMode);
-}
-
-void CEntryListView::viewEntry() {
-    if (isFocusPosition(sharedState().selectedEntry))
-        runEntryBoxAs(CEntryBox::kViewMode);
-}
-
-void CEntryListView::removeEntryFromFocusSet() {
-    const int selected = sharedState().selectedEntry;
-    if (!isFocusPosition(selected))
-        return;
-    m_document.removeFocusPosition(selected);
-    repaintBothPanes();
-    m_document.updateAllViews(this, HintFocusSet);
-}
-
-void CEntryListView::copyEntry() {
-    const int selected = sharedState().selectedEntry;
-    if (!isFocusPosition(selected))
-        return;
-    selectEntry(m_document.copyEntry(selected));
-    runEntryBoxAs(CEntryBox::kCopyMode);
-}
-
-void CEntryListView::colorEntry(int letterColor) {
-    const int selected = sharedState().selectedEntry;
-    if (!isFocusPosition(selected))
-        return;
-    m_document.focusEntry(selected)->m_nLetterColor = letterColor;
-    repaintBothPanes();
-    m_document.setModified(true);
-}
-
 void CEntryListView::togglePrintBoundary() {
-    EntryListSharedState& shared = sharedState();
+    EntryListSharedState& shared = m_shared;
     shared.printBoundaryShown = !shared.printBoundaryShown;
     if (shared.printBoundaryShown)
         computePrintBoundary();
@@ -845,10 +390,9 @@ void CEntryListView::togglePrintBoundary() {
 }
 
 void CEntryListView::computePrintBoundary() {
-    CBottlewrightApp* app = CBottlewrightApp::instance();
-    if (app == nullptr)
+    if (m_printers == nullptr)
         return;
-    QPrinter& printer = app->printer();
+    QPrinter& printer = m_printers->printer();
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
     const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
     const PrintBoundary::PrinterPage units{paper.width(), page.left() - paper.left(), page.width(),
@@ -856,7 +400,7 @@ void CEntryListView::computePrintBoundary() {
     const auto x = PrintBoundary::x(units, PrintBoundary::marginInches(AppSettings::read(kLeftMargin)),
                                     PrintBoundary::marginInches(AppSettings::read(kRightMargin)));
     if (x)
-        sharedState().printBoundaryX = *x;
+        m_shared.printBoundaryX = *x;
 }
 
 void CEntryListView::selectFont() {
@@ -875,105 +419,4 @@ void CEntryListView::setListFont(const QFont& font) {
         pane->layoutColumns();
         pane->repaintArea(pane->paneArea(), false);
     }
-}
-
-void CEntryListView::runEntryBoxAs(const QString& mode) {
-    m_entryBox->setMode(mode);
-    runEntryBox();
-}
-
-void CEntryListView::runEntryBox() {
-    EntryListSharedState& shared = sharedState();
-    if (!isFocusPosition(shared.selectedEntry))
-        return;
-    goToSelected();
-    m_entriesChanged = false;
-    fillEntryBox();
-    if (m_entryBox->exec() == QDialog::Accepted) {
-        storeEntryBox();
-    } else if (shared.selectedEntry >= m_document.focusCount()) {
-        // The entry on show went with the box: an addition or a copy was cancelled.
-        shared.selectedEntry = -1;
-        scrollVertically(ScrollCode::ThumbPosition, m_document.focusCount() - m_geometry.rowsPerPage);
-    }
-    repaintBothPanes();
-    if (m_entriesChanged) {
-        m_document.updateAllViews(this, HintFocusSet);
-        m_entriesChanged = false;
-    }
-}
-
-void CEntryListView::fillEntryBox() {
-    m_entryBox->fill(EntryBoxValues::fromWine(*m_document.focusEntry(sharedState().selectedEntry)));
-}
-
-bool CEntryListView::storeEntryBox() {
-    const int selected = sharedState().selectedEntry;
-    CWine* wine = m_document.focusEntry(selected);
-    if (wine == nullptr)
-        return false;
-    const EntryBoxValues values = m_entryBox->values();
-    if (values.holdsNoSignificantInformation()) {
-        QWidget* asker = m_entryBox->isVisible() ? static_cast<QWidget*>(m_entryBox.get()) : this;
-        if (QMessageBox::question(asker, QApplication::applicationDisplayName(), kNullEntryQuestion,
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes) {
-            m_document.deleteEntry(selected, false);
-            m_entriesChanged = true;
-            return false;
-        }
-        m_document.setModified(true);
-    }
-    if (!m_document.isModified()) {
-        if (!values.differsFrom(*wine))
-            return true;
-        m_document.setModified(true);
-    }
-    m_entriesChanged = true;
-    values.storeInto(*wine);
-    return true;
-}
-
-void CEntryListView::navigateEntryBox(int code) {
-    EntryListSharedState& shared = sharedState();
-    const bool stillThere = code == AfterDelete || storeEntryBox();
-    const int count = m_document.focusCount();
-    if (count == 0 && code != Add) {
-        // The store removed the last entry: there is nothing left to show.
-        m_entryBox->setMode(CEntryBox::kViewMode);
-        m_entryBox->done(QDialog::Rejected);
-        return;
-    }
-    switch (code) {
-    case Next:
-        shared.selectedEntry = shared.selectedEntry + 1 >= count ? 0 : shared.selectedEntry + 1;
-        m_entryBox->setMode(CEntryBox::kViewMode);
-        break;
-    case Previous:
-        shared.selectedEntry = shared.selectedEntry - 1 < 0 ? count - 1 : shared.selectedEntry - 1;
-        m_entryBox->setMode(CEntryBox::kViewMode);
-        break;
-    case Add:
-        shared.selectedEntry = m_document.addNewEntry();
-        m_entryBox->setMode(CEntryBox::kAddMode);
-        break;
-    case Copy:
-        // A null entry removed by the store leaves nothing to copy; show what took its place.
-        if (!stillThere) {
-            shared.selectedEntry = shared.selectedEntry >= count ? 0 : shared.selectedEntry;
-            m_entryBox->setMode(CEntryBox::kViewMode);
-            break;
-        }
-        shared.selectedEntry = m_document.copyEntry(shared.selectedEntry);
-        m_entryBox->setMode(CEntryBox::kCopyMode);
-        break;
-    case AfterDelete:
-        if (shared.selectedEntry >= count)
-            shared.selectedEntry = 0;
-        m_entryBox->setMode(CEntryBox::kViewMode);
-        break;
-    default:
-        return;
-    }
-    fillEntryBox();
-    goToSelected();
 }

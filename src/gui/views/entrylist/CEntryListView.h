@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/CDocObserver.h"
+#include "core/editing/EntryBoxNavigation.h"
 #include "core/views/entrylist/EntryListColumns.h"
 #include "core/views/entrylist/EntryListGeometry.h"
 #include "core/views/entrylist/EntryListMouse.h"
@@ -20,6 +21,7 @@
 class CBottlewrightDoc;
 class CEntryBox;
 class FieldNames;
+class PrinterProvider;
 
 // The Entry List: a grid with one row per Focus Set entry and one column per field. A window holds
 // one or two panes side by side in a splitter; they share the selection, the top row, the font and
@@ -32,18 +34,19 @@ public:
     // Asks for the file of a column arrangement to store (true) or retrieve (false); empty to cancel.
     using ArrangementFilePrompt = std::function<QString(bool forStoring)>;
 
-    // A pane split off splitFrom copies its columns and font; the first pane reads "colset.bw3"
-    // and the font settings.
-    CEntryListView(CBottlewrightDoc& document, const FieldNames& fieldNames,
+    // shared is what the panes of one window share. A pane split off splitFrom copies its columns and
+    // font; the first pane reads the last used arrangement and the font settings.
+    CEntryListView(CBottlewrightDoc& document, const FieldNames& fieldNames, EntryListSharedState& shared,
                    CEntryListView* splitFrom = nullptr, QWidget* parent = nullptr);
-    // The last pane to close keeps the arrangement in "colset.bw3" and the font in the settings.
+    // The last pane to close keeps the arrangement and the font in the settings.
     ~CEntryListView() override;
 
-    // One value each for every pane of the program.
-    static EntryListSharedState& sharedState();
+    EntryListSharedState& sharedState() const { return m_shared; }
+    // The printer the print boundary is measured on; without one the boundary is not computed.
+    void setPrinterProvider(PrinterProvider* printers) { m_printers = printers; }
 
     CBottlewrightDoc& document() const override { return m_document; }
-    int selectedEntry() const override { return sharedState().selectedEntry; }
+    int selectedEntry() const override { return m_shared.selectedEntry; }
     const EntryListColumns& columns() const { return m_columns; }
     const EntryListGeometry& geometry() const { return m_geometry; }
     int horizontalOffset() const { return m_horizontalOffset; }
@@ -78,12 +81,12 @@ public:
     void togglePrintBoundary();
     void selectFont();
 
-    void navigateEntryBox(int code) override;
-    void entryBoxDeletedEntry() override { m_entriesChanged = true; }
+    void navigateEntryBox(EntryBoxNavigation::Step step) override;
     void redrawAfterEntryBox() override { repaintBothPanes(); }
 
-    void onUpdate(CDocObserver* sender, int hint) override;
+    void onUpdate(CDocObserver* sender, UpdateHint hint) override;
     void onFocusSetSorted() override;
+    void onEntryRecolored(CDocObserver* sender, int position) override;
 
 Q_SIGNALS:
     // The pane took the keyboard focus: commands for one pane now go to it.
@@ -123,20 +126,23 @@ private:
     void setListFont(const QFont& font);
     // Opens the Entry Box on the selected entry; stores it into the entry when closed with OK.
     void runEntryBox();
-    void runEntryBoxAs(const QString& mode);
+    void runEntryBoxAs(EntryBoxNavigation::Mode mode);
     void fillEntryBox();
-    // False when the store removed the entry as empty.
+    // Asks about a null entry. False when the store removed the entry as empty.
     bool storeEntryBox();
     void computePrintBoundary();
 
     GridRect paneArea() const;
     void repaintArea(const GridRect& area, bool rowsOnly);
+    static QRect toQRect(const GridRect& area);
     void paintGrid(QPainter& painter, const QRect& area, bool rowsOnly);
     void drawCell(QPainter& painter, const EntryListColumn& column, const std::string& text, int top,
                   int spaceWidening) const;
 
     CBottlewrightDoc& m_document;
     const FieldNames& m_fieldNames;
+    EntryListSharedState& m_shared;
+    PrinterProvider* m_printers = nullptr;
     EntryListColumns m_columns;
     EntryListGeometry m_geometry;
     QFont m_font;
@@ -151,6 +157,5 @@ private:
     int m_movingColumn = -1;
     GridRect m_headingBand;
     std::optional<EntryListMouse::BorderDrag> m_borderDrag;
-    bool m_entriesChanged = false;
     std::unique_ptr<CEntryBox> m_entryBox;
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/document/CBottlewrightDoc.h"
+
+#include <vector>
+
+// Lets tests set up a Focus Set and look at the document's raw array, which the program itself changes
+// only through the document's operations.
+class DocumentTestAccess {
+public:
+    static void setFocusMembers(CBottlewrightDoc& doc, const std::vector<int>& members) {
+        doc.clearFocusSet();
+        for (const int member : members)
+            doc.appendToFocusSet(member);
+    }
+    static int focusCapacity(const CBottlewrightDoc& doc) { return doc.focusCapacity(); }
+    static void removeFocusPosition(CBottlewrightDoc& doc, int position) {
+        doc.removeFocusPosition(position);
+    }
+    static void notify(CBottlewrightDoc& doc, CDocObserver* sender, UpdateHint hint) {
+        doc.updateAllViews(sender, hint);
+    }
+};
