@@ -1,7 +1,10 @@
 # One INTERFACE target with the language level, warnings and sanitizer switches that every target links.
 add_library(bw_common INTERFACE)
 target_compile_features(bw_common INTERFACE cxx_std_20)
-target_compile_options(bw_common INTERFACE -Wall -Wextra)
+target_compile_options(bw_common INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast)
+set(CMAKE_CXX_EXTENSIONS OFF)
+# The version has one home: project(VERSION) in the top CMakeLists.txt.
+target_compile_definitions(bw_common INTERFACE BW_VERSION="${PROJECT_VERSION}")
 
 option(BW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(BW_SANITIZE)

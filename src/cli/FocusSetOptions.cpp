@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ScratchFolder.h"
 #include "cli/WhereOption.h"
+#include "core/model/SmallFiles.h"
 
 void FocusSetOptions::addTo(CLI::App& command) {
     command.add_option("--sort", m_sortScheme, "sort by this sorting scheme (.bws) instead of srtprec.bw3");
@@ -33,7 +34,7 @@ int FocusSetOptions::withFocusSet(const std::string& file,
     if (m_sortScheme) {
         if (!precedence.read(*m_sortScheme))
             return CliSupport::failed(*m_sortScheme, "Unable to retrieve the specified sorting scheme.");
-    } else if (!precedence.read(std::filesystem::current_path() / "srtprec.bw3")) {
+    } else if (!precedence.read(std::filesystem::current_path() / SmallFiles::kSortPrecedence)) {
         precedence.clear();
     }
     if (const std::string error = doc.open(file); !error.empty())

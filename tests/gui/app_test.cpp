@@ -1,8 +1,10 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "gui/app/CBottlewrightApp.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/common/AppSwitches.h"
 #include "gui/common/CommandId.h"
 #include "gui/views/entrylist/CChildFrame.h"
+#include "gui/views/entrylist/CEntryListView.h"
 #include "helpers/HintRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
@@ -244,6 +246,16 @@ private Q_SLOTS:
         QCOMPARE(app.recentFiles().files().first(), prompt.answer);
     }
 
+    void aNewlyOpenedFileShowsItsFirstRow() {
+        CBottlewrightApp& app = start();
+        CEntryListView* pane = frame().entryListFrame()->activePane();
+        pane->resize(600, 200);
+        QTest::keyClick(pane, Qt::Key_End);
+        QVERIFY(pane->sharedState().topRow > 0);
+        QVERIFY(app.openWorkingFile(QStringLiteral(BW_TEST_DATA "/cellar/two-entries.bwf")));
+        QCOMPARE(frame().entryListFrame()->activePane()->sharedState().topRow, 0);
+    }
+
     void anOrientationOutOfRangeBecomesPortraitOnceApplied() {
         QSettings().setValue(QStringLiteral("Printing/Orientation"), 7);
         QCOMPARE(start().printOrientation(), 1);
@@ -279,6 +291,11 @@ private Q_SLOTS:
         action(CommandId::ShowBinWarnings)->trigger();
         QVERIFY(!action(CommandId::SmartSelect)->isChecked());
         QVERIFY(!app.binWarning());
+        // The check mark follows the switch wherever it changes (the Bin Warning's suppress box).
+        AppSwitches::setBinWarning(true);
+        QVERIFY(action(CommandId::ShowBinWarnings)->isChecked());
+        action(CommandId::ShowBinWarnings)->trigger();
+        QVERIFY(!app.binWarning() && !action(CommandId::ShowBinWarnings)->isChecked());
         app.fieldNames().setName(16, "Glass");
         QVERIFY(!QFile::exists(m_program->folder.filePath(QStringLiteral("LastUsed.fnm"))));
         m_program->app.reset();

@@ -154,13 +154,13 @@ private Q_SLOTS:
         QTest::keyClick(&date, Qt::Key_Home);
         QTest::keyClick(&date, Qt::Key_Delete);
         QCOMPARE(date.text(), QString("195"));
-        QApplication::clipboard()->setText("7-4-03");
-        QTest::keyClick(&date, Qt::Key_V, Qt::ControlModifier);
+        // Shortcuts are not typed characters: after select-all, typing replaces the text.
         QTest::keyClick(&date, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&date, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(date.text(), QString("195"));
-        date.paste(); // the context menu's paste is not filtered
-        QCOMPARE(date.text(), QString("7-4-03195"));
+        QTest::keyClicks(&date, "3");
+        QCOMPARE(date.text(), QString("3"));
+        QApplication::clipboard()->setText("7-4-03");
+        date.paste(); // pasting is not filtered
+        QCOMPARE(date.text(), QString("37-4-03"));
 
         CDecimalEdit amount;
         showFocused(amount);

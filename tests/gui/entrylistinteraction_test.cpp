@@ -14,6 +14,7 @@
 #include <optional>
 
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -320,6 +321,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&splitter));
         const int rowHeight = left->geometry().rowHeight;
 
+        // The dialog starts on the font drawn, and OK without a change keeps it.
+        const QFont before = left->listFont();
+        ModalDialogCatcher<QFontDialog> unchanged([&](QFontDialog* dialog) {
+            QCOMPARE(dialog->currentFont().family(), QFontInfo(before).family());
+            QCOMPARE(dialog->currentFont().pointSizeF(), QFontInfo(before).pointSizeF());
+            dialog->accept();
+        });
+        right->selectFont();
+        QVERIFY(unchanged.seen());
+        QCOMPARE(right->listFont(), before);
+
         ModalDialogCatcher<QFontDialog> catcher([](QFontDialog* dialog) {
             dialog->setCurrentFont(QFont(QStringLiteral("Liberation Serif"), 24));
             dialog->accept();
@@ -453,11 +465,13 @@ private Q_SLOTS:
         CWine& wine = *document().focusEntry(0);
         wine.m_nNumberRemaining = 12;
         wine.m_strDateModified = "3-4-99";
+        wine.m_strUser1 = std::string(40000, 'u'); // longer than a line edit holds by default
         const std::string history = wine.m_strHistory;
         {
             HintRecorder hints(document());
             runBox(&CEntryListView::viewEntry, [](CEntryBox* box) { clickIn(box, QStringLiteral("OK")); });
             QCOMPARE(wine.m_strDateModified, std::string("3-4-99"));
+            QCOMPARE(wine.m_strUser1.size(), std::size_t{40000});
             QVERIFY(!document().isModified());
             QVERIFY(hints.hints.isEmpty());
         }

@@ -77,12 +77,14 @@ private Q_SLOTS:
 
         open().nameEdit(CWine::User1)->setText("Glass");
         m_dialog->nameEdit(CWine::Region)->setText(QString::fromUtf8("Région"));
+        m_dialog->nameEdit(CWine::User3)->setText(QString(60, 'x')); // names have no length limit
         QCOMPARE(m_table.name(CWine::User1), std::string("User1"));
         click("okButton");
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QCOMPARE(m_table.name(CWine::User1), std::string("Glass"));
         QCOMPARE(m_table.name(CWine::Region), std::string("R\xE9gion"));
         QCOMPARE(m_table.name(CWine::User2), std::string("User2"));
+        QCOMPARE(m_table.name(CWine::User3), std::string(60, 'x'));
     }
 
     void saveStoresTheEditsAndForbidsCancel() {

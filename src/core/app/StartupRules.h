@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/SmallFiles.h"
+
 #include <filesystem>
 #include <string>
 
@@ -7,7 +9,7 @@
 namespace StartupRules {
 
 inline constexpr const char* kDefaultFileName = "Sample3.bwf";
-inline constexpr const char* kFieldNamesFile = "LastUsed.fnm";
+inline constexpr const char* kFieldNamesFile = SmallFiles::kFieldNames;
 
 // The Cellar File opened at start-up: "C:\homecel\homecel.bwf" when started from C:\homecel (any case),
 // otherwise the stored setting, a bare name being taken relative to the start directory.

@@ -1,9 +1,10 @@
 #include "core/document/CBottlewrightDoc.h"
 
+#include "core/model/SmallFiles.h"
+
 #include <algorithm>
 
 namespace {
-constexpr const char* kPrecedenceFileName = "srtprec.bw3";
 constexpr const char* kNewDocumentTitle = "Cellar";
 constexpr int kRebuildGrowth = 10;
 } // namespace
@@ -28,7 +29,7 @@ CBottlewrightDoc::~CBottlewrightDoc() {
 }
 
 std::filesystem::path CBottlewrightDoc::precedenceFile() const {
-    return m_startDirectory / kPrecedenceFileName;
+    return m_startDirectory / SmallFiles::kSortPrecedence;
 }
 
 std::string CBottlewrightDoc::open(const std::filesystem::path& path) {

@@ -1,5 +1,7 @@
 #include "core/editing/IntEditRules.h"
 
+#include "core/model/Today.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -33,6 +35,10 @@ std::string validationMessage(const std::string& text, bool blankAllowed) {
     if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return kNotNonNegativeMessage;
     return {};
+}
+
+IntStepSettings vintageSteps() {
+    return {10, 100, 0, today().year + 2};
 }
 
 } // namespace IntEditRules

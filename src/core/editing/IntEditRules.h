@@ -24,6 +24,9 @@ inline constexpr const char* kTooLongMessage = "Please enter fewer characters.\n
 std::string step(const std::string& text, int delta, bool ctrlDown, bool shiftDown,
                  const IntStepSettings& settings);
 
+// The Vintage field's steps: 10 with Ctrl, 100 with Shift, from 0 to two years past the current one.
+IntStepSettings vintageSteps();
+
 // The message that rejects the text, or the empty text when it passes. The range is not checked.
 std::string validationMessage(const std::string& text, bool blankAllowed);
 

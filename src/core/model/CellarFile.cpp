@@ -45,94 +45,43 @@ std::string printable(std::string_view name) {
 }
 
 std::size_t entrySize(const CWine& wine) {
-    std::size_t size = kMembersMinSize - kTextCount;
-    for (const std::string* text :
-         {&wine.m_strProducer, &wine.m_strDesignation,  &wine.m_strWineType, &wine.m_strAppellation,
-          &wine.m_strRegion,   &wine.m_strDateAcquired, &wine.m_strTryDate,  &wine.m_strDrinkDate,
-          &wine.m_strRating,   &wine.m_strCountry,      &wine.m_strBins,     &wine.m_strVendor,
-          &wine.m_strUser1,    &wine.m_strUser2,        &wine.m_strUser3,    &wine.m_strUser4,
-          &wine.m_strUser5,    &wine.m_strHistory,      &wine.m_strSpare,    &wine.m_strDateModified,
-          &wine.m_strNotes})
-        size += ArchiveWriter::stringSize(*text);
+    std::size_t size = 0;
+    CWine::visitMembers(wine, [&size](const char*, const auto& member) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
+            size += ArchiveWriter::stringSize(member);
+        else
+            size += sizeof member;
+    });
     return size;
 }
 
 void writeMembers(ArchiveWriter& out, const CWine& wine) {
-    out.writeI32(wine.m_nVintage);
-    out.writeString(wine.m_strProducer);
-    out.writeString(wine.m_strDesignation);
-    out.writeString(wine.m_strWineType);
-    out.writeString(wine.m_strAppellation);
-    out.writeString(wine.m_strRegion);
-    out.writeFloat(wine.m_fCost);
-    out.writeFloat(wine.m_fValue);
-    out.writeI32(wine.m_nNumberAcquired);
-    out.writeI32(wine.m_nNumberRemaining);
-    out.writeString(wine.m_strDateAcquired);
-    out.writeString(wine.m_strTryDate);
-    out.writeString(wine.m_strDrinkDate);
-    out.writeString(wine.m_strRating);
-    out.writeString(wine.m_strCountry);
-    out.writeString(wine.m_strBins);
-    out.writeString(wine.m_strVendor);
-    out.writeString(wine.m_strUser1);
-    out.writeString(wine.m_strUser2);
-    out.writeString(wine.m_strUser3);
-    out.writeString(wine.m_strUser4);
-    out.writeString(wine.m_strUser5);
-    out.writeString(wine.m_strHistory);
-    out.writeString(wine.m_strSpare);
-    out.writeString(wine.m_strDateModified);
-    out.writeI32(wine.m_nLetterColor);
-    out.writeString(wine.m_strNotes);
+    CWine::visitMembers(wine, [&out](const char*, const auto& member) {
+        using Member = std::decay_t<decltype(member)>;
+        if constexpr (std::is_same_v<Member, std::string>)
+            out.writeString(member);
+        else if constexpr (std::is_same_v<Member, float>)
+            out.writeFloat(member);
+        else
+            out.writeI32(member);
+    });
 }
 
 // Reads the members of one entry in their stored order; stops at the first text that fails.
 ArchiveReader::Text readMembers(ArchiveReader& in, CWine& wine) {
     using Text = ArchiveReader::Text;
     Text text = Text::Read;
-    const auto string = [&](std::string& member) {
-        if (text == Text::Read)
-            text = in.readString(member);
-    };
-    const auto word = [&](auto& member) {
+    CWine::visitMembers(wine, [&](const char*, auto& member) {
         if (text != Text::Read)
             return;
-        bool read = false;
-        if constexpr (std::is_same_v<std::remove_reference_t<decltype(member)>, float>)
-            read = in.readFloat(member);
+        using Member = std::decay_t<decltype(member)>;
+        if constexpr (std::is_same_v<Member, std::string>)
+            text = in.readString(member);
+        else if constexpr (std::is_same_v<Member, float>)
+            text = in.readFloat(member) ? Text::Read : Text::Truncated;
         else
-            read = in.readI32(member);
-        if (!read)
-            text = Text::Truncated;
-    };
-    word(wine.m_nVintage);
-    string(wine.m_strProducer);
-    string(wine.m_strDesignation);
-    string(wine.m_strWineType);
-    string(wine.m_strAppellation);
-    string(wine.m_strRegion);
-    word(wine.m_fCost);
-    word(wine.m_fValue);
-    word(wine.m_nNumberAcquired);
-    word(wine.m_nNumberRemaining);
-    string(wine.m_strDateAcquired);
-    string(wine.m_strTryDate);
-    string(wine.m_strDrinkDate);
-    string(wine.m_strRating);
-    string(wine.m_strCountry);
-    string(wine.m_strBins);
-    string(wine.m_strVendor);
-    string(wine.m_strUser1);
-    string(wine.m_strUser2);
-    string(wine.m_strUser3);
-    string(wine.m_strUser4);
-    string(wine.m_strUser5);
-    string(wine.m_strHistory);
-    string(wine.m_strSpare);
-    string(wine.m_strDateModified);
-    word(wine.m_nLetterColor);
-    string(wine.m_strNotes);
+            text = in.readI32(member) ? Text::Read : Text::Truncated;
+    });
     return text;
 }
 

@@ -4,62 +4,18 @@
 #include "core/model/Cp1252.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <optional>
 #include <vector>
 
 namespace {
 
-enum class Kind { Text, Integer, Amount };
-
-struct Column {
-    std::string_view name;
-    Kind kind;
-    std::string CWine::*text = nullptr;
-    std::int32_t CWine::*integer = nullptr;
-    float CWine::*amount = nullptr;
-};
-
-constexpr Column text(std::string_view name, std::string CWine::*member) {
-    return {name, Kind::Text, member, nullptr, nullptr};
+// The column names: the members' names, in their stored order.
+std::vector<std::string_view> memberNames() {
+    std::vector<std::string_view> names;
+    CWine::visitMembers(CWine{}, [&names](const char* name, const auto&) { names.emplace_back(name); });
+    return names;
 }
-constexpr Column integer(std::string_view name, std::int32_t CWine::*member) {
-    return {name, Kind::Integer, nullptr, member, nullptr};
-}
-constexpr Column amount(std::string_view name, float CWine::*member) {
-    return {name, Kind::Amount, nullptr, nullptr, member};
-}
-
-const std::array<Column, 27> kColumns{
-    integer("vintage", &CWine::m_nVintage),
-    text("producer", &CWine::m_strProducer),
-    text("designation", &CWine::m_strDesignation),
-    text("wineType", &CWine::m_strWineType),
-    text("appellation", &CWine::m_strAppellation),
-    text("region", &CWine::m_strRegion),
-    amount("cost", &CWine::m_fCost),
-    amount("value", &CWine::m_fValue),
-    integer("numberAcquired", &CWine::m_nNumberAcquired),
-    integer("numberRemaining", &CWine::m_nNumberRemaining),
-    text("dateAcquired", &CWine::m_strDateAcquired),
-    text("tryDate", &CWine::m_strTryDate),
-    text("drinkDate", &CWine::m_strDrinkDate),
-    text("rating", &CWine::m_strRating),
-    text("country", &CWine::m_strCountry),
-    text("bins", &CWine::m_strBins),
-    text("vendor", &CWine::m_strVendor),
-    text("user1", &CWine::m_strUser1),
-    text("user2", &CWine::m_strUser2),
-    text("user3", &CWine::m_strUser3),
-    text("user4", &CWine::m_strUser4),
-    text("user5", &CWine::m_strUser5),
-    text("history", &CWine::m_strHistory),
-    text("spare", &CWine::m_strSpare),
-    text("dateModified", &CWine::m_strDateModified),
-    integer("letterColor", &CWine::m_nLetterColor),
-    text("notes", &CWine::m_strNotes),
-};
 
 std::vector<std::string_view> split(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -155,23 +111,22 @@ CellarReadResult parse(std::string_view text) {
     if (lines.empty())
         return failure("Line 1: the header line is missing.");
 
-    // Which column of kColumns each field of a line fills.
-    std::vector<const Column*> layout;
-    for (std::string_view name : split(lines[0])) {
-        const Column* column = nullptr;
-        for (const Column& known : kColumns)
-            if (known.name == name)
-                column = &known;
-        if (column == nullptr)
-            return failure("Line 1: the column \"" + shown(name) + "\" is unknown.");
-        for (const Column* taken : layout)
-            if (taken == column)
-                return failure("Line 1: the column \"" + std::string(name) + "\" appears twice.");
-        layout.push_back(column);
+    // Which field of a line fills each member.
+    const std::vector<std::string_view> names = memberNames();
+    const std::vector<std::string_view> header = split(lines[0]);
+    std::vector<std::size_t> fieldOf(names.size(), header.size());
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const auto known = std::find(names.begin(), names.end(), header[i]);
+        if (known == names.end())
+            return failure("Line 1: the column \"" + shown(header[i]) + "\" is unknown.");
+        std::size_t& field = fieldOf[static_cast<std::size_t>(known - names.begin())];
+        if (field != header.size())
+            return failure("Line 1: the column \"" + std::string(header[i]) + "\" appears twice.");
+        field = i;
     }
-    for (const Column& known : kColumns)
-        if (std::find(layout.begin(), layout.end(), &known) == layout.end())
-            return failure("Line 1: the column \"" + std::string(known.name) + "\" is missing.");
+    for (std::size_t member = 0; member < names.size(); ++member)
+        if (fieldOf[member] == header.size())
+            return failure("Line 1: the column \"" + std::string(names[member]) + "\" is missing.");
 
     WineList entries;
     entries.reserve(lines.size() - 1);
@@ -179,32 +134,30 @@ CellarReadResult parse(std::string_view text) {
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const std::string where = "Line " + std::to_string(n + 1);
         const std::vector<std::string_view> fields = split(lines[n]);
-        if (fields.size() != layout.size())
+        if (fields.size() != header.size())
             return failure(where + " has " + std::to_string(fields.size()) +
                            (fields.size() == 1 ? " field, not " : " fields, not ") +
-                           std::to_string(layout.size()) + ".");
+                           std::to_string(header.size()) + ".");
         auto wine = std::make_unique<CWine>();
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const Column& column = *layout[i];
-            const std::string inColumn = where + ", column " + std::string(column.name);
-            std::string problem;
-            if (!unescape(fields[i], value, problem))
-                return failure(inColumn + ": " + problem + ".");
-            bool read = true;
-            switch (column.kind) {
-            case Kind::Text:
-                (*wine).*column.text = value;
-                break;
-            case Kind::Integer:
-                read = parseNumber(value, (*wine).*column.integer);
-                break;
-            case Kind::Amount:
-                read = parseNumber(value, (*wine).*column.amount);
-                break;
+        std::string problem;
+        std::size_t member = 0;
+        CWine::visitMembers(*wine, [&](const char* name, auto& target) {
+            const std::string_view field = fields[fieldOf[member++]];
+            if (!problem.empty())
+                return;
+            const std::string inColumn = where + ", column " + name;
+            std::string unescaping;
+            if (!unescape(field, value, unescaping)) {
+                problem = inColumn + ": " + unescaping + ".";
+                return;
             }
-            if (!read)
-                return failure(inColumn + ": \"" + shown(fields[i]) + "\" is not a number.");
-        }
+            if constexpr (std::is_same_v<std::decay_t<decltype(target)>, std::string>)
+                target = value;
+            else if (!parseNumber(value, target))
+                problem = inColumn + ": \"" + shown(field) + "\" is not a number.";
+        });
+        if (!problem.empty())
+            return failure(problem);
         entries.push_back(std::move(wine));
     }
 

@@ -4,12 +4,6 @@
 
 #include <fstream>
 
-namespace {
-
-constexpr std::size_t kMaxNameLength = 49;
-
-} // namespace
-
 const std::array<std::string, CWine::FieldCount>& FieldNames::defaults() {
     static const std::array<std::string, CWine::FieldCount> names = {
         "Vint",     "Producer",      "App/Varietal",  "Designation", "Type",  "Qty",   "Cost",
@@ -30,10 +24,6 @@ bool FieldNames::read(const std::filesystem::path& path) {
         // Lines end in CR LF as written, or LF alone when edited elsewhere.
         if (!name.empty() && name.back() == '\r')
             name.pop_back();
-        // A longer line keeps its first 49 characters; the rest of that line is skipped, so the
-        // next line is still the next field's name.
-        if (name.size() > kMaxNameLength)
-            name.resize(kMaxNameLength);
     }
     m_names = std::move(names);
     return true;

@@ -19,7 +19,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* version = new QLabel(QStringLiteral("Version 3.59"));
+    auto* version = new QLabel(QStringLiteral("Version " BW_VERSION));
     auto* blurb = new QLabel(QStringLiteral("The cellar book for the private wine collector."));
     auto* copyright = new QLabel(QStringLiteral("Copyright \u00a9 Quorvane Software"));
 

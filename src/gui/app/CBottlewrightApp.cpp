@@ -41,7 +41,7 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane Software"));
     QCoreApplication::setApplicationName(QStringLiteral("Bottlewright"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.59"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BW_VERSION));
     QApplication::setWindowIcon(ToolbarIcons::applicationIcon());
     m_recentFiles.load();
 
@@ -55,6 +55,8 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
     m_documentCommands =
         std::make_unique<CDocumentCommands>(*this, m_fieldNames, m_startDirectory, m_mainFrame.get());
     connectCommands();
+    AppSwitches::setBinWarningFollower(
+        [this](bool on) { m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(on); });
     if (show == Show::Maximized) {
         m_mainFrame->showMaximized();
         m_mainFrame->repaint();
@@ -83,6 +85,7 @@ CBottlewrightApp::~CBottlewrightApp() {
     AppSettings::write(AppSettings::SmartSelect, AppSwitches::smartSelect() ? 1 : 0);
     AppSettings::write(AppSettings::BinWarning, AppSwitches::binWarning() ? 1 : 0);
     HelpWindow::destroyInstance();
+    AppSwitches::setBinWarningFollower({});
     m_mainFrame.reset();
 }
 
@@ -92,7 +95,6 @@ void CBottlewrightApp::readSettings() {
     AppSwitches::setSmartSelect(AppSettings::read(AppSettings::SmartSelect) != 0);
     AppSwitches::setBinWarning(AppSettings::read(AppSettings::BinWarning) != 0);
     m_mainFrame->action(CommandId::SmartSelect)->setChecked(AppSwitches::smartSelect());
-    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(AppSwitches::binWarning());
 
     const std::string setting = StartupRules::usesDefaultFileSetting(m_startDirectory)
                                     ? AppSettings::read(AppSettings::DefaultFileName).toStdString()
@@ -307,7 +309,6 @@ void CBottlewrightApp::toggleSmartSelect() {
 
 void CBottlewrightApp::toggleBinWarning() {
     AppSwitches::setBinWarning(!AppSwitches::binWarning());
-    m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(AppSwitches::binWarning());
 }
 
 void CBottlewrightApp::sortPrecedence() {

@@ -2,6 +2,8 @@
 
 #include "gui/common/AppSwitches.h"
 
+#include <limits>
+
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -14,6 +16,8 @@ CCompletingCombo::CCompletingCombo(bool sorted, QWidget* parent) : QComboBox(par
     // Completion is this control's own, and only while SmartSelect is on; typed text never joins the list.
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
+    // A text of any length shows whole, so that it is stored back unchanged.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     connect(lineEdit(), &QLineEdit::textEdited, this, &CCompletingCombo::completeTypedText);
     view()->installEventFilter(this);
 }

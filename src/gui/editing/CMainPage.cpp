@@ -1,6 +1,7 @@
 #include "gui/editing/CMainPage.h"
 
 #include "core/editing/BinCheck.h"
+#include "core/editing/IntEditRules.h"
 #include "core/setup/FieldNames.h"
 #include "gui/common/AppSwitches.h"
 #include "gui/common/TextConvert.h"
@@ -12,6 +13,7 @@
 #include "gui/editing/CTransactionPage.h"
 #include "gui/setup/DropdownListLoader.h"
 
+#include <limits>
 #include <utility>
 
 #include <QApplication>
@@ -102,14 +104,19 @@ CMainPage::CMainPage(const FieldNames& fieldNames, std::filesystem::path startDi
       m_binWarning(AppSwitches::binWarning()) {
     for (const NameField& name : kNameFields)
         m_controls[name.field] = new CCompletingCombo(name.sorted);
-    m_controls[CWine::Vintage] = new CIntEdit(false, true, 10, 100, 0, 2010);
+    const IntStepSettings vintage = IntEditRules::vintageSteps();
+    m_controls[CWine::Vintage] =
+        new CIntEdit(false, true, vintage.ctrlStep, vintage.shiftStep, vintage.minimum, vintage.maximum);
     m_controls[CWine::NumberAcquired] = new CIntEdit(false, true, 6, 12, 0, 2040);
     m_controls[CWine::NumberRemaining] = new CIntEdit(false, true, 6, 12, 0, 2040);
     m_controls[CWine::Cost] = new CDecimalEdit;
     m_controls[CWine::Value] = new CDecimalEdit;
     m_controls[CWine::DateAcquired] = new CDateEdit;
-    m_controls[CWine::TryDate] = new QLineEdit;
-    m_controls[CWine::DrinkDate] = new QLineEdit;
+    for (const int date : {CWine::TryDate, CWine::DrinkDate}) {
+        auto* edit = new QLineEdit;
+        edit->setMaxLength(std::numeric_limits<int>::max()); // any text comes back unchanged
+        m_controls[date] = edit;
+    }
     auto* modified = new QLineEdit;
     modified->setReadOnly(true);
     modified->setFocusPolicy(Qt::ClickFocus);

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kColumns = 3;
 constexpr int kRows = (CWine::FieldCount + kColumns - 1) / kColumns;
-// A longer name would be cut the next time "LastUsed.fnm" is read.
-constexpr int kMaxNameLength = 49;
 const char* const kFilter = "Field Names (*.fnm)";
 
 } // namespace
@@ -32,7 +30,6 @@ CFieldNamesDialog::CFieldNamesDialog(FieldNames& table, std::filesystem::path st
     for (int field = 0; field < CWine::FieldCount; ++field) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString("fieldName%1").arg(field));
-        edit->setMaxLength(kMaxNameLength);
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(16, 'x')));
         grid->addWidget(edit, field % kRows, field / kRows);
         m_edits[field] = edit;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/SmallFiles.h"
+
 #include <filesystem>
 
 class EntryListColumns;
@@ -8,7 +10,7 @@ class EntryListColumns;
 // order, each a line "field id width spare" and a line with the heading.
 namespace ColumnArrangementFile {
 
-inline constexpr const char* kLastUsedName = "colset.bw3";
+inline constexpr const char* kLastUsedName = SmallFiles::kColumnArrangement;
 
 // Where a name given by the user or the program lives: an empty name means "colset.bw3", and a
 // name without a full path is taken in the start directory.

@@ -8,6 +8,7 @@
 #include "core/views/entrylist/TextFitting.h"
 #include "gui/common/AppSettings.h"
 #include "gui/common/FilePrompt.h"
+#include "gui/common/FontChoice.h"
 #include "gui/common/PrinterProvider.h"
 #include "gui/common/TextConvert.h"
 #include "gui/editing/CEntryBox.h"
@@ -16,7 +17,6 @@
 #include <cstdlib>
 
 #include <QApplication>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -404,10 +404,8 @@ void CEntryListView::computePrintBoundary() {
 }
 
 void CEntryListView::selectFont() {
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, m_font, this);
-    if (chosen)
-        setListFont(font);
+    if (const auto font = chooseFont(this, m_font))
+        setListFont(*font);
 }
 
 void CEntryListView::setListFont(const QFont& font) {
