@@ -75,4 +75,19 @@ inline constexpr int SetBackupLocation = 32872;
 inline constexpr int LargeToolbarButtons = 32900;
 inline constexpr int ShowBinWarnings = 32903;
 
+// The View menu: one window of each kind.
+inline constexpr int ViewEntryList = 33000;
+inline constexpr int ViewHistoryList = 33001;
+inline constexpr int ViewBinList = 33002;
+inline constexpr int ViewProducerGraph = 33003;
+inline constexpr int ViewVintageGraph = 33004;
+inline constexpr int ViewCostGraph = 33005;
+inline constexpr int ViewValueGraph = 33006;
+inline constexpr int ViewAppellationGraph = 33007;
+inline constexpr int ViewRegionGraph = 33008;
+inline constexpr int ViewWineTypeGraph = 33009;
+inline constexpr int ViewVendorGraph = 33010;
+inline constexpr int ViewCountryGraph = 33011;
+inline constexpr int ViewSpendingGraph = 33012;
+
 } // namespace CommandId

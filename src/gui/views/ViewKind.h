@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/common/CommandId.h"
+
 #include <array>
 
 // The kinds of window on the Working File; one window of each kind at most.
@@ -27,19 +29,20 @@ struct ViewKindInfo {
 };
 
 inline constexpr std::array<ViewKindInfo, 13> kViewKinds{{
-    {ViewKind::EntryList, 33000, "&Entry List", "Entry List"},
-    {ViewKind::HistoryList, 33001, "&History List", "History List"},
-    {ViewKind::BinList, 33002, "&Bin List", "Bin List"},
-    {ViewKind::ProducerGraph, 33003, "&Producer", "Producer Graph"},
-    {ViewKind::VintageGraph, 33004, "Vinta&ge", "Vintage Graph"},
-    {ViewKind::CostGraph, 33005, "&Cost", "Cost Graph"},
-    {ViewKind::ValueGraph, 33006, "&Value", "Value Graph"},
-    {ViewKind::AppellationGraph, 33007, "&Appellation/Varietal", "Appellation/Varietal Graph"},
-    {ViewKind::RegionGraph, 33008, "&Region", "Region Graph"},
-    {ViewKind::WineTypeGraph, 33009, "&Wine Type", "Wine Type Graph"},
-    {ViewKind::VendorGraph, 33010, "Source/&Vendor", "Source/Vendor Graph"},
-    {ViewKind::CountryGraph, 33011, "C&ountry ", "Country Graph"},
-    {ViewKind::SpendingGraph, 33012, "&Spending History", "Spending History Graph"},
+    {ViewKind::EntryList, CommandId::ViewEntryList, "&Entry List", "Entry List"},
+    {ViewKind::HistoryList, CommandId::ViewHistoryList, "&History List", "History List"},
+    {ViewKind::BinList, CommandId::ViewBinList, "&Bin List", "Bin List"},
+    {ViewKind::ProducerGraph, CommandId::ViewProducerGraph, "&Producer", "Producer Graph"},
+    {ViewKind::VintageGraph, CommandId::ViewVintageGraph, "Vinta&ge", "Vintage Graph"},
+    {ViewKind::CostGraph, CommandId::ViewCostGraph, "&Cost", "Cost Graph"},
+    {ViewKind::ValueGraph, CommandId::ViewValueGraph, "&Value", "Value Graph"},
+    {ViewKind::AppellationGraph, CommandId::ViewAppellationGraph, "&Appellation/Varietal",
+     "Appellation/Varietal Graph"},
+    {ViewKind::RegionGraph, CommandId::ViewRegionGraph, "&Region", "Region Graph"},
+    {ViewKind::WineTypeGraph, CommandId::ViewWineTypeGraph, "&Wine Type", "Wine Type Graph"},
+    {ViewKind::VendorGraph, CommandId::ViewVendorGraph, "Source/&Vendor", "Source/Vendor Graph"},
+    {ViewKind::CountryGraph, CommandId::ViewCountryGraph, "C&ountry ", "Country Graph"},
+    {ViewKind::SpendingGraph, CommandId::ViewSpendingGraph, "&Spending History", "Spending History Graph"},
 }};
 
 inline const ViewKindInfo& viewKindInfo(ViewKind kind) {
