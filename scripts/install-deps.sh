@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     fonts-liberation fontconfig
 )
-[ "${1:-}" = "--test" ] && packages+=(xvfb xauth clang-format)
+[ "${1:-}" = "--test" ] && packages+=(xvfb xauth clang-format desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do

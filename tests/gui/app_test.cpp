@@ -123,6 +123,21 @@ private Q_SLOTS:
         }
     }
 
+    void aFileGivenAtStartReplacesTheDefaultAndOneThatCannotBeReadIsReported() {
+        const QString other = m_program->folder.copySample(QStringLiteral("Other.bwf"));
+        const auto startOn = [this](const QString& file) {
+            m_program->app.reset();
+            m_program->app = std::make_unique<CBottlewrightApp>(m_program->folder.path(),
+                                                                CBottlewrightApp::Show::Hidden, file);
+        };
+        startOn(other);
+        QCOMPARE(m_program->app->document()->title(), std::string("Other.bwf"));
+        MessageBoxCatcher boxes;
+        startOn(m_program->folder.filePath(QStringLiteral("Missing.bwf")));
+        QVERIFY(boxes.lastText().startsWith(QStringLiteral("Cannot open Missing.bwf:\n")));
+        QVERIFY(m_program->app->document() == nullptr);
+    }
+
     void setDefaultFilenameWritesAtOnceAndTheNextStartOpensIt() {
         const QString other = m_program->folder.copySample(QStringLiteral("Other.bwf"));
         CBottlewrightApp& app = start();

@@ -35,7 +35,7 @@ constexpr int kGraphHelpContext = 32876;
 
 } // namespace
 
-CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show show)
+CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show show, const QString& fileToOpen)
     : m_startDirectory(std::move(startDirectory)) {
     // Qt switches the C library to the user's locale; entries read and write numbers with "." always.
     std::setlocale(LC_NUMERIC, "C");
@@ -74,8 +74,9 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 
-    if (!m_defaultFileName.isEmpty())
-        openWorkingFile(m_defaultFileName);
+    const QString firstFile = fileToOpen.isEmpty() ? m_defaultFileName : fileToOpen;
+    if (!firstFile.isEmpty())
+        openWorkingFile(firstFile);
 }
 
 CBottlewrightApp::~CBottlewrightApp() {

@@ -31,8 +31,10 @@ public:
     enum class Show { Maximized, Hidden };
 
     // Starts the program: reads the settings and "LastUsed.fnm" from startDirectory, creates the main
-    // frame and opens the default Cellar File. Tests start it Hidden in a folder of their own.
-    explicit CBottlewrightApp(std::filesystem::path startDirectory, Show show = Show::Maximized);
+    // frame and opens fileToOpen (a file named on the command line) or else the default Cellar File.
+    // Tests start it Hidden in a folder of their own.
+    explicit CBottlewrightApp(std::filesystem::path startDirectory, Show show = Show::Maximized,
+                              const QString& fileToOpen = QString());
     // Ends the program: writes "LastUsed.fnm" and the switches.
     ~CBottlewrightApp() override;
 
