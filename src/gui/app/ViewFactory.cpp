@@ -1,5 +1,7 @@
 #include "gui/app/ViewFactory.h"
 
+#include "gui/app/CBottlewrightApp.h"
+#include "gui/common/CPrinterHost.h"
 #include "gui/views/graphs/CAppellationGraphView.h"
 #include "gui/views/graphs/CCostGraphView.h"
 #include "gui/views/graphs/CCountryGraphView.h"
@@ -13,6 +15,25 @@
 #include "gui/views/lists/CBinListView.h"
 #include "gui/views/lists/CHistoryListView.h"
 
+namespace {
+
+// The application's printer and orientation, for the views that print.
+class CAppPrinterHost : public CPrinterHost {
+public:
+    QPrinter& printer() override { return CBottlewrightApp::instance()->printer(); }
+    int printOrientation() const override { return CBottlewrightApp::instance()->printOrientation(); }
+    void setPrintOrientation(int orientation) override {
+        CBottlewrightApp::instance()->setPrintOrientation(orientation);
+    }
+};
+
+CPrinterHost* appPrinterHost() {
+    static CAppPrinterHost host;
+    return CBottlewrightApp::instance() != nullptr ? &host : nullptr;
+}
+
+} // namespace
+
 QWidget* createView(ViewKind kind, CBottlewrightDoc& document) {
     switch (kind) {
     case ViewKind::EntryList:
@@ -20,7 +41,7 @@ QWidget* createView(ViewKind kind, CBottlewrightDoc& document) {
     case ViewKind::HistoryList:
         return new CHistoryListView(document);
     case ViewKind::BinList:
-        return new CBinListView(document);
+        return new CBinListView(document, appPrinterHost());
     case ViewKind::ProducerGraph:
         return new CProducerGraphView(document);
     case ViewKind::VintageGraph:

@@ -53,6 +53,9 @@ public:
     // description ("*****" when the entry is gone).
     std::string lineText(const CBottlewrightDoc& document, const Line& line) const;
 
+    // Pages needed for the lines at perPage lines a page.
+    static int pageCount(int lines, int perPage) { return perPage > 0 ? (lines + perPage - 1) / perPage : 0; }
+
     // The x at which the line is drawn.
     static int lineX(const Line& line) { return line.wine < 0 ? 10 : 30; }
 
