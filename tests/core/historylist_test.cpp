@@ -46,16 +46,17 @@ TEST(HistoryDelta, FillsFromAnItemAndLeavesUnreadableNumbersAtZero) {
 }
 
 // Plain numbers, no century: year 98 after 97, and 5 (2005) before 97.
-TEST(HistoryDelta, SortsNewestFirstByYearMonthDayAsRead) {
-    std::vector<CHistoryDelta> records;
-    for (const char* date : {"12-31-97", "1-2-98", "5-1-5", "1-30-98", "12-31-97", "2-1-98"})
-        records.push_back(HistoryList::deltaFromItem(date, 0));
-    HistoryList::sortNewestFirst(records);
+TEST_F(HistoryListTest, SortsNewestFirstByYearMonthDayAsRead) {
+    std::string history;
+    for (const char* date : {"12-31-97", "1-2-98", "5-1-5", "1-30-98", "12-31-97", "2-1-98", "x"})
+        history += std::string(date) + kHistoryItemEnd;
+    add(0, 0.0f, 0.0f, history);
+    m_list.rebuild(m_doc);
     std::vector<std::string> dates;
-    for (const CHistoryDelta& record : records)
+    for (const CHistoryDelta& record : m_list.records())
         dates.push_back(record.m_strDate);
-    EXPECT_EQ(dates,
-              (std::vector<std::string>{"2-1-98", "1-30-98", "1-2-98", "12-31-97", "12-31-97", "5-1-5"}));
+    EXPECT_EQ(dates, (std::vector<std::string>{"2-1-98", "1-30-98", "1-2-98", "12-31-97", "12-31-97", "5-1-5",
+                                               "x"}));
 }
 
 TEST_F(HistoryListTest, NoHistoryGivesNoRecords) {

@@ -5,19 +5,33 @@
 #include "core/editing/HistoryItemList.h"
 #include "core/views/lists/ListQuicksort.h"
 
+#include <charconv>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 namespace {
 
+// Texts of digits, '.' and '-' alone (as the program writes them) are read by from_chars, which
+// gives what sscanf gives for them; anything else goes to sscanf itself.
+bool plainNumber(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789.-") == std::string_view::npos;
+}
+
 std::int32_t readInt(const std::string& text) {
     int number = 0;
+    if (plainNumber(text) &&
+        std::from_chars(text.data(), text.data() + text.size(), number).ec == std::errc())
+        return number;
     std::sscanf(text.c_str(), "%d", &number);
     return number;
 }
 
 float readFloat(const std::string& text) {
     float number = 0.0f;
+    if (plainNumber(text) &&
+        std::from_chars(text.data(), text.data() + text.size(), number).ec == std::errc())
+        return number;
     std::sscanf(text.c_str(), "%f", &number);
     return number;
 }
@@ -42,9 +56,30 @@ struct DateKey {
     int day = 0;
 };
 
-DateKey dateKey(const std::string& date) {
+// Month, day and year as "%d-%d-%d" reads them; parts not read stay 0.
+DateKey dateKey(std::string_view date) {
     DateKey key;
-    std::sscanf(date.c_str(), "%d-%d-%d", &key.month, &key.day, &key.year);
+    int* const parts[3] = {&key.month, &key.day, &key.year};
+    if (date.find_first_not_of("0123456789-") != std::string_view::npos || date.size() > 30) {
+        const std::string text(date);
+        std::sscanf(text.c_str(), "%d-%d-%d", parts[0], parts[1], parts[2]);
+        return key;
+    }
+    const char* at = date.data();
+    const char* const end = date.data() + date.size();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (at == end || *at != '-')
+                break;
+            ++at;
+        }
+        const std::from_chars_result read = std::from_chars(at, end, *parts[i]);
+        if (read.ec != std::errc()) {
+            *parts[i] = 0;
+            break;
+        }
+        at = read.ptr;
+    }
     return key;
 }
 
@@ -80,23 +115,15 @@ CHistoryDelta HistoryList::deltaFromItem(const std::string& item, int entryIndex
     return delta;
 }
 
-void HistoryList::sortNewestFirst(std::vector<CHistoryDelta>& records) {
-    // Sorting keys read once, then the records moved into their places.
-    std::vector<std::pair<DateKey, std::size_t>> keys;
-    keys.reserve(records.size());
-    for (std::size_t i = 0; i < records.size(); ++i)
-        keys.emplace_back(dateKey(records[i].m_strDate), i);
-    listQuicksort(keys, [](const auto& a, const auto& b) { return laterFirst(a.first, b.first); });
-    std::vector<CHistoryDelta> sorted;
-    sorted.reserve(records.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(records[key.second]));
-    records = std::move(sorted);
-}
-
 void HistoryList::rebuild(const CBottlewrightDoc& document) {
+    // Records are read in Focus Set order (walking the entries once), their date keys sorted, and the
+    // records then put in sorted order where they lie (the collection keeps its capacity between
+    // rebuilds, so a rebuild allocates no new large block).
+    std::vector<std::pair<DateKey, std::size_t>> keys;
+    keys.reserve(m_records.size());
     m_records.clear();
     m_current = {};
+    std::string item;
     for (int p = 0; p < document.focusCount(); ++p) {
         const int entryIndex = document.focusMember(p);
         const CWine& wine = *document.entry(entryIndex);
@@ -106,18 +133,36 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
             std::size_t end = history.find(kHistoryItemEnd, start);
             if (end == std::string::npos)
                 end = history.size();
-            m_records.push_back(deltaFromItem(history.substr(start, end - start), entryIndex));
+            item.assign(history, start, end - start);
+            const CHistoryDelta& record = m_records.emplace_back(deltaFromItem(item, entryIndex));
+            keys.emplace_back(dateKey(record.m_strDate), keys.size());
             start = end + 1;
         }
         m_current.bottles += wine.m_nNumberRemaining;
         m_current.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
         m_current.value += wine.effectiveValue() * static_cast<float>(wine.m_nNumberRemaining);
     }
-    if (m_records.empty())
-        return;
-    sortNewestFirst(m_records);
+    listQuicksort(keys, [](const auto& a, const auto& b) { return laterFirst(a.first, b.first); });
 
-    // Undo the changes one by one from now backwards, in single precision as the totals are kept.
+    // Place j takes the record keys[j] names: follow each cycle of the permutation once.
+    const std::size_t done = keys.size();
+    for (std::size_t first = 0; first < keys.size(); ++first) {
+        if (keys[first].second == done)
+            continue;
+        CHistoryDelta held = std::move(m_records[first]);
+        std::size_t place = first;
+        while (keys[place].second != first) {
+            const std::size_t from = keys[place].second;
+            m_records[place] = std::move(m_records[from]);
+            keys[place].second = done;
+            place = from;
+        }
+        m_records[place] = std::move(held);
+        keys[place].second = done;
+    }
+
+    // Each record shows the totals just after its change: undo the newer ones one by one, in single
+    // precision as the totals are kept.
     Totals running = m_current;
     for (std::size_t i = 0; i < m_records.size(); ++i) {
         if (i > 0) {

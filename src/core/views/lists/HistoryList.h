@@ -28,7 +28,8 @@ public:
         Totals net;
     };
 
-    // Reads the records of the Focus Set again, sorts them and fills their running totals.
+    // Reads the records of the Focus Set again, sorts them newest first (by year, month and day read as
+    // plain numbers, no century) and fills their running totals.
     void rebuild(const CBottlewrightDoc& document);
 
     const std::vector<CHistoryDelta>& records() const { return m_records; }
@@ -48,8 +49,6 @@ public:
     // One record from an item of a History text (without its end character). Numbers that cannot be
     // read stay 0.
     static CHistoryDelta deltaFromItem(const std::string& item, int entryIndex);
-    // Newest first, by year, month and day read as plain numbers (no century).
-    static void sortNewestFirst(std::vector<CHistoryDelta>& records);
 
 private:
     std::vector<CHistoryDelta> m_records;

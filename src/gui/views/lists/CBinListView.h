@@ -42,6 +42,7 @@ protected:
     int linesPerPage() const override;
     void paintList(QPainter& painter, const QRect& region) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool keepsTopOnRebuild() const override { return true; }
 
 private:
     void drawLines(QPainter& painter, int firstLine, int count, int lineHeight) const;

@@ -110,7 +110,7 @@ void CListView::rebuild() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     rebuildList();
     QApplication::restoreOverrideCursor();
-    scrollVertically(ScrollCode::ThumbPosition, 0);
+    scrollVertically(ScrollCode::ThumbPosition, keepsTopOnRebuild() ? m_topLine : 0);
 }
 
 void CListView::scrollVertically(ScrollCode code, int position) {

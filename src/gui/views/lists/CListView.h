@@ -35,7 +35,7 @@ public:
     bool hasCommand(int commandId) const override;
     void runCommand(int commandId) override;
 
-    // The list is read again from the document (with the wait pointer) and shown from its top.
+    // The list is read again from the document (with the wait pointer) and shown again.
     void rebuild();
 
 protected:
@@ -46,6 +46,8 @@ protected:
     // Draws the list into the off-screen image, already filled with the background.
     virtual void paintList(QPainter& painter, const QRect& region) = 0;
     virtual void layoutChanged() {}
+    // Whether a rebuild keeps the first line shown (within the new range) rather than going to the top.
+    virtual bool keepsTopOnRebuild() const { return false; }
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
