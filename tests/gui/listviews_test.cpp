@@ -2,6 +2,7 @@
 #include "gui/views/lists/CBinListView.h"
 #include "gui/views/lists/CHistoryListView.h"
 #include "helpers/MessageBoxCatcher.h"
+#include "helpers/TestApp.h"
 #include "helpers/TestFixtures.h"
 
 #include <QFileInfo>
@@ -61,6 +62,17 @@ private Q_SLOTS:
         bins.setPdfFilePrompt([path] { return path; });
         bins.runCommand(CommandId::PrintDirect);
         QVERIFY(QFileInfo(path).size() > 500);
+    }
+
+    void theMainFrameSendsFontAndPrintCommandsToTheActiveList() {
+        TestApp program;
+        program.start();
+        program.frame().showWindowOfKind(ViewKind::BinList);
+        QVERIFY(program.action(CommandId::Print)->isEnabled());
+        QVERIFY(program.action(CommandId::PrintPreview)->isEnabled());
+        program.frame().showWindowOfKind(ViewKind::HistoryList);
+        QVERIFY(!program.action(CommandId::Print)->isEnabled());
+        QVERIFY(program.action(CommandId::SelectFont)->isEnabled());
     }
 
 private:
