@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include <QApplication>
 #include <QFontDialog>
