@@ -36,6 +36,9 @@ int main(int argc, char** argv) {
     addStatsCommand(app);
     addBackupCommand(app);
     addRewriteCommand(app);
+    addHistoryCommand(app);
+    addHistorySummaryCommand(app);
+    addBinsCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -8,3 +8,6 @@ void addListCommand(CLI::App& app);
 void addStatsCommand(CLI::App& app);
 void addBackupCommand(CLI::App& app);
 void addRewriteCommand(CLI::App& app);
+void addHistoryCommand(CLI::App& app);
+void addHistorySummaryCommand(CLI::App& app);
+void addBinsCommand(CLI::App& app);

@@ -51,7 +51,7 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
     m_mainFrame = std::make_unique<CMainFrame>(m_fieldNames);
     m_mainFrame->setCloseGuard([this] { return maySaveChanges(); });
     m_mainFrame->setRecentFiles(m_recentFiles.files());
-    m_mainFrame->setPrinterProvider(this);
+    m_mainFrame->setPrinterHost(this);
     m_documentCommands =
         std::make_unique<CDocumentCommands>(*this, m_fieldNames, m_startDirectory, m_mainFrame.get());
     connectCommands();

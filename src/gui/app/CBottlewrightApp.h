@@ -4,7 +4,7 @@
 #include "core/setup/FieldNames.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/common/AppSwitches.h"
-#include "gui/common/PrinterProvider.h"
+#include "gui/common/CPrinterHost.h"
 #include "gui/document/CDocumentCommands.h"
 
 #include <filesystem>
@@ -24,7 +24,7 @@ class QPrinter;
 // Filename, Print Setup, the switches, help and About) and those that replace or close it.
 class CBottlewrightApp : public QObject,
                          public CDocObserver,
-                         public PrinterProvider,
+                         public CPrinterHost,
                          public CDocumentCommands::Host {
     Q_OBJECT
 public:
@@ -60,9 +60,9 @@ public:
     const RecentFileList& recentFiles() const { return m_recentFiles; }
 
     // 1 portrait or 2 landscape.
-    int printOrientation() const;
+    int printOrientation() const override;
     // Anything but 1 or 2 is stored as 1.
-    void setPrintOrientation(int orientation);
+    void setPrintOrientation(int orientation) override;
     // The printer with the print orientation applied; a PDF writer when no printer is installed.
     QPrinter& printer() override;
 

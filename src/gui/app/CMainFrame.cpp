@@ -8,6 +8,7 @@
 #include "gui/common/AppSettings.h"
 #include "gui/common/CommandId.h"
 #include "gui/common/ToolbarIcons.h"
+#include "gui/views/CViewCommands.h"
 #include "gui/views/entrylist/CChildFrame.h"
 #include "gui/views/entrylist/CEntryListView.h"
 
@@ -76,6 +77,16 @@ ViewKind kindOf(const QMdiSubWindow* window) {
         return frame->kind();
     return ViewKind::EntryList;
 }
+
+// The commands the view of the window runs itself, if any.
+CViewCommands* viewCommandsOf(QMdiSubWindow* window) {
+    if (auto* frame = qobject_cast<CBWChildFrame*>(window))
+        return dynamic_cast<CViewCommands*>(frame->widget());
+    return nullptr;
+}
+
+// Commands that go to the active view when it takes them.
+constexpr int kViewCommands[] = {CommandId::SelectFont, CommandId::Print, CommandId::PrintPreview};
 
 bool isViewWindow(const QMdiSubWindow* window) {
     return qobject_cast<const CBWChildFrame*>(window) != nullptr ||
@@ -344,8 +355,18 @@ void CMainFrame::connectFrameCommands() {
         {GoToSelectedEntry, &CEntryListView::goToSelected},
         {DeselectSelectedEntry, &CEntryListView::deselectEntry},
     };
+    for (int id : kViewCommands) {
+        connect(command(id), &QAction::triggered, this, [this, id] {
+            if (CViewCommands* view = viewCommandsOf(m_mdiArea->activeSubWindow());
+                view && view->hasCommand(id))
+                view->runCommand(id);
+        });
+    }
     for (const auto& [id, act] : paneCommands) {
-        connect(command(id), &QAction::triggered, this, [this, act] {
+        connect(command(id), &QAction::triggered, this, [this, act, id] {
+            if (CViewCommands* view = viewCommandsOf(m_mdiArea->activeSubWindow());
+                view && view->hasCommand(id))
+                return;
             if (CChildFrame* frame = entryListFrame())
                 (frame->activePane()->*act)();
             refreshCommandStates();
@@ -413,7 +434,7 @@ QMdiSubWindow* CMainFrame::openWindow(ViewKind kind) {
     if (kind == ViewKind::EntryList)
         window = new CChildFrame(*m_document, m_fieldNames, m_printers);
     else
-        window = new CBWChildFrame(kind, createView(kind, *m_document));
+        window = new CBWChildFrame(kind, createView(kind, *m_document, m_printers));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QString::fromLatin1(viewKindInfo(kind).caption));
     window->installEventFilter(this);
@@ -524,6 +545,12 @@ void CMainFrame::refreshCommandStates() {
     command(CommandId::DeselectSelectedEntry)->setEnabled(hasSelection);
     command(CommandId::ShowPrintBoundary)
         ->setChecked(pane != nullptr && pane->sharedState().printBoundaryShown);
+    if (CViewCommands* view = open ? viewCommandsOf(m_mdiArea->activeSubWindow()) : nullptr) {
+        for (int id : kViewCommands) {
+            if (view->hasCommand(id))
+                command(id)->setEnabled(true);
+        }
+    }
     const bool hasWindows = open && !documentWindows().isEmpty();
     for (int id : {CommandId::WindowCascade, CommandId::WindowTileHorizontal, CommandId::WindowTileVertical,
                    CommandId::WindowArrangeIcons})

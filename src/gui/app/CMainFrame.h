@@ -11,7 +11,7 @@
 class CBottlewrightDoc;
 class CChildFrame;
 class FieldNames;
-class PrinterProvider;
+class CPrinterHost;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -39,7 +39,7 @@ public:
     void setDocument(CBottlewrightDoc* document);
     CBottlewrightDoc* document() const { return m_document; }
     // Where views find the printer.
-    void setPrinterProvider(PrinterProvider* printers) { m_printers = printers; }
+    void setPrinterHost(CPrinterHost* printers) { m_printers = printers; }
 
     // Every open window on the Working File; one whose closing is under way does not count.
     QList<QMdiSubWindow*> documentWindows() const;
@@ -94,7 +94,7 @@ private:
 
     const FieldNames& m_fieldNames;
     CBottlewrightDoc* m_document = nullptr;
-    PrinterProvider* m_printers = nullptr;
+    CPrinterHost* m_printers = nullptr;
     std::function<bool()> m_mayClose;
     bool m_largeButtons = false;
 

@@ -13,14 +13,14 @@
 #include "gui/views/lists/CBinListView.h"
 #include "gui/views/lists/CHistoryListView.h"
 
-QWidget* createView(ViewKind kind, CBottlewrightDoc& document) {
+QWidget* createView(ViewKind kind, CBottlewrightDoc& document, CPrinterHost* printers) {
     switch (kind) {
     case ViewKind::EntryList:
         break;
     case ViewKind::HistoryList:
         return new CHistoryListView(document);
     case ViewKind::BinList:
-        return new CBinListView(document);
+        return new CBinListView(document, printers);
     case ViewKind::ProducerGraph:
         return new CProducerGraphView(document);
     case ViewKind::VintageGraph:

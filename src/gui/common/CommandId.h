@@ -9,6 +9,7 @@ inline constexpr int Close = 57602;
 inline constexpr int Save = 57603;
 inline constexpr int PrintSetup = 57606;
 inline constexpr int Print = 57607;
+inline constexpr int PrintDirect = 57608;
 inline constexpr int PrintPreview = 57609;
 inline constexpr int RecentFile1 = 57616; // the recent files follow on, one identifier each
 inline constexpr int About = 57664;

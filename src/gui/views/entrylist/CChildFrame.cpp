@@ -13,7 +13,7 @@ constexpr int kMinimumPaneSize = 10;
 
 } // namespace
 
-CChildFrame::CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, PrinterProvider* printers,
+CChildFrame::CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, CPrinterHost* printers,
                          QWidget* parent)
     : QMdiSubWindow(parent), m_document(document), m_fieldNames(fieldNames), m_printers(printers) {
     m_splitter = new QSplitter(Qt::Horizontal);
@@ -62,7 +62,7 @@ CEntryListView* CChildFrame::activePane() const {
 
 CEntryListView* CChildFrame::addPane(CEntryListView* splitFrom) {
     auto* view = new CEntryListView(m_document, m_fieldNames, m_shared, splitFrom);
-    view->setPrinterProvider(m_printers);
+    view->setPrinterHost(m_printers);
     m_splitter->addWidget(view);
     connect(view, &CEntryListView::activated, this, [this, view] { m_activePane = view; });
     auto* box = new CSplitBox(m_splitter);

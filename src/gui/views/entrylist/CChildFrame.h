@@ -9,7 +9,7 @@
 class CBottlewrightDoc;
 class CEntryListView;
 class FieldNames;
-class PrinterProvider;
+class CPrinterHost;
 class QSplitter;
 
 // The Entry List window: a splitter of one row holding one or two Entry List panes on the same
@@ -20,7 +20,7 @@ class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
     // printers gives the printer the print boundary is measured on; it may be nullptr.
-    CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, PrinterProvider* printers = nullptr,
+    CChildFrame(CBottlewrightDoc& document, const FieldNames& fieldNames, CPrinterHost* printers = nullptr,
                 QWidget* parent = nullptr);
     ~CChildFrame() override;
 
@@ -51,7 +51,7 @@ private:
 
     CBottlewrightDoc& m_document;
     const FieldNames& m_fieldNames;
-    PrinterProvider* m_printers;
+    CPrinterHost* m_printers;
     // Selection, top row and print boundary of both panes; a new window starts at the top.
     EntryListSharedState m_shared;
     QSplitter* m_splitter = nullptr;

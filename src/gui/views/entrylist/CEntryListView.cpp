@@ -7,9 +7,9 @@
 #include "core/views/entrylist/PrintBoundary.h"
 #include "core/views/entrylist/TextFitting.h"
 #include "gui/common/AppSettings.h"
+#include "gui/common/CPrinterHost.h"
 #include "gui/common/FilePrompt.h"
 #include "gui/common/FontChoice.h"
-#include "gui/common/PrinterProvider.h"
 #include "gui/common/TextConvert.h"
 #include "gui/editing/CEntryBox.h"
 

@@ -21,7 +21,7 @@
 class CBottlewrightDoc;
 class CEntryBox;
 class FieldNames;
-class PrinterProvider;
+class CPrinterHost;
 
 // The Entry List: a grid with one row per Focus Set entry and one column per field. A window holds
 // one or two panes side by side in a splitter; they share the selection, the top row, the font and
@@ -43,7 +43,7 @@ public:
 
     EntryListSharedState& sharedState() const { return m_shared; }
     // The printer the print boundary is measured on; without one the boundary is not computed.
-    void setPrinterProvider(PrinterProvider* printers) { m_printers = printers; }
+    void setPrinterHost(CPrinterHost* printers) { m_printers = printers; }
 
     CBottlewrightDoc& document() const override { return m_document; }
     int selectedEntry() const override { return m_shared.selectedEntry; }
@@ -142,7 +142,7 @@ private:
     CBottlewrightDoc& m_document;
     const FieldNames& m_fieldNames;
     EntryListSharedState& m_shared;
-    PrinterProvider* m_printers = nullptr;
+    CPrinterHost* m_printers = nullptr;
     EntryListColumns m_columns;
     EntryListGeometry m_geometry;
     QFont m_font;

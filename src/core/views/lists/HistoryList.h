@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/model/CHistoryDelta.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CBottlewrightDoc;
+
+// The History List's records: every item of the History texts of the Focus Set's entries, newest
+// first, each with the Focus Set's totals as they stood just after its change.
+class HistoryList {
+public:
+    struct Totals {
+        std::int32_t bottles = 0;
+        float cost = 0.0f;
+        float value = 0.0f;
+    };
+
+    // What happened since a record: bottles that went out and came in, and the net change to now.
+    struct Summary {
+        std::string date;
+        Totals consumed;
+        Totals acquired;
+        Totals net;
+    };
+
+    // Reads the records of the Focus Set again, sorts them newest first (by year, month and day read as
+    // plain numbers, no century) and fills their running totals.
+    void rebuild(const CBottlewrightDoc& document);
+
+    const std::vector<CHistoryDelta>& records() const { return m_records; }
+    int count() const { return static_cast<int>(m_records.size()); }
+    // The Focus Set's totals at the last rebuild.
+    const Totals& current() const { return m_current; }
+
+    // The summary since the record at the index (0 = newest); records newer than it count.
+    Summary summary(int index) const;
+    // The text of the summary's message.
+    static std::string summaryText(const Summary& summary);
+
+    // The texts of one row, as drawn: date, +/-, bottles, total cost, total value, wine.
+    static constexpr int kColumns = 6;
+    std::array<std::string, kColumns> rowTexts(const CBottlewrightDoc& document, int index) const;
+
+    // One record from an item of a History text (without its end character). Numbers that cannot be
+    // read stay 0.
+    static CHistoryDelta deltaFromItem(const std::string& item, int entryIndex);
+
+private:
+    std::vector<CHistoryDelta> m_records;
+    Totals m_current;
+};
+
+// Where the History List draws its columns and which record a click hits.
+namespace HistoryListLayout {
+
+inline constexpr int kTotalWidth = 3600;
+
+// The x of each column's anchor from the widths of "88-88-88", "-999", "88888" and "$888,888.88":
+// the first five columns end at their anchor, the wine starts at the sixth.
+std::array<int, HistoryList::kColumns> anchors(int dateWidth, int changeWidth, int bottlesWidth,
+                                               int moneyWidth);
+// Rows below the heading that fit above the client area's bottom.
+int rowsPerPage(int clientBottom, int rowHeight);
+// The row of list row i (0 = first below the heading).
+inline int rowY(int i, int rowHeight) {
+    return (i + 1) * rowHeight + 3;
+}
+// The record a double-click at y hits, or nothing for the heading and below the last record.
+std::optional<int> recordAt(int y, int rowHeight, int topRow, int count);
+
+} // namespace HistoryListLayout

@@ -1,0 +1,119 @@
+#include "core/document/CBottlewrightDoc.h"
+#include "core/views/lists/HistoryList.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::string item(const char* date, int newQty, int oldQty, float newCost, float oldCost, float newValue,
+                 float oldValue) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%s\t%d\t%d\t%.2f\t%.2f\t%.2f\t%.2f", date, newQty, oldQty,
+                  static_cast<double>(newCost), static_cast<double>(oldCost), static_cast<double>(newValue),
+                  static_cast<double>(oldValue));
+    return std::string(text) + kHistoryItemEnd;
+}
+
+class HistoryListTest : public ::testing::Test {
+protected:
+    CWine& add(int left, float cost, float value, std::string history) {
+        CWine& wine = *m_doc.focusEntry(m_doc.addNewEntry());
+        wine.m_nNumberRemaining = left;
+        wine.m_fCost = cost;
+        wine.m_fValue = value;
+        wine.m_strHistory = std::move(history);
+        return wine;
+    }
+    CBottlewrightDoc m_doc{std::filesystem::temp_directory_path() / "bw-historylist-absent" / "none"};
+    HistoryList m_list;
+};
+
+TEST(HistoryDelta, FillsFromAnItemAndLeavesUnreadableNumbersAtZero) {
+    const CHistoryDelta full = HistoryList::deltaFromItem("12-31-97\t10\t12\t1.5\t2\t3.25\t4", 7);
+    EXPECT_EQ(full.m_strDate, "12-31-97");
+    EXPECT_EQ(full.m_nEntry, 7);
+    EXPECT_EQ(full.change(), -2);
+    EXPECT_FLOAT_EQ(full.m_fNewCost, 1.5f);
+    EXPECT_FLOAT_EQ(full.m_fOldCost, 2.0f);
+    EXPECT_FLOAT_EQ(full.m_fNewValue, 3.25f);
+    EXPECT_FLOAT_EQ(full.m_fOldValue, 4.0f);
+    const CHistoryDelta bad = HistoryList::deltaFromItem("1-2-98\tx\t3", 0);
+    EXPECT_EQ(bad.m_nNewQty, 0);
+    EXPECT_EQ(bad.m_nOldQty, 3);
+    EXPECT_EQ(bad.m_fOldValue, 0.0f);
+}
+
+// Plain numbers, no century: year 98 after 97, and 5 (2005) before 97.
+TEST_F(HistoryListTest, SortsNewestFirstByYearMonthDayAsRead) {
+    std::string history;
+    for (const char* date : {"12-31-97", "1-2-98", "5-1-5", "1-30-98", "12-31-97", "2-1-98", "x"})
+        history += std::string(date) + kHistoryItemEnd;
+    add(0, 0.0f, 0.0f, history);
+    m_list.rebuild(m_doc);
+    std::vector<std::string> dates;
+    for (const CHistoryDelta& record : m_list.records())
+        dates.push_back(record.m_strDate);
+    EXPECT_EQ(dates, (std::vector<std::string>{"2-1-98", "1-30-98", "1-2-98", "12-31-97", "12-31-97", "5-1-5",
+                                               "x"}));
+}
+
+TEST_F(HistoryListTest, NoHistoryGivesNoRecords) {
+    add(5, 10.0f, 0.0f, "");
+    m_list.rebuild(m_doc);
+    EXPECT_EQ(m_list.count(), 0);
+    EXPECT_EQ(m_list.current().bottles, 5);
+}
+
+// Each row shows the totals just after its own change; the newest shows today's totals.
+TEST_F(HistoryListTest, RunningTotalsUndoEachNewerChange) {
+    add(10, 100.0f, 0.01f, item("1-2-98", 10, 12, 100, 100, 100, 100)); // value falls back to cost
+    add(1, 999.99f, 0.0f, item("12-31-97", 1, 0, 999.99f, 0, 999.99f, 0));
+    m_doc.removeFocusPosition(1);
+    m_doc.appendToFocusSet(1);
+    m_list.rebuild(m_doc);
+    ASSERT_EQ(m_list.count(), 2);
+    const auto newest = m_list.rowTexts(m_doc, 0);
+    EXPECT_EQ(newest,
+              (std::array<std::string, 6>{"1-2-98", "-2", "11", "$1,999.99", "$1,999.99", "1993   "}));
+    const auto older = m_list.rowTexts(m_doc, 1);
+    EXPECT_EQ(older[1], "1");
+    EXPECT_EQ(older[2], "13");
+    EXPECT_EQ(older[3], "$2,199.99");
+
+    m_doc.deleteEntry(1, false);
+    EXPECT_EQ(m_list.rowTexts(m_doc, 1)[5], "*****");
+}
+
+TEST_F(HistoryListTest, SummaryCountsNewerChangesAndNetChange) {
+    std::string history = item("1-1-98", 12, 0, 10, 0, 20, 0); // bought 12
+    history += item("2-1-98", 10, 12, 10, 10, 20, 20);         // drank 2
+    history += item("3-1-98", 13, 10, 11, 10, 21, 20);         // bought 3 at 11
+    add(13, 11.0f, 21.0f, history);
+    m_list.rebuild(m_doc);
+    ASSERT_EQ(m_list.count(), 3);
+
+    const HistoryList::Summary newest = m_list.summary(0);
+    for (const HistoryList::Totals* totals : {&newest.consumed, &newest.acquired, &newest.net}) {
+        EXPECT_EQ(totals->bottles, 0);
+        EXPECT_EQ(totals->cost, 0.0f);
+        EXPECT_EQ(totals->value, 0.0f);
+    }
+    const HistoryList::Summary oldest = m_list.summary(2);
+    EXPECT_EQ(HistoryList::summaryText(oldest),
+              "Change since 1-1-98:\n\nConsumption:\n2 bottles\ncost:  $20.00\nvalue:  $40.00\n\n"
+              "Acquisition:\n3 bottles\ncost:  $33.00\nvalue:  $63.00\n\n"
+              "Net Change:\n1 bottles\ncost:  $23.00\nvalue:  $33.00");
+}
+
+TEST(HistoryListLayout, AnchorsRowsAndClicks) {
+    EXPECT_EQ(HistoryListLayout::anchors(50, 20, 30, 70), (std::array<int, 6>{60, 90, 130, 210, 290, 310}));
+    EXPECT_EQ(HistoryListLayout::rowsPerPage(205, 20), 9);
+    EXPECT_EQ(HistoryListLayout::recordAt(22, 20, 0, 5), std::nullopt); // heading
+    EXPECT_EQ(HistoryListLayout::recordAt(23, 20, 0, 5), 0);
+    EXPECT_EQ(HistoryListLayout::recordAt(43, 20, 3, 5), 4);
+    EXPECT_EQ(HistoryListLayout::recordAt(63, 20, 3, 5), std::nullopt); // below the last
+}
+
+} // namespace
