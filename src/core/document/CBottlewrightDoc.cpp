@@ -227,3 +227,7 @@ void CBottlewrightDoc::removeObserver(CDocObserver* observer) {
 void CBottlewrightDoc::updateAllViews(CDocObserver* sender, int hint) {
     visitObservers([sender, hint](CDocObserver* observer) { observer->onUpdate(sender, hint); });
 }
+
+void CBottlewrightDoc::applyGraphAppearanceToAll(CDocObserver* sender) {
+    updateAllViews(sender, HintGraphAppearance);
+}

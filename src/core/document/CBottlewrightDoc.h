@@ -87,6 +87,8 @@ public:
     // Every registered observer gets the hint, the sender too (it may ignore it). Observers may
     // remove themselves or others meanwhile; one removed before its turn is skipped.
     void updateAllViews(CDocObserver* sender, int hint);
+    // Every graph takes the appearance of the sending graph, then redraws (hint 128).
+    void applyGraphAppearanceToAll(CDocObserver* sender);
 
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
 
