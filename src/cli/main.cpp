@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     addStatsCommand(app);
     addBackupCommand(app);
     addRewriteCommand(app);
+    addGraphCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -8,3 +8,4 @@ void addListCommand(CLI::App& app);
 void addStatsCommand(CLI::App& app);
 void addBackupCommand(CLI::App& app);
 void addRewriteCommand(CLI::App& app);
+void addGraphCommand(CLI::App& app);

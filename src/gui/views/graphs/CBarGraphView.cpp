@@ -126,6 +126,9 @@ void CBarGraphView::onUpdate(CDocObserver* sender, int hint) {
     BuildBars();
     SortBars();
     scroll(barAxis(), GraphLayout::ScrollCode::ThumbPosition, m_nFirstBar);
+    // the orientation may have changed: the other scroll bar has nothing to scroll
+    if (hint == HintGraphAppearance)
+        setScrollRanges();
 }
 
 void CBarGraphView::RecalcLayout() {
@@ -276,8 +279,11 @@ void CBarGraphView::ModifyGraphFeatures() {
     GraphSettings& settings = m_dlgAppearance.settings();
     const GraphSettings before = settings;
     settings.applyToAll = false;
-    if (m_dlgAppearance.exec() != QDialog::Accepted)
+    if (m_dlgAppearance.exec() != QDialog::Accepted) {
+        // colours and font chosen before Cancel stay
+        viewport()->update();
         return;
+    }
     if (m_nBarsPerView != settings.numberBars) {
         m_nBarsPerView = settings.numberBars;
         m_nFirstBar = m_nHomeBar;
