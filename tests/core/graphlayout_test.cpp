@@ -43,6 +43,8 @@ TEST(GraphLayout, TicksAndScale) {
     EXPECT_EQ(scaleMaximum(bars, 0, 3, 1, 10), 1);
     EXPECT_EQ(scaleMaximum(bars, 1, 2, 2, 10), 25);
     EXPECT_EQ(scaleMaximum(bars, 2, 2, 2, 10), 10);
+    EXPECT_EQ(drawnCount(25, 10, 2), 10);
+    EXPECT_EQ(drawnCount(25, 10, 1), 25);
 }
 
 TEST(GraphLayout, HitTestAndScrolling) {

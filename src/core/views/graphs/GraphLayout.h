@@ -47,6 +47,11 @@ int labelStep(int pitch, int textHeight);
 // the user's length (2).
 int scaleMaximum(const GraphBars& bars, int barStyle, int firstBar, int n, int userBarLength);
 
+// The count a bar is drawn with: under style 2 no bar reaches beyond the user's length.
+inline int drawnCount(int count, int maximum, int barStyle) {
+    return barStyle == 2 && count > maximum ? maximum : count;
+}
+
 struct Ticks {
     int count = 1; // T
     int step = 1;  // D

@@ -309,8 +309,9 @@ void CBarGraphView::ModifyGraphFeatures() {
             BuildBars();
         } else {
             setGraphRange(range.kind, settings, old);
-            QMessageBox::information(this, QApplication::applicationDisplayName(),
-                                     QString::fromLatin1(range.message));
+            QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                            QString::fromLatin1(range.message), QMessageBox::Ok, this);
+            box.exec();
         }
     }
     if (settings.scope != before.scope)
@@ -387,10 +388,10 @@ void CBarGraphView::drawHorizontal(QPainter& painter, int n, int maximum) {
     for (int i = 0; i < slots.shown; ++i) {
         const int b = m_nFirstBar + i;
         y += pitch;
-        const int count = settings.barStyle == 2 ? std::min(m_bars.counts[b], maximum) : m_bars.counts[b];
+        const int count = GraphLayout::drawnCount(m_bars.counts[b], maximum, settings.barStyle);
         const int right = static_cast<int>(static_cast<float>(count) * scale + static_cast<float>(x0));
         painter.setPen(barPen);
-        painter.drawRect(gdiRect(x0, y, right, y + pitch));
+        painter.drawRect(gdiRect(std::min(x0, right), y, std::max(x0, right), y + pitch));
         if (i % step == 0) {
             painter.setPen(text);
             drawText(painter, plot.left - 4, y + offset, toQt(m_bars.labels[b]), HAlign::Right, true);
@@ -434,7 +435,7 @@ void CBarGraphView::drawVertical(QPainter& painter, int n, int maximum) {
     for (int i = 0; i < slots.shown; ++i) {
         const int b = m_nFirstBar + i;
         x += pitch;
-        const int count = settings.barStyle == 2 ? std::min(m_bars.counts[b], maximum) : m_bars.counts[b];
+        const int count = GraphLayout::drawnCount(m_bars.counts[b], maximum, settings.barStyle);
         const int top = static_cast<int>(static_cast<float>(base) - static_cast<float>(count) * scale);
         painter.setPen(barPen);
         painter.drawRect(gdiRect(x, std::min(top, base), x + pitch, std::max(top, base)));
