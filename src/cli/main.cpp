@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     addHistoryCommand(app);
     addHistorySummaryCommand(app);
     addBinsCommand(app);
+    addGraphCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -11,3 +11,4 @@ void addRewriteCommand(CLI::App& app);
 void addHistoryCommand(CLI::App& app);
 void addHistorySummaryCommand(CLI::App& app);
 void addBinsCommand(CLI::App& app);
+void addGraphCommand(CLI::App& app);

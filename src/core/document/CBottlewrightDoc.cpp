@@ -306,3 +306,7 @@ void CBottlewrightDoc::removeObserver(CDocObserver* observer) {
 void CBottlewrightDoc::updateAllViews(CDocObserver* sender, UpdateHint hint) {
     visitObservers([sender, hint](CDocObserver* observer) { observer->onUpdate(sender, hint); });
 }
+
+void CBottlewrightDoc::applyGraphAppearanceToAll(CDocObserver* sender) {
+    updateAllViews(sender, HintGraphAppearance);
+}

@@ -107,6 +107,8 @@ public:
     void addObserver(CDocObserver* observer);
     void removeObserver(CDocObserver* observer);
     const std::vector<CDocObserver*>& observers() const { return m_observers; }
+    // Every graph takes the appearance of the sending graph, then redraws (hint 128).
+    void applyGraphAppearanceToAll(CDocObserver* sender);
 
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
 

@@ -11,6 +11,7 @@
 #include "gui/views/CViewCommands.h"
 #include "gui/views/entrylist/CChildFrame.h"
 #include "gui/views/entrylist/CEntryListView.h"
+#include "gui/views/graphs/CBarGraphView.h"
 
 #include <algorithm>
 #include <utility>
@@ -45,20 +46,10 @@ int commandOf(ViewKind kind) {
 
 // Commands whose work comes with later parts of the program: shown, but greyed.
 constexpr int kNotYetAvailable[] = {
-    CommandId::SaveFocusSet,
-    CommandId::AppendFocusSet,
-    CommandId::ConvertVersion2,
-    CommandId::ExportFocusSet,
-    CommandId::ImportText,
-    CommandId::Print,
-    CommandId::SetPrintStyle,
-    CommandId::PrintPreview,
-    CommandId::Find,
-    CommandId::FindNext,
-    CommandId::FindPrevious,
-    CommandId::Replace,
+    CommandId::SaveFocusSet, CommandId::AppendFocusSet, CommandId::ConvertVersion2, CommandId::ExportFocusSet,
+    CommandId::ImportText,   CommandId::Print,          CommandId::SetPrintStyle,   CommandId::PrintPreview,
+    CommandId::Find,         CommandId::FindNext,       CommandId::FindPrevious,    CommandId::Replace,
     CommandId::SetupLists,
-    CommandId::ModifyGraphAppearance,
 };
 
 // Commands that act on the Working File and so need one.
@@ -329,6 +320,11 @@ void CMainFrame::connectFrameCommands() {
     connect(command(NextGraph), &QAction::triggered, this, &CMainFrame::nextGraph);
     connect(command(CloseAllGraphWindows), &QAction::triggered, this, &CMainFrame::closeAllGraphWindows);
     connect(command(LargeToolbarButtons), &QAction::triggered, this, &CMainFrame::setLargeButtons);
+    connect(command(ModifyGraphAppearance), &QAction::triggered, this, [this] {
+        if (QMdiSubWindow* window = m_mdiArea->activeSubWindow())
+            if (auto* graph = qobject_cast<CBarGraphView*>(window->widget()))
+                graph->ModifyGraphFeatures();
+    });
     connect(command(Exit), &QAction::triggered, this, &QWidget::close);
 
     connect(command(ViewToolbar), &QAction::toggled, m_toolBar, &QWidget::setVisible);
@@ -551,6 +547,9 @@ void CMainFrame::refreshCommandStates() {
                 command(id)->setEnabled(true);
         }
     }
+    const QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    command(CommandId::ModifyGraphAppearance)
+        ->setEnabled(open && active != nullptr && qobject_cast<CBarGraphView*>(active->widget()) != nullptr);
     const bool hasWindows = open && !documentWindows().isEmpty();
     for (int id : {CommandId::WindowCascade, CommandId::WindowTileHorizontal, CommandId::WindowTileVertical,
                    CommandId::WindowArrangeIcons})

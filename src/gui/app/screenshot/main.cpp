@@ -1,14 +1,18 @@
 // Renders the main window with the sample cellar open to a PNG, for the README; with a third
 // argument it also renders the About box, the help window and both toolbar sizes into that folder.
+// With --graphs first it renders the producer, cost and spending graphs in both orientations instead.
 // It starts the program offscreen in a temporary start directory with settings of its own, so nothing
 // of the user's is read or written.
 
+#include "core/model/Today.h"
+#include "core/views/graphs/GraphKind.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CBottlewrightApp.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/common/CommandId.h"
 #include "gui/common/HelpWindow.h"
 #include "gui/common/ToolbarIcons.h"
+#include "gui/views/ViewKind.h"
 
 #include <cstdio>
 
@@ -16,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -54,18 +59,43 @@ QImage glyphSheet(QToolBar& toolBar) {
     return sheet;
 }
 
+// The three graphs of the README, each horizontal and vertical, as docs/graph-KIND-ORIENTATION.png.
+bool saveGraphs(CBottlewrightApp& app, const QDir& folder) {
+    CMainFrame& frame = app.mainFrame();
+    const std::pair<ViewKind, GraphKind> graphs[] = {{ViewKind::ProducerGraph, GraphKind::Producer},
+                                                     {ViewKind::CostGraph, GraphKind::Cost},
+                                                     {ViewKind::SpendingGraph, GraphKind::Spending}};
+    bool ok = true;
+    for (const bool vertical : {false, true}) {
+        for (const auto& [view, graph] : graphs) {
+            const GraphKindInfo& info = graphKindInfo(graph);
+            QSettings().setValue(QStringLiteral("%1/Vertical").arg(QString::fromLatin1(info.className)),
+                                 vertical ? 1 : 0);
+            QMdiSubWindow* window = frame.showWindowOfKind(view);
+            ok &= save(*window, folder.filePath(QStringLiteral("graph-%1-%2.png")
+                                                    .arg(QString::fromLatin1(info.cliName),
+                                                         vertical ? QStringLiteral("vertical")
+                                                                  : QStringLiteral("horizontal"))));
+            delete window;
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    const bool graphs = argc == 4 && qstrcmp(argv[1], "--graphs") == 0;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bw-screenshot SAMPLE.bwf OUTPUT.png [EXTRAS-FOLDER]\n");
+        std::fprintf(stderr, "usage: bw-screenshot SAMPLE.bwf OUTPUT.png [EXTRAS-FOLDER]\n"
+                             "       bw-screenshot --graphs SAMPLE.bwf FOLDER\n");
         return 2;
     }
-    const QString sample = QString::fromLocal8Bit(argv[1]);
-    const QString output = QString::fromLocal8Bit(argv[2]);
+    const QString sample = QString::fromLocal8Bit(argv[graphs ? 2 : 1]);
+    const QString output = QString::fromLocal8Bit(argv[graphs ? 3 : 2]);
 
     QTemporaryDir startDirectory;
     QTemporaryDir settings;
@@ -80,6 +110,12 @@ int main(int argc, char** argv) {
     CMainFrame& frame = app.mainFrame();
     frame.resize(1280, 800);
     frame.show();
+    if (graphs) {
+        // the sample's purchases end in 2021
+        setTodayOverride(CalendarDate{2021, 12, 15});
+        frame.resize(900, 640);
+        return saveGraphs(app, QDir(output)) ? 0 : 1;
+    }
     if (!save(frame, output))
         return 1;
     if (argc < 4)

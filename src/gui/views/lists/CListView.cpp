@@ -92,7 +92,7 @@ void CListView::selectFont() {
         setListFont(font);
 }
 
-void CListView::onUpdate(CDocObserver*, int hint) {
+void CListView::onUpdate(CDocObserver*, UpdateHint hint) {
     // Other hints leave the list as the last rebuild found it.
     if (hint == HintFocusSet)
         rebuild();

@@ -31,7 +31,7 @@ public:
     int topLine() const { return m_topLine; }
     void scrollVertically(ScrollCode code, int position = 0);
 
-    void onUpdate(CDocObserver* sender, int hint) override;
+    void onUpdate(CDocObserver* sender, UpdateHint hint) override;
     bool hasCommand(int commandId) const override;
     void runCommand(int commandId) override;
 
