@@ -13,7 +13,8 @@ namespace {
 // The column names: the members' names, in their stored order.
 std::vector<std::string_view> memberNames() {
     std::vector<std::string_view> names;
-    CWine::visitMembers(CWine{}, [&names](const char* name, const auto&) { names.emplace_back(name); });
+    const CWine wine;
+    CWine::visitMembers(wine, [&names](const char* name, const auto&) { names.emplace_back(name); });
     return names;
 }
 
