@@ -1,11 +1,11 @@
 // Runs bottlewright-cli as a user would and checks its output, exit status and files.
+#include "../core/helpers/TestFiles.h"
 #include "core/document/Backup.h"
 #include "core/model/CellarFile.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <random>
 #include <sys/wait.h>
 #include <tuple>
@@ -19,11 +19,6 @@ struct Outcome {
     std::string out;
     std::string err;
 };
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::string fixture(const std::string& name) {
     return std::string(BW_TEST_DATA) + "/cellar/" + name;
@@ -40,8 +35,8 @@ protected:
                                     (m_folder / "out.txt").string() + "' 2>'" +
                                     (m_folder / "err.txt").string() + "'";
         const int status = std::system(command.c_str());
-        Outcome result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(m_folder / "out.txt"),
-                       contents(m_folder / "err.txt")};
+        Outcome result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileContents(m_folder / "out.txt"),
+                       fileContents(m_folder / "err.txt")};
         fs::remove(m_folder / "out.txt");
         fs::remove(m_folder / "err.txt");
         return result;
@@ -92,13 +87,22 @@ const std::string kByVintage = focusJson({0, 2, 1});
 TEST_F(Cli, DumpPrintsEveryEntryAsJsonAndRewriteGivesTheSameBytes) {
     const Outcome result = run("dump '" + fixture("two-entries.bwf") + "' --json");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, contents(fixture("two-entries.json")));
+    EXPECT_EQ(result.out, fileContents(fixture("two-entries.json")));
     EXPECT_EQ(result.err, "");
 
     EXPECT_EQ(run("dump '" + fixture("empty.bwf") + "'").out, "{\"entries\":[]}\n");
 
     EXPECT_EQ(run("rewrite '" + fixture("two-entries.bwf") + "' copy.bwf").status, 0);
-    EXPECT_EQ(contents(m_folder / "copy.bwf"), contents(fixture("two-entries.bwf")));
+    EXPECT_EQ(fileContents(m_folder / "copy.bwf"), fileContents(fixture("two-entries.bwf")));
+}
+
+TEST_F(Cli, DumpEscapesBackslashQuoteAndControlCharacters) {
+    WineList entries;
+    entries.push_back(std::make_unique<CWine>());
+    entries.back()->m_strProducer = "a\\b\"c\bd\fe\tf\ng";
+    ASSERT_EQ(CellarFile::save(m_folder / "odd.bwf", entries), "");
+    const Outcome result = run("dump odd.bwf");
+    EXPECT_NE(result.out.find(R"("producer":"a\\b\"c\bd\fe\tf\ng")"), std::string::npos) << result.out;
 }
 
 TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
@@ -114,12 +118,12 @@ TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
 
     write("srtprec.bw3", byVintage());
     EXPECT_EQ(run("list three.bwf").out, kByVintage);
-    EXPECT_EQ(contents(m_folder / "srtprec.bw3"), byVintage());
+    EXPECT_EQ(fileContents(m_folder / "srtprec.bw3"), byVintage());
 }
 
 // Failures exit with 1 and one line naming the file; wrong usage exits with 2 and shows the usage.
 TEST_F(Cli, FailuresSayWhyAndWriteNothing) {
-    const std::string whole = contents(fixture("two-entries.bwf"));
+    const std::string whole = fileContents(fixture("two-entries.bwf"));
     write("damaged.bwf", whole.substr(0, whole.size() - 1));
     writeThreeWines("three.bwf");
     write("short.bws", "1 0\n2 0\n");
@@ -221,7 +225,7 @@ TEST_F(Cli, BackupCopiesToTodaysNextNameUntilTheLetterY) {
         const Outcome result = run("backup '" + sample + "' backups");
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, "backups/" + Backup::fileName(date, letter) + "\n");
-        EXPECT_EQ(contents(copy), contents(sample));
+        EXPECT_EQ(fileContents(copy), fileContents(sample));
     }
     for (char letter = 'c'; letter <= 'y'; ++letter)
         write("backups/" + Backup::fileName(date, letter), "");

@@ -1,5 +1,6 @@
 #include "core/model/AtomicFile.h"
 #include "core/model/CellarFile.h"
+#include "helpers/TestFiles.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -24,10 +25,6 @@ protected:
     static void put(const fs::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
-    static std::string contents(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     static std::vector<std::string> namesIn(const fs::path& folder) {
         std::vector<std::string> names;
         for (const auto& item : fs::directory_iterator(folder))
@@ -48,7 +45,7 @@ TEST_F(AtomicSave, CreatesOrReplacesTheFileKeepingItsPermissionsAndLeavesNothing
     EXPECT_EQ(writeFileAtomically(target, bytesOf("the first contents, longer than the next")), "");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(writeFileAtomically(target, bytesOf("new")), "");
-    EXPECT_EQ(contents(target), "new");
+    EXPECT_EQ(fileContents(target), "new");
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
@@ -65,7 +62,7 @@ TEST_F(AtomicSave, MissingFolderOrFailedRenameGiveTheirReasonAndLeaveNothingBehi
     put(target / "inside", "kept");
     reason = writeFileAtomically(target, bytesOf("new"));
     EXPECT_NE(reason.find("The file cannot be replaced"), std::string::npos) << reason;
-    EXPECT_EQ(contents(target / "inside"), "kept");
+    EXPECT_EQ(fileContents(target / "inside"), "kept");
     EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
 
@@ -77,7 +74,7 @@ TEST_F(AtomicSave, ReadOnlyFolderLeavesTheOldFileAndNoTemporaryFile) {
         GTEST_SKIP() << "this account may write into read-only folders";
     const std::string reason = writeFileAtomically(target, bytesOf("new"));
     EXPECT_NE(reason.find("No file can be created in the folder"), std::string::npos) << reason;
-    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(fileContents(target), "old");
     EXPECT_EQ(namesIn(m_folder), std::vector<std::string>{"cellar.bwf"});
 }
 

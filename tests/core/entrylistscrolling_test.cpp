@@ -30,6 +30,10 @@ TEST(EntryListGeometry, RowsFollowTheFontAndTheClientHeight) {
     EXPECT_EQ(kGeometry.verticalMaximum(100), 80);
     EXPECT_EQ(kGeometry.verticalMaximum(5), 0);
 
+    // A height that holds whole rows exactly keeps the last of them.
+    EXPECT_EQ(EntryListGeometry::compute(16, 399).rowsPerPage, 20);
+    EXPECT_EQ(EntryListGeometry::compute(16, 398).rowsPerPage, 19);
+
     const EntryListGeometry tiny = EntryListGeometry::compute(16, 40);
     EXPECT_EQ(tiny.rowsPerPage, 0);
     EXPECT_EQ(tiny.headingBand(2, 500), (GridRect{2, 2, 500, 37}));

@@ -76,6 +76,8 @@ TEST(MatchesCriteria, TextCriteriaSearchOnlyTheirOwnFieldIgnoringCaseAndBlankAsk
         {"Blank", {"Blanket Hill", "BLANKET"}, {""}},
         {"m\xFCller", {"WEINGUT M\xDCLLER"}, {"Muller"}}, // müller, MÜLLER
         {"\xE9\x9A", {"\xC9\x8A"}, {"E\x8A"}},            // é and š against É and Š
+        {"\xFE", {"\xDE"}, {"\xD0", "\xF7"}},
+        {"\xDE", {"\xFE"}, {"\xD7"}}, // þ and Þ; Ð and ÷, × differ
     };
     for (const TextCriterion& text : kTextCriteria) {
         SCOPED_TRACE(text.name);
@@ -203,12 +205,7 @@ protected:
             producers.push_back(m_doc.focusEntry(position)->m_strProducer);
         return producers;
     }
-    std::vector<int> focusMembers() {
-        std::vector<int> members;
-        for (int position = 0; position < m_doc.focusCount(); ++position)
-            members.push_back(m_doc.focusMember(position));
-        return members;
-    }
+    std::vector<int> focusMembers() { return DocumentTestAccess::focusMembers(m_doc); }
     std::vector<int> sorted(std::vector<int> members) {
         m_doc.sortPrecedence().sort(members, static_cast<int>(members.size()), m_doc.entries());
         return members;

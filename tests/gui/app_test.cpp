@@ -269,6 +269,9 @@ private Q_SLOTS:
         QVERIFY(pane->sharedState().topRow > 0);
         QVERIFY(app.openWorkingFile(QStringLiteral(BW_TEST_DATA "/cellar/two-entries.bwf")));
         QCOMPARE(frame().entryListFrame()->activePane()->sharedState().topRow, 0);
+        QCOMPARE(statusText(), QStringLiteral("2 entries"));
+        QVERIFY(app.openWorkingFile(QStringLiteral(BW_TEST_DATA "/cellar/one-blank.bwf")));
+        QCOMPARE(statusText(), QStringLiteral("1 entry"));
     }
 
     void anOrientationOutOfRangeBecomesPortraitOnceApplied() {

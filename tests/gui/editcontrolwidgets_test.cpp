@@ -5,6 +5,7 @@
 #include "gui/editing/CDecimalEdit.h"
 #include "gui/editing/CIntEdit.h"
 #include "helpers/MessageBoxCatcher.h"
+#include "helpers/WidgetItems.h"
 
 #include <memory>
 
@@ -33,13 +34,6 @@ void showFocused(QWidget& widget) {
     widget.show();
     widget.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&widget));
-}
-
-QStringList itemTexts(const QComboBox& combo) {
-    QStringList texts;
-    for (int row = 0; row < combo.count(); ++row)
-        texts << combo.itemText(row);
-    return texts;
 }
 
 // A shown, active window holding a plain line edit above the control under test.
@@ -75,14 +69,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("expected");
+        // What each step gives is the core's table; these rows show that keys and modifiers reach it.
         const int up = Qt::Key_Up;
         const int down = Qt::Key_Down;
         const int ctrl = Qt::ControlModifier;
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("empty date") << int(Date) << QString() << up << 0 << "7-4-03";
-        QTest::newRow("date day down") << int(Date) << "1-1-97" << down << 0 << "12-31-96";
         QTest::newRow("date month") << int(Date) << "1-31-97" << up << ctrl << "3-3-97";
-        QTest::newRow("date year") << int(Date) << "2-29-96" << up << shift << "2-29-97";
         QTest::newRow("decimal shift") << int(Decimal) << "12.5" << up << shift << "22.50";
         QTest::newRow("count both") << int(Count) << "100" << down << (ctrl | shift) << "0";
     }
@@ -166,11 +158,6 @@ private Q_SLOTS:
         showFocused(amount);
         QTest::keyClicks(&amount, "$1-2.5x");
         QCOMPARE(amount.text(), QString("12.5"));
-
-        CIntEdit count(true, true, 6, 12, 0, 2040);
-        showFocused(count);
-        QTest::keyClicks(&count, "-1.5e");
-        QCOMPARE(count.text(), QString("-15"));
     }
 
     void validateShowsTheMessageAndFails_data() {
@@ -184,8 +171,6 @@ private Q_SLOTS:
         const QString notNonNegative = "Please enter a\nnon-negative integer";
         QTest::newRow("date") << int(Date) << false << "10-31-92" << QString();
         QTest::newRow("month 13") << int(Date) << false << "13-1-95" << date;
-        QTest::newRow("eight digits") << int(Count) << false << "12345678"
-                                      << "Please enter fewer characters.\n";
         QTest::newRow("blank refused") << int(Count) << false << QString() << notNonNegative;
         QTest::newRow("blank allowed") << int(Count) << true << QString() << QString();
     }
@@ -222,8 +207,8 @@ private Q_SLOTS:
             sorted.addListItem(item);
             unsorted.addListItem(item);
         }
-        QCOMPARE(itemTexts(sorted), (QStringList{"Alpha", "alpha", "beta", "Beta", "zeta"}));
-        QCOMPARE(itemTexts(unsorted), (QStringList{"zeta", "Alpha", "beta", "Beta", "alpha"}));
+        QCOMPARE(comboItems(sorted), (QStringList{"Alpha", "alpha", "beta", "Beta", "zeta"}));
+        QCOMPARE(comboItems(unsorted), (QStringList{"zeta", "Alpha", "beta", "Beta", "alpha"}));
         QVERIFY(sorted.isEditable());
         QVERIFY(sorted.completer() == nullptr);
     }

@@ -155,7 +155,7 @@ private Q_SLOTS:
         QCOMPARE(view.columns()[1].left, 60);
         QCOMPARE(hints.hints, QList<int>{HintColumns});
 
-        // Over the selection the line shows inverted cyan; ten pixels or less is refused.
+        // Over the selection the line shows inverted cyan (which widths are refused is the core's test).
         view.selectEntry(1);
         const int left = view.columns()[3].left;
         drag(view, heading(view.columns()[4].left - 2), {heading(left + 60)}, std::nullopt);
@@ -163,10 +163,6 @@ private Q_SLOTS:
         sendMouse(view, QEvent::MouseButtonRelease, heading(left + 10));
         QCOMPARE(view.columns()[3].width, 150);
         QCOMPARE(shownImage(view).pixelColor(left + 60, rowY(1)), kCyan);
-        drag(view, heading(view.columns()[4].left + 3), {heading(left + 5)}, std::nullopt);
-        QCOMPARE(shownImage(view).pixelColor(left + 5, emptyRowY), kWhite); // no guide line that narrow
-        sendMouse(view, QEvent::MouseButtonRelease, heading(left + 11));
-        QCOMPARE(view.columns()[3].width, 11);
     }
 
     void pressFourPixelsFromABorderMovesTheColumn() {
@@ -481,7 +477,8 @@ private Q_SLOTS:
                 box->findChild<QLineEdit*>(QStringLiteral("field%1").arg(CWine::NumberRemaining));
             QCOMPARE(numberLeft->text(), QString("12"));
             numberLeft->setText(QStringLiteral("11"));
-            box->findChild<QTabWidget*>()->setCurrentIndex(1);
+            for (const int tab : {1, 0, 1}) // one history item however often the pages change
+                box->findChild<QTabWidget*>()->setCurrentIndex(tab);
             clickIn(box, QStringLiteral("OK"));
         });
         QCOMPARE(wine.m_nNumberRemaining, 11);

@@ -128,31 +128,11 @@ private Q_SLOTS:
                               "&Toolbar|&Status Bar", kHelpMenu}));
     }
 
+    // Which command waits for what is the command table's; here only that its states reach the actions.
     void commandsOfLaterWorkAreGreyedAndTheRestWork() {
-        using namespace CommandId;
-        // Go to and Deselect wait for a selection; the others for later work.
-        const std::vector<std::vector<int>> greyed{
-            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText, Print, SetPrintStyle,
-             PrintPreview},
-            {Find, FindNext, FindPrevious, Replace, GoToSelectedEntry, DeselectSelectedEntry, SetupLists,
-             ModifyGraphAppearance}};
-        const std::vector<std::vector<int>> working{
-            {New, Open, Close, PrintSetup, SetDefaultFilename, Exit, ViewToolbar, ViewStatusBar, Backup,
-             SetBackupLocation},
-            {AllWines, ZeroBottleWines, OneOrMoreBottleWines, BlackLetterWines, RedLetterWines,
-             GreenLetterWines, BlueLetterWines, SpecifyFocusSet, ShowStatistics, ChangeAllToBlack,
-             ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue},
-            {Sort, ShowPrintBoundary, SelectFont, AddEntry},
-            {CloseAllGraphWindows, NextGraph, CommandId::SortPrecedence, StoreColumnArrangement,
-             RetrieveColumnArrangement, SmartSelect, LargeToolbarButtons, ShowBinWarnings, ModifyFieldNames},
-            {WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons, About, HelpContents,
-             HelpIndex}};
-        for (const std::vector<int>& ids : greyed)
-            for (int id : ids)
-                QVERIFY2(!action(id)->isEnabled(), qPrintable(action(id)->text()));
-        for (const std::vector<int>& ids : working)
-            for (int id : ids)
-                QVERIFY2(action(id)->isEnabled(), qPrintable(action(id)->text()));
+        QVERIFY(!action(CommandId::Replace)->isEnabled());
+        QVERIFY(!action(CommandId::GoToSelectedEntry)->isEnabled()); // nothing selected
+        QVERIFY(action(CommandId::AllWines)->isEnabled() && action(CommandId::About)->isEnabled());
         for (const ViewKindInfo& kind : kViewKinds)
             QVERIFY(action(kind.command)->isEnabled());
     }

@@ -86,7 +86,9 @@ std::string fromUtf8(std::string_view utf8) {
                 break;
             cp = (cp << 6) | (next & 0x3F);
         }
-        if (length == 0 || k < length) {
+        // An overlong form (a "/" in three bytes) would slip past checks made on the shortest one.
+        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+        if (length == 0 || k < length || overlong) {
             // A broken sequence stands for one unknown character; what follows it is read afresh.
             out += '?';
             i += std::max<std::size_t>(k, 1);

@@ -17,6 +17,13 @@ public:
     static void removeFocusPosition(CBottlewrightDoc& doc, int position) {
         doc.removeFocusPosition(position);
     }
+    // The entry index of each Focus Set position, in Focus Set order.
+    static std::vector<int> focusMembers(const CBottlewrightDoc& doc) {
+        std::vector<int> members;
+        for (int position = 0; position < doc.focusCount(); ++position)
+            members.push_back(doc.focusMember(position));
+        return members;
+    }
     static void notify(CBottlewrightDoc& doc, CDocObserver* sender, UpdateHint hint) {
         doc.updateAllViews(sender, hint);
     }

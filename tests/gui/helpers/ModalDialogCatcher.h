@@ -1,15 +1,19 @@
 #pragma once
 
 #include <functional>
+#include <type_traits>
 
 #include <QApplication>
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 // Runs a test's handler on each dialog of type T that becomes visible while the catcher lives (a file
 // dialog, a setup dialog), so that the test can fill it in and press OK or Cancel while exec() runs.
+// A check failing in the handler returns from it with the dialog still open: the catcher then closes
+// the dialog so that exec() returns, and seen() turns false so that the test stops there.
 //
 //     ModalDialogCatcher<CFieldNamesDialog> catcher([](CFieldNamesDialog* dialog) { ...; dialog->accept();
 //     }); app.modifyFieldNames(); QVERIFY(catcher.seen());
@@ -20,7 +24,8 @@ public:
         m_timer.start(5);
     }
 
-    bool seen() const { return m_seen > 0; }
+    // Whether a dialog was shown and its handler ran without a failed check.
+    bool seen() const { return m_seen > 0 && !m_failed; }
 
 private:
     void handleVisibleDialog() {
@@ -30,7 +35,16 @@ private:
                 continue;
             m_handled = dialog;
             ++m_seen;
+            const bool failedBefore = QTest::currentTestFailed();
+            QPointer<T> guard(dialog);
             m_handler(dialog);
+            m_failed = m_failed || (QTest::currentTestFailed() && !failedBefore);
+            if (guard != nullptr && guard->isVisible()) {
+                if constexpr (std::is_base_of_v<QDialog, T>)
+                    guard->reject();
+                else
+                    guard->close();
+            }
             return;
         }
     }
@@ -39,4 +53,5 @@ private:
     QTimer m_timer;
     QPointer<QWidget> m_handled;
     int m_seen = 0;
+    bool m_failed = false;
 };
