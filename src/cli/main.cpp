@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
     addStatsCommand(app);
     addBackupCommand(app);
     addRewriteCommand(app);
+    addFindCommand(app);
+    addReplaceCommand(app);
+    addPrintCommand(app, argc, argv);
 
     try {
         app.parse(argc, argv);

@@ -8,3 +8,7 @@ void addListCommand(CLI::App& app);
 void addStatsCommand(CLI::App& app);
 void addBackupCommand(CLI::App& app);
 void addRewriteCommand(CLI::App& app);
+void addFindCommand(CLI::App& app);
+void addReplaceCommand(CLI::App& app);
+// Hands its command line on to bottlewright-print.
+void addPrintCommand(CLI::App& app, int argc, char** argv);

@@ -4,6 +4,7 @@
 #include "core/setup/FieldNames.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/common/AppSwitches.h"
+#include "gui/common/PrinterHost.h"
 
 #include <filesystem>
 #include <functional>
@@ -21,7 +22,7 @@ class QPrinter;
 // The program's root: settings kept between runs, the field-name table, the main frame and the one
 // Working File, with the commands that need no Working File (New, Open, recent files, Set Default
 // Filename, Print Setup, the switches, help and About) and those that replace or close it.
-class CBottlewrightApp : public QObject, public CDocObserver {
+class CBottlewrightApp : public QObject, public CDocObserver, public PrinterHost {
     Q_OBJECT
 public:
     enum class Show { Maximized, Hidden };
@@ -56,11 +57,13 @@ public:
     const RecentFileList& recentFiles() const { return m_recentFiles; }
 
     // 1 portrait or 2 landscape.
-    int printOrientation() const;
+    int printOrientation() const override;
     // Anything but 1 or 2 is stored as 1.
-    void setPrintOrientation(int orientation);
+    void setPrintOrientation(int orientation) override;
     // The printer with the print orientation applied; a PDF writer when no printer is installed.
     QPrinter& printer();
+    QPrinter* currentPrinter() override { return &printer(); }
+    bool hasInstalledPrinter() const override;
 
     // Commands.
     void newFile();

@@ -4,13 +4,13 @@
 #include "core/editing/EntryBoxValues.h"
 #include "core/setup/FieldNames.h"
 #include "core/views/entrylist/ColumnArrangementFile.h"
-#include "core/views/entrylist/PrintBoundary.h"
 #include "core/views/entrylist/TextFitting.h"
-#include "gui/app/CBottlewrightApp.h"
 #include "gui/common/AppSettings.h"
 #include "gui/common/FilePrompt.h"
 #include "gui/common/TextConvert.h"
 #include "gui/editing/CEntryBox.h"
+#include "gui/views/entrylist/CFindDialog.h"
+#include "gui/views/entrylist/PrintStyleSettings.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,10 +36,6 @@ const AppSettings::Key<int> kFontSize{"Entry List", "Font Size", 12}; // charact
 const AppSettings::Key<int> kFontWeight{"Entry List", "Font Weight", 400};
 const AppSettings::Key<int> kFontIsItalic{"Entry List", "FontIsItalic", 0};
 const AppSettings::Key<QString> kFontFace{"Entry List", "Font Face", QStringLiteral("Arial")};
-
-// Margins of the printed page, in thousandths of an inch from the paper's edges.
-const AppSettings::Key<int> kLeftMargin{"Printing", "Left Margin", 750};
-const AppSettings::Key<int> kRightMargin{"Printing", "Right Margin", 750};
 
 // The commands of the right-button menu.
 constexpr int kViewEntry = 32879;
@@ -118,6 +114,7 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
     }
     m_columns.bindCellTexts();
     m_columns.refreshHeadings(m_fieldNames);
+    m_printStyle = PrintStyleSettings::read();
     layoutColumns();
     setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), sharedState().topRow);
 
@@ -130,6 +127,7 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
 
 CEntryListView::~CEntryListView() {
     m_document.removeObserver(this);
+    PrintStyleSettings::write(m_printStyle);
     if (otherPane() != nullptr)
         return;
     sharedState().selectedEntry = -1;
@@ -388,6 +386,8 @@ void CEntryListView::onFocusSetSorted() {
 }
 
 void CEntryListView::paintEvent(QPaintEvent* event) {
+    if (m_printing)
+        return;
     const bool rowsOnly = m_rowsOnly;
     m_rowsOnly = false;
     m_repaintPending = false;
@@ -842,21 +842,6 @@ void CEntryListView::togglePrintBoundary() {
     if (shared.printBoundaryShown)
         computePrintBoundary();
     repaintBothPanes();
-}
-
-void CEntryListView::computePrintBoundary() {
-    CBottlewrightApp* app = CBottlewrightApp::instance();
-    if (app == nullptr)
-        return;
-    QPrinter& printer = app->printer();
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    const PrintBoundary::PrinterPage units{paper.width(), page.left() - paper.left(), page.width(),
-                                           printer.resolution()};
-    const auto x = PrintBoundary::x(units, PrintBoundary::marginInches(AppSettings::read(kLeftMargin)),
-                                    PrintBoundary::marginInches(AppSettings::read(kRightMargin)));
-    if (x)
-        sharedState().printBoundaryX = *x;
 }
 
 void CEntryListView::selectFont() {

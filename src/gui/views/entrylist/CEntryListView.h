@@ -6,6 +6,7 @@
 #include "core/views/entrylist/EntryListMouse.h"
 #include "core/views/entrylist/EntryListScrolling.h"
 #include "core/views/entrylist/EntryListSharedState.h"
+#include "core/views/entrylist/PrintStyle.h"
 #include "gui/editing/CEntryBoxOwner.h"
 
 #include <filesystem>
@@ -19,6 +20,9 @@
 
 class CBottlewrightDoc;
 class CEntryBox;
+class CFindDialog;
+class PrinterHost;
+class QPrinter;
 class FieldNames;
 
 // The Entry List: a grid with one row per Focus Set entry and one column per field. A window holds
@@ -78,6 +82,24 @@ public:
     void togglePrintBoundary();
     void selectFont();
 
+    // Printing, through the application's printer.
+    static void setPrinterHost(PrinterHost* host);
+    void print();
+    void printPreview();
+    void setPrintStyle();
+    const PrintStyle& printStyle() const { return m_printStyle; }
+    // Lays out and paints the pages on the printer, with the pane frozen at its left edge meanwhile.
+    void printPages(QPrinter& printer);
+
+    // Find and Replace.
+    void find();
+    void findNext() { searchAgain(true); }
+    void findPrevious() { searchAgain(false); }
+    void replace();
+    bool hasSearchString() const { return !m_searchString.empty(); }
+    // Selects a found entry and scrolls it to the middle of the pane.
+    void showFoundEntry(int position);
+
     void navigateEntryBox(int code) override;
     void entryBoxDeletedEntry() override { m_entriesChanged = true; }
     void redrawAfterEntryBox() override { repaintBothPanes(); }
@@ -128,6 +150,7 @@ private:
     // False when the store removed the entry as empty.
     bool storeEntryBox();
     void computePrintBoundary();
+    void searchAgain(bool forward);
 
     GridRect paneArea() const;
     void repaintArea(const GridRect& area, bool rowsOnly);
@@ -153,4 +176,9 @@ private:
     std::optional<EntryListMouse::BorderDrag> m_borderDrag;
     bool m_entriesChanged = false;
     std::unique_ptr<CEntryBox> m_entryBox;
+
+    PrintStyle m_printStyle;
+    bool m_printing = false;
+    std::unique_ptr<CFindDialog> m_findDialog;
+    std::string m_searchString; // lower case
 };
