@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTabWidget>

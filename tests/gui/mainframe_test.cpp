@@ -130,19 +130,19 @@ private Q_SLOTS:
 
     void commandsOfLaterWorkAreGreyedAndTheRestWork() {
         using namespace CommandId;
-        // Go to and Deselect wait for a selection; the others for later work.
+        // Go to and Deselect wait for a selection, Find Next and Previous for a search; the others for
+        // later work.
         const std::vector<std::vector<int>> greyed{
-            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText, Print, SetPrintStyle,
-             PrintPreview},
-            {Find, FindNext, FindPrevious, Replace, GoToSelectedEntry, DeselectSelectedEntry, SetupLists,
-             ModifyGraphAppearance}};
+            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText},
+            {FindNext, FindPrevious, GoToSelectedEntry, DeselectSelectedEntry, ModifyGraphAppearance}};
         const std::vector<std::vector<int>> working{
             {New, Open, Close, PrintSetup, SetDefaultFilename, Exit, ViewToolbar, ViewStatusBar, Backup,
              SetBackupLocation},
             {AllWines, ZeroBottleWines, OneOrMoreBottleWines, BlackLetterWines, RedLetterWines,
              GreenLetterWines, BlueLetterWines, SpecifyFocusSet, ShowStatistics, ChangeAllToBlack,
              ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue},
-            {Sort, ShowPrintBoundary, SelectFont, AddEntry},
+            {Sort, ShowPrintBoundary, SelectFont, AddEntry, Print, SetPrintStyle, PrintPreview, Find, Replace,
+             SetupLists},
             {CloseAllGraphWindows, NextGraph, CommandId::SortPrecedence, StoreColumnArrangement,
              RetrieveColumnArrangement, SmartSelect, LargeToolbarButtons, ShowBinWarnings, ModifyFieldNames},
             {WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons, About, HelpContents,
