@@ -40,6 +40,9 @@ int main(int argc, char** argv) {
     addHistorySummaryCommand(app);
     addBinsCommand(app);
     addGraphCommand(app);
+    addFindCommand(app);
+    addReplaceCommand(app);
+    addPrintCommand(app, argc, argv);
 
     try {
         app.parse(argc, argv);

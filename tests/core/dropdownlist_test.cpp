@@ -74,3 +74,23 @@ TEST(DropdownList, ComparesBins) {
     for (const Case& c : cases)
         EXPECT_EQ(DropdownList::compareBins(c.a, c.b), c.expected) << c.a << " vs " << c.b;
 }
+
+TEST_F(DropdownListTest, FindListKeepsTwentyRecentTextsAndAddAllIgnoresCaseDuplicates) {
+    Items recent;
+    for (int i = 1; i <= 21; ++i)
+        DropdownList::rememberSearchText(recent, "text" + std::to_string(i));
+    DropdownList::rememberSearchText(recent, "text5"); // already there: stays where it is
+    ASSERT_TRUE(
+        DropdownList::writeItems(m_folder / "find.cbi", recent, DropdownList::kFindListLimit).empty());
+    const Items written = DropdownList::readItems(m_folder / "find.cbi");
+    ASSERT_EQ(written.size(), 20u);
+    EXPECT_EQ(written.front(), "text21");
+    EXPECT_EQ(written.back(), "text2"); // text1 was pushed out
+
+    Items producers{"Ridge"};
+    DropdownList::addMissingItems(producers, {"ridge", "Lafon", "", "LAFON", "Ridge"}, false);
+    EXPECT_EQ(producers, (Items{"Ridge", "Lafon"}));
+    Items bins;
+    DropdownList::addMissingItems(bins, {"A3-2, B5", "b5,  C1 ,", "a3"}, true);
+    EXPECT_EQ(bins, (Items{"A3", "B5", "C1"}));
+}

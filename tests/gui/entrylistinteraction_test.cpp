@@ -3,6 +3,7 @@
 #include "gui/common/CommandId.h"
 #include "gui/editing/CEntryBox.h"
 #include "gui/views/entrylist/CChildFrame.h"
+#include "gui/views/entrylist/CPrintStyleDialog.h"
 #include "helpers/HintRecorder.h"
 #include "helpers/MessageBoxCatcher.h"
 #include "helpers/ModalDialogCatcher.h"
@@ -364,9 +365,13 @@ private Q_SLOTS:
         QVERIFY(shown > 300 && shown < 1700);
         boundary->trigger();
         QVERIFY(!pane.sharedState().printBoundaryShown && !boundary->isChecked());
-        // An inch more of left margin takes an inch off the printed width.
-        QSettings().setValue("Printing/Left Margin", 1750);
-        boundary->trigger();
+        // An inch more of left margin in the print style takes an inch off the printed width.
+        ModalDialogCatcher<CPrintStyleDialog> style([](CPrintStyleDialog* dialog) {
+            dialog->margin(0)->setText(QStringLiteral("1.75"));
+            dialog->accept();
+        });
+        program.action(CommandId::SetPrintStyle)->trigger();
+        QVERIFY(style.seen());
         QCOMPARE(pane.sharedState().printBoundaryX, shown - 100);
 
         const int entries = document.entryCount();

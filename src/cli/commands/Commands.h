@@ -12,3 +12,7 @@ void addHistoryCommand(CLI::App& app);
 void addHistorySummaryCommand(CLI::App& app);
 void addBinsCommand(CLI::App& app);
 void addGraphCommand(CLI::App& app);
+void addFindCommand(CLI::App& app);
+void addReplaceCommand(CLI::App& app);
+// Hands its command line on to bottlewright-print.
+void addPrintCommand(CLI::App& app, int argc, char** argv);

@@ -1,5 +1,6 @@
 #include "core/document/CBottlewrightDoc.h"
 
+#include "core/document/EntryReplace.h"
 #include "core/model/SmallFiles.h"
 
 #include <algorithm>
@@ -263,6 +264,32 @@ void CBottlewrightDoc::setFocusLetterColor(int color) {
         m_entries[m_focus[position]]->m_nLetterColor = color;
     setModified(true);
     updateAllViews(nullptr, HintLetterColors);
+}
+
+bool CBottlewrightDoc::replaceInFocusEntry(int position, int field, const std::string& findWhat,
+                                           const std::string& replaceWith, CDocObserver* sender) {
+    CWine* wine = focusEntry(position);
+    std::string* text = wine != nullptr ? wine->textField(field) : nullptr;
+    if (text == nullptr || !EntryReplace::replaceFirst(*text, findWhat, replaceWith))
+        return false;
+    setModified(true);
+    updateAllViews(sender, HintFocusSet);
+    return true;
+}
+
+int CBottlewrightDoc::replaceInFocusSet(int field, const std::string& findWhat,
+                                        const std::string& replaceWith, CDocObserver* sender) {
+    int replaced = 0;
+    for (int position = 0; position < m_focusCount; ++position) {
+        std::string* text = m_entries[m_focus[position]]->textField(field);
+        if (text != nullptr && EntryReplace::replaceFirst(*text, findWhat, replaceWith))
+            ++replaced;
+    }
+    if (replaced > 0) {
+        setModified(true);
+        updateAllViews(sender, HintFocusSet);
+    }
+    return replaced;
 }
 
 void CBottlewrightDoc::sortFocusSet() {

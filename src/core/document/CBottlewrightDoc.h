@@ -92,6 +92,14 @@ public:
     // Every Focus Set member gets the letter colour; marks modified and sends hint 0.
     void setFocusLetterColor(int color);
 
+    // Find and Replace: replaces the first occurrence of findWhat in the field (an empty findWhat fills
+    // an empty field) of one Focus Set entry, or of every one. A replacement marks the document
+    // modified and sends hint 121 from sender; returns whether, or in how many entries, it replaced.
+    bool replaceInFocusEntry(int position, int field, const std::string& findWhat,
+                             const std::string& replaceWith, CDocObserver* sender);
+    int replaceInFocusSet(int field, const std::string& findWhat, const std::string& replaceWith,
+                          CDocObserver* sender);
+
     SortPrecedence& sortPrecedence() { return m_sortPrecedence; }
     // Sorts, then tells every observer that positions name other entries now.
     void sortFocusSet();

@@ -100,4 +100,27 @@ std::string fromUtf8(std::string_view utf8) {
     return out;
 }
 
+char toLower(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return static_cast<char>(u + 0x20);
+    switch (u) {
+    case 0x8A: // S caron
+    case 0x8C: // OE
+    case 0x8E: // Z caron
+        return static_cast<char>(u + 0x10);
+    case 0x9F: // Y diaeresis
+        return static_cast<char>(0xFF);
+    default:
+        return c;
+    }
+}
+
+std::string toLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        c = toLower(c);
+    return lower;
+}
+
 } // namespace Cp1252

@@ -11,4 +11,9 @@ std::string toUtf8(std::string_view cp1252);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string fromUtf8(std::string_view utf8);
 
+// Lower case as the program's searches see it: ASCII, the accented capitals and the few capitals in
+// 0x80-0x9F.
+char toLower(char c);
+std::string toLower(std::string_view text);
+
 } // namespace Cp1252

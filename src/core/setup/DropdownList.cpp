@@ -1,10 +1,13 @@
 #include "core/setup/DropdownList.h"
 
+#include "core/model/AtomicFile.h"
+#include "core/model/Cp1252.h"
 #include "core/model/WineDates.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -78,6 +81,52 @@ void sortRatingsHighestFirst(std::vector<std::string>& ratings) {
 
 void sortBins(std::vector<std::string>& bins) {
     quickSort(bins, compareBins);
+}
+
+std::string writeItems(const std::filesystem::path& file, const std::vector<std::string>& items,
+                       std::size_t limit) {
+    std::string text;
+    std::size_t written = 0;
+    for (const std::string& item : items) {
+        if (limit != 0 && written == limit)
+            break;
+        ++written;
+        if (!item.empty())
+            text += item + "\r\n";
+    }
+    return writeFileAtomically(file,
+                               std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+void rememberSearchText(std::vector<std::string>& items, const std::string& text) {
+    if (!text.empty() && std::find(items.begin(), items.end(), text) == items.end())
+        items.insert(items.begin(), text);
+}
+
+void addMissingItems(std::vector<std::string>& items, const std::vector<std::string>& fieldTexts, bool bins) {
+    std::unordered_set<std::string> known;
+    for (const std::string& item : items)
+        known.insert(Cp1252::toLower(item));
+    const auto add = [&](const std::string& text) {
+        if (!text.empty() && known.insert(Cp1252::toLower(text)).second)
+            items.push_back(text);
+    };
+    for (const std::string& text : fieldTexts) {
+        if (!bins) {
+            add(text);
+            continue;
+        }
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            const std::size_t comma = std::min(text.find(',', start), text.size());
+            std::string piece = text.substr(start, comma - start);
+            piece = piece.substr(0, piece.find('-'));
+            const std::size_t first = piece.find_first_not_of(" \t");
+            const std::size_t last = piece.find_last_not_of(" \t");
+            add(first == std::string::npos ? std::string() : piece.substr(first, last - first + 1));
+            start = comma + 1;
+        }
+    }
 }
 
 } // namespace DropdownList

@@ -12,6 +12,7 @@
 #include "gui/document/CDocumentCommands.h"
 #include "gui/document/CSortPrecedenceDialog.h"
 #include "gui/setup/CFieldNamesDialog.h"
+#include "gui/views/entrylist/CEntryListView.h"
 
 #include <clocale>
 #include <system_error>
@@ -161,6 +162,10 @@ void CBottlewrightApp::setPrintOrientation(int orientation) {
     m_printOrientation = StartupRules::normalizedOrientation(orientation);
 }
 
+bool CBottlewrightApp::hasInstalledPrinter() const {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 QPrinter& CBottlewrightApp::printer() {
     applyPrintOrientation();
     return *m_printer;
@@ -169,8 +174,11 @@ QPrinter& CBottlewrightApp::printer() {
 void CBottlewrightApp::applyPrintOrientation() {
     if (m_printer == nullptr) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (QPrinterInfo::availablePrinterNames().isEmpty())
+        if (!hasInstalledPrinter()) {
             m_printer->setOutputFormat(QPrinter::PdfFormat);
+            // A PDF page is printable to its edges; the print style's margins count from there.
+            m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        }
     }
     m_printOrientation = StartupRules::normalizedOrientation(m_printOrientation);
     m_printer->setPageOrientation(m_printOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);

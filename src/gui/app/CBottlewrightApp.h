@@ -65,6 +65,7 @@ public:
     void setPrintOrientation(int orientation) override;
     // The printer with the print orientation applied; a PDF writer when no printer is installed.
     QPrinter& printer() override;
+    bool hasInstalledPrinter() const override;
 
     // Commands.
     void newFile();

@@ -8,6 +8,7 @@
 #include "gui/common/AppSettings.h"
 #include "gui/common/CommandId.h"
 #include "gui/common/ToolbarIcons.h"
+#include "gui/setup/CSetupSheet.h"
 #include "gui/views/CViewCommands.h"
 #include "gui/views/entrylist/CChildFrame.h"
 #include "gui/views/entrylist/CEntryListView.h"
@@ -46,10 +47,8 @@ int commandOf(ViewKind kind) {
 
 // Commands whose work comes with later parts of the program: shown, but greyed.
 constexpr int kNotYetAvailable[] = {
-    CommandId::SaveFocusSet, CommandId::AppendFocusSet, CommandId::ConvertVersion2, CommandId::ExportFocusSet,
-    CommandId::ImportText,   CommandId::Print,          CommandId::SetPrintStyle,   CommandId::PrintPreview,
-    CommandId::Find,         CommandId::FindNext,       CommandId::FindPrevious,    CommandId::Replace,
-    CommandId::SetupLists,
+    CommandId::SaveFocusSet,   CommandId::AppendFocusSet, CommandId::ConvertVersion2,
+    CommandId::ExportFocusSet, CommandId::ImportText,
 };
 
 // Commands that act on the Working File and so need one.
@@ -350,6 +349,13 @@ void CMainFrame::connectFrameCommands() {
         {ShowPrintBoundary, &CEntryListView::togglePrintBoundary},
         {GoToSelectedEntry, &CEntryListView::goToSelected},
         {DeselectSelectedEntry, &CEntryListView::deselectEntry},
+        {Print, &CEntryListView::print},
+        {PrintPreview, &CEntryListView::printPreview},
+        {SetPrintStyle, &CEntryListView::setPrintStyle},
+        {Find, &CEntryListView::find},
+        {FindNext, &CEntryListView::findNext},
+        {FindPrevious, &CEntryListView::findPrevious},
+        {Replace, &CEntryListView::replace},
     };
     for (int id : kViewCommands) {
         connect(command(id), &QAction::triggered, this, [this, id] {
@@ -368,6 +374,13 @@ void CMainFrame::connectFrameCommands() {
             refreshCommandStates();
         });
     }
+
+    connect(command(SetupLists), &QAction::triggered, this, [this] {
+        if (m_document == nullptr)
+            return;
+        CSetupSheet sheet(*m_document, m_fieldNames, m_document->startDirectory(), this);
+        sheet.exec();
+    });
 
     connect(command(WindowCascade), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(command(WindowTileHorizontal), &QAction::triggered, this, [this] { tile(Qt::Vertical); });
@@ -533,8 +546,14 @@ void CMainFrame::refreshCommandStates() {
     const bool hasEntryList = open && entryListFrame() != nullptr;
     command(CommandId::StoreColumnArrangement)->setEnabled(hasEntryList);
     command(CommandId::RetrieveColumnArrangement)->setEnabled(hasEntryList);
-    for (int id : {CommandId::Sort, CommandId::AddEntry, CommandId::SelectFont, CommandId::ShowPrintBoundary})
+    for (int id : {CommandId::Sort, CommandId::AddEntry, CommandId::SelectFont, CommandId::ShowPrintBoundary,
+                   CommandId::Print, CommandId::PrintPreview, CommandId::SetPrintStyle, CommandId::Find,
+                   CommandId::Replace})
         command(id)->setEnabled(hasEntryList);
+    const bool searched = hasEntryList && entryListFrame()->activePane()->hasSearchString();
+    command(CommandId::FindNext)->setEnabled(searched);
+    command(CommandId::FindPrevious)->setEnabled(searched);
+    command(CommandId::SetupLists)->setEnabled(open);
     const CEntryListView* pane = hasEntryList ? entryListFrame()->pane(0) : nullptr;
     const bool hasSelection = pane != nullptr && pane->sharedState().selectedEntry >= 0;
     command(CommandId::GoToSelectedEntry)->setEnabled(hasSelection);

@@ -55,12 +55,16 @@ void CSpinEdit::resizeEvent(QResizeEvent* event) {
 bool CSpinEdit::acceptsKey(const QKeyEvent& event) const {
     if (event.key() == Qt::Key_Backspace)
         return true;
+    // Ctrl shortcuts (select all, copy, paste, undo) are not typed characters.
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier))
+        return true;
     const QString text = event.text();
     if (text.isEmpty())
         return true; // moves the cursor or deletes: not a typed character
     const QChar typed = text.front();
     if (typed.unicode() < 0x20)
-        return true; // Enter, Escape, Tab and the Ctrl shortcuts: left to the edit and its dialog
+        return true; // Enter, Escape, Tab: left to the edit and its dialog
     return text.size() == 1 && typed.unicode() < 0x80 &&
            acceptsTypedCharacter(m_acceptedCharacters, static_cast<char>(typed.unicode()));
 }

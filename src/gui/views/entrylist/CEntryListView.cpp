@@ -4,7 +4,6 @@
 #include "core/editing/EntryBoxValues.h"
 #include "core/setup/FieldNames.h"
 #include "core/views/entrylist/ColumnArrangementFile.h"
-#include "core/views/entrylist/PrintBoundary.h"
 #include "core/views/entrylist/TextFitting.h"
 #include "gui/common/AppSettings.h"
 #include "gui/common/CPrinterHost.h"
@@ -12,6 +11,8 @@
 #include "gui/common/FontChoice.h"
 #include "gui/common/TextConvert.h"
 #include "gui/editing/CEntryBox.h"
+#include "gui/views/entrylist/CFindDialog.h"
+#include "gui/views/entrylist/PrintStyleSettings.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,10 +37,6 @@ const AppSettings::Key<int> kFontSize{"Entry List", "Font Size", 12}; // charact
 const AppSettings::Key<int> kFontWeight{"Entry List", "Font Weight", 400};
 const AppSettings::Key<int> kFontIsItalic{"Entry List", "FontIsItalic", 0};
 const AppSettings::Key<QString> kFontFace{"Entry List", "Font Face", QStringLiteral("Arial")};
-
-// Margins of the printed page, in thousandths of an inch from the paper's edges.
-const AppSettings::Key<int> kLeftMargin{"Printing", "Left Margin", 750};
-const AppSettings::Key<int> kRightMargin{"Printing", "Right Margin", 750};
 
 // Settings keep Windows font weights, 100 (thin) to 900 (black); 0 means "any", taken as normal.
 QFont::Weight toQtWeight(int weight) {
@@ -80,6 +77,7 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
     }
     m_columns.bindCellTexts();
     m_columns.refreshHeadings(m_fieldNames);
+    m_printStyle = PrintStyleSettings::read();
     layoutColumns();
     setVerticalBar(m_geometry.verticalMaximum(m_document.focusCount()), m_shared.topRow);
 
@@ -92,6 +90,7 @@ CEntryListView::CEntryListView(CBottlewrightDoc& document, const FieldNames& fie
 
 CEntryListView::~CEntryListView() {
     m_document.removeObserver(this);
+    PrintStyleSettings::write(m_printStyle);
     if (otherPane() != nullptr)
         return;
     m_shared.selectedEntry = -1;
@@ -387,20 +386,6 @@ void CEntryListView::togglePrintBoundary() {
     if (shared.printBoundaryShown)
         computePrintBoundary();
     repaintBothPanes();
-}
-
-void CEntryListView::computePrintBoundary() {
-    if (m_printers == nullptr)
-        return;
-    QPrinter& printer = m_printers->printer();
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    const PrintBoundary::PrinterPage units{paper.width(), page.left() - paper.left(), page.width(),
-                                           printer.resolution()};
-    const auto x = PrintBoundary::x(units, PrintBoundary::marginInches(AppSettings::read(kLeftMargin)),
-                                    PrintBoundary::marginInches(AppSettings::read(kRightMargin)));
-    if (x)
-        m_shared.printBoundaryX = *x;
 }
 
 void CEntryListView::selectFont() {

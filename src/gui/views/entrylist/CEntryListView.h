@@ -7,6 +7,7 @@
 #include "core/views/entrylist/EntryListMouse.h"
 #include "core/views/entrylist/EntryListScrolling.h"
 #include "core/views/entrylist/EntryListSharedState.h"
+#include "core/views/entrylist/PrintStyle.h"
 #include "gui/editing/CEntryBoxOwner.h"
 
 #include <filesystem>
@@ -20,6 +21,8 @@
 
 class CBottlewrightDoc;
 class CEntryBox;
+class CFindDialog;
+class QPrinter;
 class FieldNames;
 class CPrinterHost;
 
@@ -81,6 +84,23 @@ public:
     void togglePrintBoundary();
     void selectFont();
 
+    // Printing, through the application's printer.
+    void print();
+    void printPreview();
+    void setPrintStyle();
+    const PrintStyle& printStyle() const { return m_printStyle; }
+    // Lays out and paints the pages on the printer, with the pane frozen at its left edge meanwhile.
+    void printPages(QPrinter& printer);
+
+    // Find and Replace.
+    void find();
+    void findNext() { searchAgain(true); }
+    void findPrevious() { searchAgain(false); }
+    void replace();
+    bool hasSearchString() const { return !m_searchString.empty(); }
+    // Selects a found entry and scrolls it to the middle of the pane.
+    void showFoundEntry(int position);
+
     void navigateEntryBox(EntryBoxNavigation::Step step) override;
     void redrawAfterEntryBox() override { repaintBothPanes(); }
 
@@ -131,6 +151,7 @@ private:
     // Asks about a null entry. False when the store removed the entry as empty.
     bool storeEntryBox();
     void computePrintBoundary();
+    void searchAgain(bool forward);
 
     GridRect paneArea() const;
     void repaintArea(const GridRect& area, bool rowsOnly);
@@ -158,4 +179,9 @@ private:
     GridRect m_headingBand;
     std::optional<EntryListMouse::BorderDrag> m_borderDrag;
     std::unique_ptr<CEntryBox> m_entryBox;
+
+    PrintStyle m_printStyle;
+    bool m_printing = false;
+    std::unique_ptr<CFindDialog> m_findDialog;
+    std::string m_searchString; // lower case
 };

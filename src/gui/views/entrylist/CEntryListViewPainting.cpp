@@ -66,6 +66,8 @@ void CEntryListView::repaintBothPanes(const GridRect& area) {
 }
 
 void CEntryListView::paintEvent(QPaintEvent* event) {
+    if (m_printing)
+        return;
     const bool rowsOnly = m_rowsOnly;
     m_rowsOnly = false;
     m_repaintPending = false;
