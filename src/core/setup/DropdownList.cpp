@@ -1,10 +1,11 @@
 #include "core/setup/DropdownList.h"
 
+#include "core/model/AtomicFile.h"
 #include "core/model/WineDates.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -43,8 +44,16 @@ template <typename Compare> void quickSort(std::vector<std::string>& items, Comp
 namespace DropdownList {
 
 std::vector<std::string> readItems(const std::filesystem::path& file) {
+    std::string text;
+    std::string error;
+    if (!readWholeFile(file, text, error))
+        return {};
+    return parseItems(text);
+}
+
+std::vector<std::string> parseItems(const std::string& text) {
     std::vector<std::string> items;
-    std::ifstream in(file, std::ios::binary);
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
