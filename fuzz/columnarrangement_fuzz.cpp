@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EntryListColumns again;
     if (!ColumnArrangementFile::parse(again, text))
         std::abort();
-    // A heading's last CR goes with its line break, as in a file written on Windows.
+    // A heading's trailing CRs may go with its line break; headings are never shown from the file.
     const auto bare = [](std::string heading) {
-        if (!heading.empty() && heading.back() == '\r')
+        while (!heading.empty() && heading.back() == '\r')
             heading.pop_back();
         return heading;
     };

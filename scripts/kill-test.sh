@@ -61,9 +61,12 @@ cp "$work/old.bwf" "$work/out.bwf"
 limit=$(duration "$cli" rewrite "$work/new.bwf" "$work/out.bwf")
 wrong=0
 interrupted=0
+partial=0
 for ((i = 0; i < kills; i++)); do
     cp "$work/old.bwf" "$work/out.bwf"
     kill_after "$limit" "$cli" rewrite "$work/new.bwf" "$work/out.bwf"
+    # A temporary file here is one the next run must remove.
+    if [ -n "$(find "$work" -maxdepth 1 -name 'out.bwf.partial-*')" ]; then partial=$((partial + 1)); fi
     if cmp -s "$work/out.bwf" "$work/old.bwf"; then
         interrupted=$((interrupted + 1))
     elif ! cmp -s "$work/out.bwf" "$work/new.bwf"; then
@@ -71,9 +74,8 @@ for ((i = 0; i < kills; i++)); do
         echo "rewrite $i: the target is neither the old nor the new file"
     fi
 done
-leftBefore=$(find "$work" -maxdepth 1 -name 'out.bwf.partial-*' | wc -l)
 "$cli" rewrite "$work/new.bwf" "$work/out.bwf"
 left=$(find "$work" -maxdepth 1 -name 'out.bwf.partial-*' | wc -l)
 echo "rewrite: $kills kills (whole run ${limit} us), $interrupted left the old file, $wrong neither old nor new," \
-    "$leftBefore temporary files before the next rewrite, $left after it"
+    "$partial kills left a temporary file, $left temporary files after one more rewrite"
 [ "$torn" -eq 0 ] && [ "$wrong" -eq 0 ] && [ "$left" -eq 0 ]

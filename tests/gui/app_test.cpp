@@ -1,6 +1,7 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "gui/app/CBottlewrightApp.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/common/AppSettings.h"
 #include "gui/common/CommandId.h"
 #include "gui/views/entrylist/CChildFrame.h"
 #include "helpers/HintRecorder.h"
@@ -76,7 +77,7 @@ private Q_SLOTS:
         MessageBoxCatcher boxes;
         CBottlewrightApp& app = start();
         QCOMPARE(boxes.count(), 0);
-        QCOMPARE(app.backupLocation(), QStringLiteral("A:\\"));
+        QCOMPARE(app.backupLocation(), AppSettings::defaultBackupLocation());
         QVERIFY(app.smartSelect() && action(CommandId::SmartSelect)->isChecked());
         QVERIFY(app.binWarning() && action(CommandId::ShowBinWarnings)->isChecked());
         QCOMPARE(app.printOrientation(), 1);
@@ -119,6 +120,17 @@ private Q_SLOTS:
             QVERIFY(!action(CommandId::Save)->isEnabled());
             QVERIFY(!action(CommandId::NextGraph)->isEnabled());
         }
+    }
+
+    void aFileWithBytesAfterItsLastEntryOpensWithOneNote() {
+        CBottlewrightApp& app = start();
+        const QString padded = m_program->folder.copySample(QStringLiteral("Padded.bwf"));
+        std::ofstream(padded.toStdString(), std::ios::binary | std::ios::app) << std::string(4, '\0');
+        MessageBoxCatcher boxes;
+        QVERIFY(app.openWorkingFile(padded));
+        QCOMPARE(boxes.texts(), QStringList{"The file holds 4 bytes after its last entry; they will not be "
+                                            "kept when you save."});
+        QVERIFY(app.document() != nullptr);
     }
 
     void setDefaultFilenameWritesAtOnceAndTheNextStartOpensIt() {
