@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream stream(std::string(reinterpret_cast<const char*>(data), size));
     const std::size_t window = size > 0 ? 16 + data[size - 1] % 64 : 16;
     const CellarReadResult streamed = CellarFile::read(stream, size, window);
-    if (streamed.error != first.error || streamed.entries.size() != first.entries.size())
+    if (streamed.error != first.error || streamed.entries.size() != first.entries.size() ||
+        streamed.trailingBytes != first.trailingBytes)
         std::abort();
 
     if (!first.ok()) {

@@ -9,6 +9,26 @@ int failed(const std::string& file, const std::string& reason) {
     return kFailed;
 }
 
+void note(const std::string& file, const std::string& text) {
+    if (!text.empty())
+        std::cerr << "bottlewright-cli: " << file << ": " << text << '\n';
+}
+
+namespace {
+std::string& currentFileName() {
+    static std::string name;
+    return name;
+}
+} // namespace
+
+void setCurrentFile(const std::string& file) {
+    currentFileName() = file;
+}
+
+const std::string& currentFile() {
+    return currentFileName();
+}
+
 int finishOutput() {
     std::cout.flush();
     if (!std::cout) {

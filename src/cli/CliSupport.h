@@ -20,6 +20,13 @@ public:
 // "bottlewright-cli: FILE: REASON" on standard error; returns kFailed.
 [[nodiscard]] int failed(const std::string& file, const std::string& reason);
 
+// "bottlewright-cli: FILE: NOTE" on standard error when there is a note; the command goes on.
+void note(const std::string& file, const std::string& text);
+
+// The file being read or written, so that running out of memory can name it.
+void setCurrentFile(const std::string& file);
+const std::string& currentFile();
+
 // Whatever failed while writing standard output (a full disk, a closed pipe) fails the command.
 [[nodiscard]] int finishOutput();
 

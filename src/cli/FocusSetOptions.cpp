@@ -37,8 +37,10 @@ int FocusSetOptions::withFocusSet(const std::string& file,
     } else if (!precedence.read(std::filesystem::current_path() / SmallFiles::kSortPrecedence)) {
         precedence.clear();
     }
+    CliSupport::setCurrentFile(file);
     if (const std::string error = doc.open(file); !error.empty())
         return CliSupport::failed(file, error);
+    CliSupport::note(file, doc.openNote());
     if (criteria)
         doc.newFocusSet(*criteria);
     return use(doc);

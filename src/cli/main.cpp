@@ -59,7 +59,11 @@ int main(int argc, char** argv) {
     } catch (const CliSupport::UsageError& wrong) {
         return usageError(app, wrong.what());
     } catch (const std::bad_alloc&) {
-        std::cerr << "bottlewright-cli: there is not enough memory to do this.\n";
+        if (CliSupport::currentFile().empty())
+            std::cerr << "bottlewright-cli: there is not enough memory to do this.\n";
+        else
+            std::cerr << "bottlewright-cli: there is not enough memory to open " << CliSupport::currentFile()
+                      << ".\n";
         return CliSupport::kFailed;
     }
     return 0;

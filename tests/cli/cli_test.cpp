@@ -121,6 +121,20 @@ TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
     EXPECT_EQ(fileContents(m_folder / "srtprec.bw3"), byVintage());
 }
 
+// A file with a copy tool's padding is read; the user is told once, on standard error.
+TEST_F(Cli, BytesAfterTheLastEntryGiveANoteAndExitZero) {
+    write("padded.bwf", contents(fixture("two-entries.bwf")) + std::string(3, '\0'));
+    const std::string note =
+        "bottlewright-cli: padded.bwf: The file holds 3 bytes after its last entry; they "
+        "will not be kept when you save.\n";
+    for (const char* command : {"dump padded.bwf", "list padded.bwf", "rewrite padded.bwf copy.bwf"}) {
+        const Outcome result = run(command);
+        EXPECT_EQ(result.status, 0) << command;
+        EXPECT_EQ(result.err, note) << command;
+    }
+    EXPECT_EQ(contents(m_folder / "copy.bwf"), contents(fixture("two-entries.bwf")));
+}
+
 // Failures exit with 1 and one line naming the file; wrong usage exits with 2 and shows the usage.
 TEST_F(Cli, FailuresSayWhyAndWriteNothing) {
     const std::string whole = fileContents(fixture("two-entries.bwf"));
@@ -236,5 +250,6 @@ TEST_F(Cli, BackupCopiesToTodaysNextNameUntilTheLetterY) {
 
     const std::string missing = std::make_error_code(std::errc::no_such_file_or_directory).message();
     EXPECT_EQ(run("backup '" + sample + "' nowhere").err, "bottlewright-cli: nowhere: " + missing + "\n");
-    EXPECT_EQ(run("backup missing.bwf backups").err, "bottlewright-cli: missing.bwf: " + missing + "\n");
+    EXPECT_EQ(run("backup missing.bwf backups").err,
+              "bottlewright-cli: missing.bwf: The file cannot be read: " + missing + ".\n");
 }

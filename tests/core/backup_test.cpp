@@ -1,11 +1,17 @@
 #include "core/document/Backup.h"
 #include "helpers/TestFiles.h"
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -77,11 +83,46 @@ TEST_F(BackupTest, OtherFailuresGiveThePlatformsText) {
     EXPECT_EQ(noFolder.error, std::make_error_code(std::errc::no_such_file_or_directory).message());
     EXPECT_FALSE(fs::exists(m_dir / "missing"));
 
+    // A missing source is named as what cannot be read, not taken for a full day of backups.
+    const Backup::Result noSource = Backup::make(m_dir / "missing.bwf", m_location);
+    EXPECT_EQ(noSource.outcome, Backup::Result::Failed);
+    EXPECT_TRUE(noSource.sourceFailed);
+    EXPECT_EQ(noSource.error, "The file cannot be read: " +
+                                  std::make_error_code(std::errc::no_such_file_or_directory).message() + ".");
+
     // A Working File never saved has no path.
     const Backup::Result unsaved = Backup::make({}, m_location);
     EXPECT_EQ(unsaved.outcome, Backup::Result::Failed);
     EXPECT_FALSE(unsaved.error.empty());
     EXPECT_TRUE(fs::is_empty(m_location));
+}
+
+// A backup killed at any moment leaves no dated name holding anything but a whole copy, and the next
+// backup leaves no temporary file. Each round's copies are checked and removed, so names never run out.
+TEST_F(BackupTest, ABackupKilledAtRandomLeavesOnlyWholeCopies) {
+    std::string source;
+    for (int i = 0; source.size() < 2'000'000; ++i)
+        source += std::to_string(i) + std::string(100, static_cast<char>('a' + i % 26));
+    std::ofstream(m_source, std::ios::binary) << source;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(Backup::make(m_source, m_location).outcome, Backup::Result::Copied);
+    const auto copyTime = std::chrono::steady_clock::now() - start;
+
+    std::mt19937 random(std::random_device{}());
+    for (int round = 0; round < 30; ++round) {
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(Backup::make(m_source, m_location).outcome == Backup::Result::Copied ? 0 : 1);
+        std::this_thread::sleep_for(copyTime * std::uniform_real_distribution<double>(0, 1.25)(random));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        ASSERT_EQ(Backup::make(m_source, m_location).outcome, Backup::Result::Copied);
+        for (const auto& item : fs::directory_iterator(m_location)) {
+            ASSERT_TRUE(item.path().extension() == ".bwf" && fileContents(item.path()) == source)
+                << item.path() << " in round " << round;
+            fs::remove(item.path());
+        }
+    }
 }
 
 } // namespace

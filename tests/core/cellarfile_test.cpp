@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -193,6 +194,23 @@ TEST(CellarFileDamage, EveryPrefixOfAValidFileIsRefused) {
     }
 }
 
+// A copy tool's padding after the last entry is read past, and counted for the note to the user.
+TEST(CellarFileDamage, BytesAfterTheLastEntryAreCountedNotRefused) {
+    for (const auto& [count, size, note] :
+         {std::tuple{1, 340u,
+                     "The file holds 340 bytes after its last entry; they will not be kept when you save."},
+          std::tuple{2, 1u,
+                     "The file holds 1 byte after its last entry; it will not be kept when you save."}}) {
+        Bytes bytes = fixture("two-entries.bwf");
+        putU16(bytes, 4, static_cast<std::uint16_t>(count));
+        bytes.resize(bytes.size() + (count == 2 ? 1 : 0));
+        const CellarReadResult result = CellarFile::read(bytes);
+        ASSERT_TRUE(result.ok()) << result.error;
+        EXPECT_EQ(result.entries.size(), static_cast<std::size_t>(count));
+        EXPECT_EQ(CellarFile::trailingBytesNote(result.trailingBytes), note);
+    }
+}
+
 TEST(CellarFileDamage, IsRefusedWithItsReason) {
     const struct {
         void (*damage)(Bytes&);
@@ -223,8 +241,23 @@ TEST(CellarFileDamage, IsRefusedWithItsReason) {
          },
          "The file announces 4294967295 entries, more than its 557 remaining bytes can hold."},
         {[](Bytes& b) { putU16(b, 4, 3); }, "The file ends in the middle of entry 3."},
-        {[](Bytes& b) { putU16(b, 4, 1); }, "The file goes on for 340 bytes after its last entry."},
-        {[](Bytes& b) { b.push_back(0); }, "The file goes on for 1 byte after its last entry."},
+        {[](Bytes& b) {
+             b.resize(6);
+             putU16(b, 4, 1);
+         },
+         "The file announces 1 entry, more than its 0 remaining bytes can hold."},
+        {[](Bytes& b) {
+             b.resize(7);
+             putU16(b, 4, 2);
+         },
+         "The file announces 2 entries, more than its 1 remaining byte can hold."},
+        // A first entry written like a later one is a bad tag, not a bad count.
+        {[](Bytes& b) {
+             b.assign(6 + 2 + 45, 0);
+             putU16(b, 4, 1);
+             putU16(b, 6, 0x8001);
+         },
+         "Entry 1 starts with the tag 0x8001, not 0xFFFF (a new class)."},
         {[](Bytes& b) {
              replace(b, kProducerPrefixAt, 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
          },
@@ -278,7 +311,10 @@ TEST(CellarFileLoad, LoadingAFileGivesWhatReadingItsBytesGives) {
     }
     Bytes longer = whole;
     longer.push_back(0);
-    EXPECT_EQ(loadOf(longer).error, "The file goes on for 1 byte after its last entry.");
+    const CellarReadResult padded = loadOf(longer);
+    EXPECT_TRUE(padded.ok()) << padded.error;
+    EXPECT_EQ(padded.entries.size(), entries.size());
+    EXPECT_EQ(padded.trailingBytes, 1u);
     std::filesystem::remove(path);
 }
 

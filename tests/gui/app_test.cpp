@@ -1,6 +1,7 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "gui/app/CBottlewrightApp.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/common/AppSettings.h"
 #include "gui/common/AppSwitches.h"
 #include "gui/common/CommandId.h"
 #include "gui/views/entrylist/CChildFrame.h"
@@ -78,7 +79,7 @@ private Q_SLOTS:
         MessageBoxCatcher boxes;
         CBottlewrightApp& app = start();
         QCOMPARE(boxes.count(), 0);
-        QCOMPARE(app.backupLocation(), QStringLiteral("A:\\"));
+        QCOMPARE(app.backupLocation(), AppSettings::defaultBackupLocation());
         QVERIFY(app.smartSelect() && action(CommandId::SmartSelect)->isChecked());
         QVERIFY(app.binWarning() && action(CommandId::ShowBinWarnings)->isChecked());
         QCOMPARE(app.printOrientation(), 1);
@@ -136,6 +137,17 @@ private Q_SLOTS:
         startOn(m_program->folder.filePath(QStringLiteral("Missing.bwf")));
         QVERIFY(boxes.lastText().startsWith(QStringLiteral("Cannot open Missing.bwf:\n")));
         QVERIFY(m_program->app->document() == nullptr);
+    }
+
+    void aFileWithBytesAfterItsLastEntryOpensWithOneNote() {
+        CBottlewrightApp& app = start();
+        const QString padded = m_program->folder.copySample(QStringLiteral("Padded.bwf"));
+        std::ofstream(padded.toStdString(), std::ios::binary | std::ios::app) << std::string(4, '\0');
+        MessageBoxCatcher boxes;
+        QVERIFY(app.openWorkingFile(padded));
+        QCOMPARE(boxes.texts(), QStringList{"The file holds 4 bytes after its last entry; they will not be "
+                                            "kept when you save."});
+        QVERIFY(app.document() != nullptr);
     }
 
     void setDefaultFilenameWritesAtOnceAndTheNextStartOpensIt() {

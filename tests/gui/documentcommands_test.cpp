@@ -19,6 +19,7 @@
 #include <system_error>
 
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -206,15 +207,44 @@ private Q_SLOTS:
                                                     "backup location and try again.")});
         }
         QCOMPARE(QDir(location.path()).entryList(QDir::Files).size(), 25);
+    }
 
-        m_program->app->setBackupLocation(folder + QStringLiteral("missing") + QDir::separator());
-        MessageRecorder boxes;
+    // The first Backup of a fresh setup goes to the documents folder; a location that cannot be used
+    // offers Set Backup Location.
+    void theDefaultLocationIsMadeOnFirstUseAndABadOneOffersToChooseAnother() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+        m_program.emplace();
+        m_program->start();
+        const QString expected =
+            QDir::toNativeSeparators(home.path() + QStringLiteral("/Documents/Bottlewright Backups/"));
+        QCOMPARE(m_program->app->backupLocation(), expected);
+        setTodayOverride(CalendarDate{2000, 1, 1});
+        {
+            MessageRecorder boxes;
+            trigger(CommandId::Backup);
+            QCOMPARE(boxes.shown, QStringList{shown("Backup Complete", QMessageBox::Information,
+                                                    "Cellar File copied to " + expected + "000101a.bwf.")});
+        }
+
+        m_program->app->setBackupLocation(QStringLiteral("/proc/none/"));
+        int prompts = 0;
+        m_program->app->documentCommands().setFolderPrompt([&prompts](QWidget*, const QString&) {
+            ++prompts;
+            return QUrl();
+        });
+        MessageBoxCatcher boxes(QMessageBox::Yes);
         trigger(CommandId::Backup);
-        QCOMPARE(
-            boxes.shown,
-            QStringList{shown("Backup Failed", QMessageBox::Critical,
-                              QString::fromStdString(
-                                  std::make_error_code(std::errc::no_such_file_or_directory).message()))});
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY2(
+            boxes.lastText().startsWith(QStringLiteral("The backup location /proc/none/ cannot be used: ")),
+            qPrintable(boxes.lastText()));
+        QCOMPARE(prompts, 1);
+        setTodayOverride(std::nullopt);
+        qputenv("HOME", oldHome);
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void setBackupLocationTakesTheChosenFolderWithASeparator() {

@@ -13,6 +13,7 @@ void addBackupCommand(CLI::App& app) {
     command.add_option("FILE", *file, "the Cellar File")->required();
     command.add_option("DIR", *folder, "the backup location")->required();
     CliSupport::setAction(command, [file, folder] {
+        CliSupport::setCurrentFile(*file);
         const Backup::Result result = Backup::make(*file, *folder);
         switch (result.outcome) {
         case Backup::Result::Copied:
@@ -23,7 +24,6 @@ void addBackupCommand(CLI::App& app) {
         case Backup::Result::Failed:
             break;
         }
-        std::error_code ignored;
-        return CliSupport::failed(std::filesystem::exists(*file, ignored) ? *folder : *file, result.error);
+        return CliSupport::failed(result.sourceFailed ? *file : *folder, result.error);
     });
 }

@@ -30,9 +30,11 @@ void addDumpCommand(CLI::App& app) {
     command.add_option("FILE", *file, "the Cellar File")->required();
     CliSupport::addJsonFlag(command);
     CliSupport::setAction(command, [file] {
+        CliSupport::setCurrentFile(*file);
         const CellarReadResult result = CellarFile::load(*file);
         if (!result.ok())
             return CliSupport::failed(*file, result.error);
+        CliSupport::note(*file, CellarFile::trailingBytesNote(result.trailingBytes));
         {
             JsonOutput::ArrayPrinter entries(std::cout, "entries");
             for (const auto& wine : result.entries)

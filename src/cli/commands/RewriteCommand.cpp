@@ -11,9 +11,12 @@ void addRewriteCommand(CLI::App& app) {
     command.add_option("IN", *in, "the Cellar File to read")->required();
     command.add_option("OUT", *out, "the Cellar File to write")->required();
     CliSupport::setAction(command, [in, out] {
+        CliSupport::setCurrentFile(*in);
         const CellarReadResult result = CellarFile::load(*in);
         if (!result.ok())
             return CliSupport::failed(*in, result.error);
+        CliSupport::note(*in, CellarFile::trailingBytesNote(result.trailingBytes));
+        CliSupport::setCurrentFile(*out);
         if (const std::string error = CellarFile::save(*out, result.entries); !error.empty())
             return CliSupport::failed(*out, error);
         return 0;

@@ -19,6 +19,8 @@ struct Result {
     std::filesystem::path destination;
     // The platform's text for the error, when Failed.
     std::string error;
+    // When Failed: true if the source could not be read, false if the location could not be written.
+    bool sourceFailed = false;
 };
 
 // The year less 1900, less 100 more when that is 100 or more: 1997 gives 97, 2000 gives 0.
@@ -28,7 +30,8 @@ int twoDigitYear(int year);
 std::string fileName(const CalendarDate& date, char letter);
 
 // Copies source, byte for byte, into the location under today's first free name; an existing file is
-// never overwritten. After "y" is taken the result is TooMany and nothing is written.
-Result make(const std::filesystem::path& source, const std::filesystem::path& location);
+// never overwritten, and a name holds nothing until it holds the whole copy. After "y" is taken the
+// result is TooMany and nothing is written.
+[[nodiscard]] Result make(const std::filesystem::path& source, const std::filesystem::path& location);
 
 } // namespace Backup

@@ -38,10 +38,15 @@ std::string CBottlewrightDoc::open(const std::filesystem::path& path) {
     if (!result.ok())
         return result.error;
     m_entries = std::move(result.entries);
+    m_trailingBytes = result.trailingBytes;
     m_pathName = path;
     setModified(false);
     selectAllWines();
     return {};
+}
+
+std::string CBottlewrightDoc::openNote() const {
+    return CellarFile::trailingBytesNote(m_trailingBytes);
 }
 
 std::string CBottlewrightDoc::save() {

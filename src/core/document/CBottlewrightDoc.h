@@ -24,6 +24,9 @@ public:
     // Reads a Cellar File into this (empty) document, makes every entry a Focus Set member and sorts.
     // Returns an empty string, or the reason the file could not be read (the document stays empty).
     std::string open(const std::filesystem::path& path);
+    // What the user is told once after a successful open (bytes after the last entry that a save will
+    // not keep), or an empty string.
+    std::string openNote() const;
     // Saves to the document's path (or to path, which then becomes the document's path). Success
     // clears the modified flag; a failure keeps it and gives the reason.
     std::string save();
@@ -140,6 +143,7 @@ private:
 
     std::filesystem::path m_startDirectory;
     std::filesystem::path m_pathName;
+    std::uint64_t m_trailingBytes = 0;
     bool m_modified = false;
     bool m_entriesEdited = false; // by the Entry Box on show
     WineList m_entries;

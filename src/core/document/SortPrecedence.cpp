@@ -1,10 +1,12 @@
 #include "core/document/SortPrecedence.h"
 
+#include "core/model/AtomicFile.h"
 #include "core/model/WineDates.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace {
@@ -122,27 +124,32 @@ void SortPrecedence::planKeys() {
 }
 
 bool SortPrecedence::read(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.string().c_str(), "r");
-    if (file == nullptr)
-        return false;
+    std::string text;
+    std::string error;
+    return readWholeFile(path, text, error) && parse(text);
+}
+
+bool SortPrecedence::parse(const std::string& text) {
     int pairsRead = 0;
+    const char* cursor = text.c_str();
     for (const int field : fileOrder()) {
-        if (std::fscanf(file, "%d %d", &m_precedence[field], &m_descending[field]) == 2)
-            ++pairsRead;
+        int consumed = 0;
+        // Like fscanf: after the first pair that does not scan, none of the later ones does.
+        if (std::sscanf(cursor, "%d %d%n", &m_precedence[field], &m_descending[field], &consumed) != 2)
+            break;
+        cursor += consumed;
+        ++pairsRead;
     }
-    std::fclose(file);
     planKeys();
     return pairsRead == kSortableCount;
 }
 
 bool SortPrecedence::write(const std::filesystem::path& path) const {
-    std::FILE* file = std::fopen(path.string().c_str(), "w");
-    if (file == nullptr)
-        return false;
-    bool written = true;
+    std::string text;
     for (const int field : fileOrder())
-        written = std::fprintf(file, "%d %d\n", m_precedence[field], m_descending[field]) > 0 && written;
-    return std::fclose(file) == 0 && written;
+        text += std::to_string(m_precedence[field]) + ' ' + std::to_string(m_descending[field]) + '\n';
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    return writeFileAtomically(path, {bytes, text.size()}).empty();
 }
 
 int SortPrecedence::compare(const CWine& a, const CWine& b) const {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 // The user's order for the Focus Set: up to 24 keyed fields, each ascending or descending.
@@ -33,6 +34,8 @@ public:
     // A precedence file: 24 lines of "%d %d\n", in fileOrder(). Reading stores each pair as it is read
     // and succeeds only when all 24 are read; whatever follows them is ignored.
     bool read(const std::filesystem::path& path);
+    // The same from the file's text.
+    bool parse(const std::string& text);
     bool write(const std::filesystem::path& path) const;
 
     // Negative, zero or positive as a sorts before, with or after b.

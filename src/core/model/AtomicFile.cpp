@@ -1,116 +1,301 @@
 #include "core/model/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kPartialMarker = ".partial-";
+// As many links as the system itself follows before it gives up with ELOOP.
+constexpr int kMaxLinkHops = 40;
+
 std::string systemReason(int error) {
-    return error != 0 ? std::string(std::strerror(error)) : std::string("unknown error");
+    return error != 0 ? std::generic_category().message(error) : std::string("unknown error");
 }
 
-std::string quoted(const std::filesystem::path& path) {
-    std::string text = path.string();
-    text.insert(text.begin(), '"');
-    text += '"';
-    return text;
+std::string quoted(const fs::path& path) {
+    return '"' + path.string() + '"';
 }
 
-// A name beside the target that no other save picks: the target's name, a dot and random letters.
-std::filesystem::path temporaryName(const std::filesystem::path& target) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix = ".tmp";
-    for (int i = 0; i < 8; ++i)
-        suffix += kLetters[generator() % (sizeof kLetters - 1)];
-    std::filesystem::path name = target;
-    name += suffix;
-    return name;
+fs::path folderOf(const fs::path& path) {
+    fs::path folder = path.parent_path();
+    return folder.empty() ? fs::path(".") : folder;
 }
 
-// Creates the file only if it does not exist yet ("x"), so a stray file of the same name is never
-// overwritten. Returns nullptr and leaves errno set when it cannot.
-std::FILE* createExclusively(const std::filesystem::path& path) {
-    return std::fopen(path.string().c_str(), "wbx");
+// What a name that is not a regular file is, for the one-line refusal.
+std::string kindProblem(mode_t mode) {
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "It is a folder, not a file.";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "It is a device, not a file.";
+    if (S_ISFIFO(mode))
+        return "It is a pipe, not a file.";
+    if (S_ISSOCK(mode))
+        return "It is a socket, not a file.";
+    return "It is not a regular file.";
+}
+
+std::string tooLarge(std::uint64_t limit) {
+    if (limit % (std::uint64_t{1} << 30) == 0)
+        return "The file is larger than " + std::to_string(limit >> 30) + " GB, too large to read.";
+    return "The file is larger than " + std::to_string(limit) + " bytes, too large to read.";
+}
+
+std::string cannotOpen(int error) {
+    return error == ENOENT ? std::string("The file does not exist.")
+                           : "The file cannot be opened: " + systemReason(error) + ".";
+}
+
+// The file a write to target lands in: target itself, or the end of its chain of symbolic links,
+// so the link stays a link and its real file gets the new contents.
+bool followLinks(fs::path& path, std::string& error) {
+    for (int hops = 0;; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            if (errno == ENOENT)
+                return true;
+            error = "The file cannot be written: " + systemReason(errno) + ".";
+            return false;
+        }
+        if (!S_ISLNK(status.st_mode))
+            return true;
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(path, ec);
+        if (hops == kMaxLinkHops || ec) {
+            error = "The file cannot be written: " + (ec ? ec.message() : systemReason(ELOOP)) + ".";
+            return false;
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+}
+
+std::string checkReadable(const fs::path& path, std::uint64_t& size, std::uint64_t limit, int& systemError) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        systemError = errno;
+        return cannotOpen(systemError);
+    }
+    if (std::string problem = kindProblem(status.st_mode); !problem.empty())
+        return problem;
+    size = static_cast<std::uint64_t>(status.st_size);
+    return size > limit ? tooLarge(limit) : std::string();
 }
 
 } // namespace
 
-std::string writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::error_code ec;
-    if (const auto status = std::filesystem::status(folder, ec); !std::filesystem::is_directory(status))
-        return std::filesystem::exists(status) ? quoted(folder) + " is not a folder."
-                                               : "The folder " + quoted(folder) + " does not exist.";
+AtomicFile::AtomicFile(fs::path stem, WriteFunction write)
+    : m_stem(std::move(stem)), m_write(std::move(write)) {}
 
-    std::filesystem::path temporary;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 10 && file == nullptr; ++attempt) {
-        temporary = temporaryName(target);
-        errno = 0;
-        file = createExclusively(temporary);
-        if (file == nullptr && errno != EEXIST)
+AtomicFile::~AtomicFile() {
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+}
+
+void AtomicFile::keepOwnerAndModeOf(unsigned mode, unsigned owner, unsigned group) {
+    m_keep = true;
+    m_mode = mode;
+    m_owner = owner;
+    m_group = group;
+}
+
+int AtomicFile::removeStale(const fs::path& stem) {
+    const std::string prefix = stem.filename().string() + kPartialMarker;
+    std::error_code ec;
+    int removed = 0;
+    for (fs::directory_iterator it(folderOf(stem), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        // A writer still running (this one included) is left to finish its own file.
+        if (pid <= 0 || pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        std::error_code ignored;
+        removed += fs::remove(it->path(), ignored) ? 1 : 0;
+    }
+    return removed;
+}
+
+std::string AtomicFile::write(std::span<const std::uint8_t> bytes) {
+    removeStale(m_stem);
+    static std::mt19937_64 generator{std::random_device{}()};
+    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    int fd = -1;
+    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+        std::string name = m_stem.string() + kPartialMarker + std::to_string(::getpid()) + '-';
+        for (int i = 0; i < 6; ++i)
+            name += kLetters[generator() % (sizeof kLetters - 1)];
+        m_temporary = name;
+        fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
             break;
     }
-    if (file == nullptr)
-        return "No file can be created in the folder " + quoted(folder) + ": " + systemReason(errno) + ".";
-
-    errno = 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0 && std::ferror(file) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, ec);
-        return "The file cannot be written: " + systemReason(writeError != 0 ? writeError : errno) + ".";
+    if (fd < 0) {
+        m_error = errno;
+        m_temporary.clear();
+        return "No file can be created in the folder " + quoted(folderOf(m_stem)) + ": " +
+               systemReason(m_error) + ".";
+    }
+    if (m_keep) {
+        // Only the owner's own files or root may keep another owner; a failure leaves the writer's.
+        [[maybe_unused]] const int owned = ::fchown(fd, m_owner, m_group);
+        ::fchmod(fd, m_mode);
     }
 
-    // The new file keeps the permissions of the one it replaces.
-    if (const auto status = std::filesystem::status(target, ec); !ec && std::filesystem::exists(status))
-        std::filesystem::permissions(temporary, status.permissions(), ec);
-
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return "The file cannot be replaced: " + ec.message() + ".";
+    m_error = 0;
+    const std::uint8_t* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0 && m_error == 0) {
+        const long written = m_write ? m_write(fd, next, left) : ::write(fd, next, left);
+        if (written < 0 && errno != EINTR)
+            m_error = errno;
+        else if (written == 0)
+            m_error = EIO;
+        else if (written > 0) {
+            next += written;
+            left -= static_cast<std::size_t>(written);
+        }
+    }
+    if (m_error == 0 && ::fsync(fd) != 0)
+        m_error = errno;
+    if (::close(fd) != 0 && m_error == 0)
+        m_error = errno;
+    if (m_error != 0) {
+        ::unlink(m_temporary.c_str());
+        m_temporary.clear();
+        return "The file cannot be written: " + systemReason(m_error) + ".";
     }
     return {};
 }
 
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::string& error) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) {
-        error = "The file does not exist.";
-        return false;
+std::string AtomicFile::replace(const fs::path& target) {
+    if (::rename(m_temporary.c_str(), target.c_str()) != 0) {
+        m_error = errno;
+        return "The file cannot be replaced: " + systemReason(m_error) + ".";
     }
-    if (std::filesystem::is_directory(status)) {
-        error = "It is a folder, not a file.";
-        return false;
+    m_temporary.clear();
+    syncFolder();
+    return {};
+}
+
+AtomicFile::Link AtomicFile::linkAsNew(const fs::path& target, std::string& error) {
+    int result = ::link(m_temporary.c_str(), target.c_str());
+    const bool linked = result == 0;
+    // Some file systems (FAT, some network shares) have no hard links: rename without replacing.
+    if (!linked && (errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == EMLINK))
+        result = ::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+    if (result != 0) {
+        m_error = errno;
+        if (m_error == EEXIST)
+            return Link::NameTaken;
+        error = systemReason(m_error);
+        return Link::Failed;
     }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "The file cannot be opened: " + systemReason(errno) + ".";
-        return false;
+    if (linked)
+        ::unlink(m_temporary.c_str());
+    m_temporary.clear();
+    syncFolder();
+    return Link::Made;
+}
+
+void AtomicFile::syncFolder() const {
+    const int fd = ::open(folderOf(m_stem).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+std::string writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    return writeFileAtomically(target, bytes, {});
+}
+
+std::string writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
+                                const WriteFunction& write) {
+    fs::path real = target;
+    std::string error;
+    if (!followLinks(real, error))
+        return error;
+    const fs::path folder = folderOf(real);
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0)
+        return errno == ENOENT
+                   ? "The folder " + quoted(folder) + " does not exist."
+                   : "The folder " + quoted(folder) + " cannot be used: " + systemReason(errno) + ".";
+    if (!S_ISDIR(status.st_mode))
+        return quoted(folder) + " is not a folder.";
+
+    AtomicFile file(real, write);
+    if (::stat(real.c_str(), &status) == 0) {
+        if (S_ISDIR(status.st_mode) || !S_ISREG(status.st_mode))
+            return kindProblem(status.st_mode);
+        // The folder may let anyone rename over a file its owner made read-only: ask the file itself.
+        if (::access(real.c_str(), W_OK) != 0)
+            return "The file cannot be written: " + systemReason(errno) + ".";
+        file.keepOwnerAndModeOf(status.st_mode & 07777, status.st_uid, status.st_gid);
     }
+    if (error = file.write(bytes); !error.empty())
+        return error;
+    return file.replace(real);
+}
+
+std::string checkReadableFile(const fs::path& path, std::uint64_t& size, std::uint64_t limit) {
+    int ignored = 0;
+    return checkReadable(path, size, limit, ignored);
+}
+bool readWholeFile(const fs::path& path, std::string& bytes, std::string& error) {
+    int ignored = 0;
+    return readWholeFile(path, bytes, error, ignored);
+}
+
+bool readWholeFile(const fs::path& path, std::string& bytes, std::string& error, int& systemError) {
+    systemError = 0;
     bytes.clear();
-    if (const auto size = std::filesystem::file_size(path, ec); !ec)
-        bytes.reserve(size);
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        bytes.clear();
-        error = "The file cannot be read.";
+    std::uint64_t size = 0;
+    if (error = checkReadable(path, size, kMaxReadSize, systemError); !error.empty())
+        return false;
+    // Not blocking: if the name became a pipe since it was looked at, opening must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        systemError = fd < 0 ? errno : 0;
+        error = fd < 0 ? cannotOpen(errno) : kindProblem(status.st_mode);
+        if (fd >= 0)
+            ::close(fd);
         return false;
     }
-    return true;
+    bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxReadSize)));
+    char buffer[1 << 16];
+    for (;;) {
+        const long got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            systemError = errno;
+            error = "The file cannot be read: " + systemReason(errno) + ".";
+            break;
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > kMaxReadSize) {
+            error = tooLarge(kMaxReadSize);
+            break;
+        }
+    }
+    ::close(fd);
+    if (!error.empty())
+        bytes.clear();
+    return error.empty();
 }

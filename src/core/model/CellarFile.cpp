@@ -4,9 +4,11 @@
 #include "core/model/ArchiveWriter.h"
 #include "core/model/AtomicFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <string_view>
+#include <system_error>
 #include <type_traits>
 #include <utility>
 
@@ -134,16 +136,26 @@ CellarReadResult parse(ArchiveReader& in) {
         count = longCount;
     }
 
-    if (count > 0 && kFirstEntryMinSize + (count - 1) * kLaterEntryMinSize > in.remaining())
-        return failure(formatted(
-            "The file announces %llu entries, more than its %llu remaining bytes can hold.",
-            static_cast<unsigned long long>(count), static_cast<unsigned long long>(in.remaining())));
+    // The first tag comes before the count check: a first entry written like a later one is a bad
+    // tag, though it also leaves too few bytes for the count.
+    const std::uint64_t remaining = in.remaining();
+    std::string firstTag;
+    if (count > 0 && (firstTag = readClassTag(in, 1)) != endsInside(1) && !firstTag.empty())
+        return failure(std::move(firstTag));
+    if (count > 0 && kFirstEntryMinSize + (count - 1) * kLaterEntryMinSize > remaining)
+        return failure(formatted("The file announces %llu %s, more than its %llu remaining %s can hold.",
+                                 static_cast<unsigned long long>(count), count == 1 ? "entry" : "entries",
+                                 static_cast<unsigned long long>(remaining),
+                                 remaining == 1 ? "byte" : "bytes"));
+    if (!firstTag.empty())
+        return failure(std::move(firstTag));
 
     WineList entries;
     entries.reserve(count);
     for (std::uint64_t number = 1; number <= count; ++number) {
-        if (std::string reason = readClassTag(in, number); !reason.empty())
-            return failure(std::move(reason));
+        if (number > 1)
+            if (std::string reason = readClassTag(in, number); !reason.empty())
+                return failure(std::move(reason));
         auto wine = std::make_unique<CWine>();
         switch (readMembers(in, *wine)) {
         case ArchiveReader::Text::Read:
@@ -158,14 +170,10 @@ CellarReadResult parse(ArchiveReader& in) {
         entries.push_back(std::move(wine));
     }
 
-    // Nothing follows the last entry; bytes there mean the count or an entry is not what was written.
-    if (in.remaining() > 0)
-        return failure(formatted("The file goes on for %llu %s after its last entry.",
-                                 static_cast<unsigned long long>(in.remaining()),
-                                 in.remaining() == 1 ? "byte" : "bytes"));
-
+    // Nothing is written after the last entry, but copy tools pad: those bytes are counted, not read.
     CellarReadResult result;
     result.entries = std::move(entries);
+    result.trailingBytes = in.remaining();
     return result;
 }
 
@@ -173,29 +181,32 @@ CellarReadResult parse(ArchiveReader& in) {
 
 namespace CellarFile {
 
+std::string trailingBytesNote(std::uint64_t trailingBytes) {
+    if (trailingBytes == 0)
+        return {};
+    return trailingBytes == 1
+               ? std::string("The file holds 1 byte after its last entry; it will not be kept when you save.")
+               : "The file holds " + std::to_string(trailingBytes) +
+                     " bytes after its last entry; they will not be kept when you save.";
+}
+
 CellarReadResult read(std::span<const std::uint8_t> bytes) {
     ArchiveReader in(bytes);
     return parse(in);
 }
 
 // A regular file is read through a small window, so its bytes and its entries are never in memory
-// together; anything else (a pipe, a device) has no length to check counts against and is read whole.
+// together.
 CellarReadResult load(const std::filesystem::path& path) {
-    std::error_code ec;
-    std::ifstream stream;
+    // A device, a pipe or a file larger than any cellar is refused before a byte is read.
     std::uint64_t size = 0;
-    if (std::filesystem::is_regular_file(path, ec)) {
-        size = std::filesystem::file_size(path, ec);
-        if (!ec)
-            stream.open(path, std::ios::binary);
-    }
-    if (!stream.is_open()) {
-        std::string bytes;
-        std::string error;
-        if (!readWholeFile(path, bytes, error))
-            return failure(std::move(error));
-        return read(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    }
+    if (std::string problem = checkReadableFile(path, size); !problem.empty())
+        return failure(std::move(problem));
+    errno = 0;
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream.is_open())
+        return failure(
+            "The file cannot be opened: " + std::generic_category().message(errno != 0 ? errno : EIO) + ".");
     return read(stream, size);
 }
 

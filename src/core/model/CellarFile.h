@@ -14,6 +14,8 @@
 struct CellarReadResult {
     WineList entries;
     std::string error;
+    // Bytes after the last entry (a copy tool's padding): read past, and not kept when saved.
+    std::uint64_t trailingBytes = 0;
 
     bool ok() const { return error.empty(); }
 };
@@ -22,6 +24,9 @@ struct CellarReadResult {
 namespace CellarFile {
 
 inline constexpr std::uint32_t kHeaderWord = 0;
+
+// The note the user gets once when a file holds bytes after its last entry; empty when it holds none.
+std::string trailingBytesNote(std::uint64_t trailingBytes);
 
 // Reads a whole archive. A damaged archive gives no entries and the reason; never a partial list.
 CellarReadResult read(std::span<const std::uint8_t> bytes);

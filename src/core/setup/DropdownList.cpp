@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <unordered_set>
 #include <utility>
 
@@ -46,8 +47,16 @@ template <typename Compare> void quickSort(std::vector<std::string>& items, Comp
 namespace DropdownList {
 
 std::vector<std::string> readItems(const std::filesystem::path& file) {
+    std::string text;
+    std::string error;
+    if (!readWholeFile(file, text, error))
+        return {};
+    return parseItems(text);
+}
+
+std::vector<std::string> parseItems(const std::string& text) {
     std::vector<std::string> items;
-    std::ifstream in(file, std::ios::binary);
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')

@@ -12,6 +12,8 @@ inline constexpr std::size_t kMaxItemLength = 79;
 
 // The non-empty lines of a list file, ended by CR LF or LF. A missing or unreadable file is empty.
 std::vector<std::string> readItems(const std::filesystem::path& file);
+// The same from the file's text.
+std::vector<std::string> parseItems(const std::string& text);
 
 // The items of the named list in the start directory in the order its dropdown shows them when the
 // dropdown does not sort itself: "quality.cbi" highest rating first, "bins.cbi" in bin order, any

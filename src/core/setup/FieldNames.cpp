@@ -2,7 +2,7 @@
 
 #include "core/model/AtomicFile.h"
 
-#include <fstream>
+#include <sstream>
 
 const std::array<std::string, CWine::FieldCount>& FieldNames::defaults() {
     static const std::array<std::string, CWine::FieldCount> names = {
@@ -14,9 +14,13 @@ const std::array<std::string, CWine::FieldCount>& FieldNames::defaults() {
 }
 
 bool FieldNames::read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
+    std::string text;
+    std::string error;
+    return readWholeFile(path, text, error) && parse(text);
+}
+
+bool FieldNames::parse(const std::string& text) {
+    std::istringstream in(text);
     std::array<std::string, CWine::FieldCount> names;
     for (std::string& name : names) {
         if (!std::getline(in, name))

@@ -22,6 +22,8 @@ public:
     // A ".fnm" file: 25 lines ended by CR LF, one name per field index, each read up to 49 characters.
     // A file that cannot be opened or ends early leaves the table as it was and gives false.
     bool read(const std::filesystem::path& path);
+    // The same from the file's text.
+    bool parse(const std::string& text);
     bool write(const std::filesystem::path& path) const;
 
     bool operator==(const FieldNames&) const = default;

@@ -15,6 +15,8 @@
 #include "gui/views/entrylist/CEntryListView.h"
 
 #include <clocale>
+#include <functional>
+#include <new>
 #include <system_error>
 
 #include <QAction>
@@ -93,6 +95,8 @@ CBottlewrightApp::~CBottlewrightApp() {
 
 void CBottlewrightApp::readSettings() {
     m_backupLocation = AppSettings::read(AppSettings::BackupLocation);
+    if (m_backupLocation.isEmpty())
+        m_backupLocation = AppSettings::defaultBackupLocation();
     m_printOrientation = AppSettings::read(AppSettings::PrintOrientation);
     AppSwitches::setSmartSelect(AppSettings::read(AppSettings::SmartSelect) != 0);
     AppSwitches::setBinWarning(AppSettings::read(AppSettings::BinWarning) != 0);
@@ -228,16 +232,29 @@ bool CBottlewrightApp::closeWorkingFile() {
 
 bool CBottlewrightApp::openWorkingFile(const QString& path) {
     auto document = std::make_unique<CBottlewrightDoc>(m_startDirectory);
-    const std::string error = document->open(FilePrompt::fromQtPath(path));
+    std::string error;
+    try {
+        error = document->open(FilePrompt::fromQtPath(path));
+    } catch (const std::bad_alloc&) {
+        document.reset();
+        QMessageBox::warning(
+            m_mainFrame.get(), QStringLiteral("Bottlewright"),
+            QStringLiteral("There is not enough memory to open %1.").arg(QFileInfo(path).fileName()));
+        return false;
+    }
     if (!error.empty()) {
         QMessageBox::warning(m_mainFrame.get(), QStringLiteral("Bottlewright"),
                              QStringLiteral("Cannot open %1:\n%2")
                                  .arg(QFileInfo(path).fileName(), QString::fromStdString(error)));
         return false;
     }
+    const std::string note = document->openNote();
     installDocument(std::move(document));
     m_recentFiles.add(QFileInfo(path).absoluteFilePath());
     m_mainFrame->setRecentFiles(m_recentFiles.files());
+    if (!note.empty())
+        QMessageBox::information(m_mainFrame.get(), QStringLiteral("Bottlewright"),
+                                 QString::fromStdString(note));
     return true;
 }
 
@@ -267,6 +284,19 @@ void CBottlewrightApp::openRecentFile(int index) {
     }
 }
 
+namespace {
+
+// The whole file is built in memory before it is written; a cellar too large for that is a message.
+std::string saveGuarded(const std::function<std::string()>& save) {
+    try {
+        return save();
+    } catch (const std::bad_alloc&) {
+        return "There is not enough memory to save the file.";
+    }
+}
+
+} // namespace
+
 bool CBottlewrightApp::saveWorkingFile() {
     if (m_document == nullptr)
         return false;
@@ -277,13 +307,13 @@ bool CBottlewrightApp::saveWorkingFile() {
                          FilePrompt::toQtPath(m_startDirectory / (m_document->title() + ".bwf")));
         if (path.isEmpty())
             return false;
-        error = m_document->saveAs(FilePrompt::fromQtPath(path));
+        error = saveGuarded([&] { return m_document->saveAs(FilePrompt::fromQtPath(path)); });
         if (error.empty()) {
             m_recentFiles.add(QFileInfo(path).absoluteFilePath());
             m_mainFrame->setRecentFiles(m_recentFiles.files());
         }
     } else {
-        error = m_document->save();
+        error = saveGuarded([&] { return m_document->save(); });
     }
     if (!error.empty()) {
         QMessageBox::warning(

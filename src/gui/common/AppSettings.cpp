@@ -1,6 +1,8 @@
 #include "gui/common/AppSettings.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -9,6 +11,11 @@ QString path(const char* section, const char* key) {
 }
 
 } // namespace
+
+QString AppSettings::defaultBackupLocation() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir::toNativeSeparators(documents + QStringLiteral("/Bottlewright Backups/"));
+}
 
 QString AppSettings::read(const Key<QString>& key) {
     return QSettings().value(path(key.section, key.key), key.defaultValue).toString();

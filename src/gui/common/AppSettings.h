@@ -12,13 +12,17 @@ public:
         T defaultValue;
     };
 
-    static inline const Key<QString> BackupLocation{"Backup", "Location", QStringLiteral("A:\\")};
+    // Empty until set: the backup location is then defaultBackupLocation().
+    static inline const Key<QString> BackupLocation{"Backup", "Location", QString()};
     static inline const Key<int> PrintOrientation{"Printing", "Orientation", 1};
     static inline const Key<int> SmartSelect{"SmartSelect", "SmartSelect", 1};
     static inline const Key<int> BinWarning{"BinWarning", "BinWarning", 1};
     static inline const Key<QString> DefaultFileName{"Default File Name", "filename",
                                                      QStringLiteral("Sample3.bwf")};
     static inline const Key<int> LargeButtons{"Options", "LargeButtons", 0};
+
+    // "Bottlewright Backups" in the user's documents folder, ending in a separator.
+    static QString defaultBackupLocation();
 
     static QString read(const Key<QString>& key);
     static int read(const Key<int>& key);

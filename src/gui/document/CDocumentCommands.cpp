@@ -3,9 +3,12 @@
 #include "core/document/Backup.h"
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
+#include "gui/common/AppSettings.h"
 #include "gui/common/FilePrompt.h"
 #include "gui/document/CSelectionCriteriaSheet.h"
 #include "gui/document/CStatisticsDialog.h"
+
+#include <new>
 
 #include <QDir>
 #include <QFileDialog>
@@ -84,9 +87,20 @@ void CDocumentCommands::backup() {
     const CBottlewrightDoc* doc = document();
     if (doc == nullptr)
         return;
+    const QString location = m_host.backupLocation();
+    // The default folder is made on first use; a folder the user chose must exist already.
+    if (location == AppSettings::defaultBackupLocation())
+        QDir().mkpath(location);
     // The file as last saved: unsaved changes are not in the copy.
-    const Backup::Result result =
-        Backup::make(doc->pathName(), FilePrompt::fromQtPath(m_host.backupLocation()));
+    Backup::Result result;
+    try {
+        result = Backup::make(doc->pathName(), FilePrompt::fromQtPath(location));
+    } catch (const std::bad_alloc&) {
+        QMessageBox::critical(window(), kBackupFailed,
+                              QStringLiteral("There is not enough memory to open %1.")
+                                  .arg(QString::fromStdString(doc->title())));
+        return;
+    }
     switch (result.outcome) {
     case Backup::Result::Copied:
         QMessageBox::information(
@@ -101,7 +115,16 @@ void CDocumentCommands::backup() {
                                              "backup location and try again."));
         break;
     case Backup::Result::Failed:
-        QMessageBox::critical(window(), kBackupFailed, QString::fromLocal8Bit(result.error));
+        if (result.sourceFailed) {
+            QMessageBox::critical(window(), kBackupFailed, QString::fromLocal8Bit(result.error));
+            break;
+        }
+        if (QMessageBox::critical(window(), kBackupFailed,
+                                  QStringLiteral("The backup location %1 cannot be used: %2.\n\n"
+                                                 "Do you want to choose another with Set Backup Location?")
+                                      .arg(location, QString::fromLocal8Bit(result.error)),
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            setBackupLocation();
         break;
     }
 }

@@ -6,7 +6,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -80,9 +80,13 @@ bool store(const EntryListColumns& columns, const std::filesystem::path& path) {
 }
 
 bool load(EntryListColumns& columns, const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
+    std::string text;
+    std::string error;
+    return readWholeFile(path, text, error) && parse(columns, text);
+}
+
+bool parse(EntryListColumns& columns, const std::string& text) {
+    std::istringstream in(text);
     std::string line;
     for (int i = 0; i < EntryListColumns::kCount; ++i) {
         if (!readLine(in, line) || !scanRecordLine(line, columns[i]))

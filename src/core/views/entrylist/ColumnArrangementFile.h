@@ -3,6 +3,7 @@
 #include "core/model/SmallFiles.h"
 
 #include <filesystem>
+#include <string>
 
 class EntryListColumns;
 
@@ -23,5 +24,7 @@ bool store(const EntryListColumns& columns, const std::filesystem::path& path);
 // a line longer than 99 characters, a record line without three integers, or field ids that are not
 // 0 to 24 each once. A failed load may leave the table partly overwritten: install the defaults then.
 bool load(EntryListColumns& columns, const std::filesystem::path& path);
+// The same from the file's text.
+bool parse(EntryListColumns& columns, const std::string& text);
 
 } // namespace ColumnArrangementFile
