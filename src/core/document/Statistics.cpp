@@ -2,8 +2,8 @@
 
 #include "core/document/CBottlewrightDoc.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -33,11 +33,25 @@ std::string unsignedMoneyText(double amount) {
     // int can hold, and no overflow for the rest.
     const double thousands = std::trunc(amount * 0.001);
     const double rest = amount - thousands * 1000.0;
-    char text[400];
-    if (thousands != 0.0)
-        std::snprintf(text, sizeof text, "$%.0f,%06.2f", thousands, rest);
-    else
-        std::snprintf(text, sizeof text, "$%3.2f", rest);
+    // std::to_chars writes what "%.0f" and "%.2f" write, many times faster (the History List writes
+    // two money texts per record).
+    char buffer[400];
+    std::string text = "$";
+    if (thousands != 0.0) {
+        text.append(
+            buffer,
+            std::to_chars(buffer, buffer + sizeof buffer, thousands, std::chars_format::fixed, 0).ptr);
+        text += ',';
+        const char* end =
+            std::to_chars(buffer, buffer + sizeof buffer, rest, std::chars_format::fixed, 2).ptr;
+        const auto length = static_cast<std::size_t>(end - buffer);
+        if (length < 6) // "%06.2f": zeros before digits, spaces before "inf" or "nan"
+            text.append(6 - length, buffer[0] >= '0' && buffer[0] <= '9' ? '0' : ' ');
+        text.append(buffer, end);
+    } else {
+        text.append(buffer,
+                    std::to_chars(buffer, buffer + sizeof buffer, rest, std::chars_format::fixed, 2).ptr);
+    }
     return text;
 }
 
