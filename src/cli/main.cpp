@@ -35,6 +35,12 @@ int main(int argc, char** argv) {
     addStatsCommand(app);
     addBackupCommand(app);
     addRewriteCommand(app);
+    addImportCommand(app);
+    addExportCommand(app);
+    addSaveFocusCommand(app);
+    addAppendCommand(app);
+    addConvertV2Command(app);
+    addImportCellarTrackerCommand(app);
 
     try {
         app.parse(argc, argv);

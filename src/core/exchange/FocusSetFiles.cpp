@@ -18,10 +18,10 @@ std::string lowerCase(std::string text) {
 
 std::filesystem::path fullPath(const std::filesystem::path& path) {
     std::error_code ec;
-    std::filesystem::path full = std::filesystem::weakly_canonical(path, ec);
-    if (ec)
-        full = std::filesystem::absolute(path, ec).lexically_normal();
-    return full;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec).lexically_normal();
+    // Links are followed as far as the path exists, so two names of one file compare equal.
+    const std::filesystem::path full = std::filesystem::weakly_canonical(absolute, ec);
+    return ec ? absolute : full;
 }
 
 std::string format(const char* pattern, int number, const std::string& text) {
