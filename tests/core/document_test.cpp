@@ -275,3 +275,21 @@ TEST_F(DocumentTest, SortPrecedenceComesFromTheStartDirectoryAndGoesBackThere) {
     EXPECT_EQ(CBottlewrightDoc(m_dir).sortPrecedence(), SortPrecedence{});
     EXPECT_NO_THROW(CBottlewrightDoc(m_dir / "no such folder"));
 }
+
+TEST_F(DocumentTest, ImportedEntriesKeepTheirOrderUnsortedAndMarkModifiedOnlyWhenThereAreAny) {
+    for (const Strings& producers : {Strings{}, Strings{"Zeta", "Alpha"}}) {
+        CBottlewrightDoc doc(m_dir);
+        RecordingObserver view;
+        doc.addObserver(&view);
+        WineList entries;
+        for (const std::string& producer : producers) {
+            entries.push_back(std::make_unique<CWine>());
+            entries.back()->m_strProducer = producer;
+        }
+        doc.fillWithImported(std::move(entries));
+        EXPECT_EQ(focusProducers(doc), producers);
+        EXPECT_EQ(doc.isModified(), !producers.empty());
+        EXPECT_EQ(view.sorts, 0);
+        EXPECT_EQ(view.calls, (Hints{{nullptr, HintFocusSet}}));
+    }
+}

@@ -93,7 +93,8 @@ private Q_SLOTS:
                          "Set Bac&kup Location...|-|Sa&ve Focus Set to New Cellar File...|"
                          "&Append Focus Set to File...|-|Convert Version &2.xx File...|-|"
                          "&Export Focus Set as Tab Separated Text File...|"
-                         "&Import Tab Separated Text File...|-|&Print...\tCtrl+P|Set Print St&yle...|"
+                         "&Import Tab Separated Text File...|Import &CellarTracker "
+                         "Export...|-|&Print...\tCtrl+P|Set Print St&yle...|"
                          "Print Previe&w|P&rint Setup...|-|Set &Default Filename...|-|&1 Sample3.bwf|-|"
                          "E&xit",
                          "&Toolbar|&Status Bar|-|&Entry List|&History List|&Bin List",
@@ -123,7 +124,8 @@ private Q_SLOTS:
         QVERIFY(frame().documentWindows().isEmpty());
         QCOMPARE(itemsOf(frame().menus()),
                  (QStringList{"&New\tCtrl+N|&Open...\tCtrl+O|-|Set &Default Filename...|-|"
-                              "Convert Version &2.xx File...|&Import Tab Separated Text File...|-|"
+                              "Convert Version &2.xx File...|&Import Tab Separated Text File...|"
+                              "Import &CellarTracker Export...|-|"
                               "&1 Sample3.bwf|-|E&xit",
                               "&Toolbar|&Status Bar", kHelpMenu}));
     }
@@ -131,11 +133,10 @@ private Q_SLOTS:
     void commandsOfLaterWorkAreGreyedAndTheRestWork() {
         using namespace CommandId;
         // Go to and Deselect wait for a selection; the others for later work.
-        const std::vector<std::vector<int>> greyed{
-            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText, Print, SetPrintStyle,
-             PrintPreview},
-            {Find, FindNext, FindPrevious, Replace, GoToSelectedEntry, DeselectSelectedEntry, SetupLists,
-             ModifyGraphAppearance}};
+        const std::vector<std::vector<int>> greyed{{Print, SetPrintStyle, PrintPreview},
+                                                   {Find, FindNext, FindPrevious, Replace, GoToSelectedEntry,
+                                                    DeselectSelectedEntry, SetupLists,
+                                                    ModifyGraphAppearance}};
         const std::vector<std::vector<int>> working{
             {New, Open, Close, PrintSetup, SetDefaultFilename, Exit, ViewToolbar, ViewStatusBar, Backup,
              SetBackupLocation},
@@ -143,6 +144,7 @@ private Q_SLOTS:
              GreenLetterWines, BlueLetterWines, SpecifyFocusSet, ShowStatistics, ChangeAllToBlack,
              ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue},
             {Sort, ShowPrintBoundary, SelectFont, AddEntry},
+            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText, ImportCellarTracker},
             {CloseAllGraphWindows, NextGraph, CommandId::SortPrecedence, StoreColumnArrangement,
              RetrieveColumnArrangement, SmartSelect, LargeToolbarButtons, ShowBinWarnings, ModifyFieldNames},
             {WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons, About, HelpContents,

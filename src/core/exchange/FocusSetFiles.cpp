@@ -50,6 +50,10 @@ bool isWorkingFile(const std::filesystem::path& target, const std::filesystem::p
     return lowerCase(fullPath(target).string()) == lowerCase(fullPath(workingFile).string());
 }
 
+std::string exportRefusal(const std::filesystem::path& target) {
+    return refused(target, "for exporting").message;
+}
+
 Outcome save(const std::filesystem::path& target, std::span<const CWine* const> focus,
              const std::filesystem::path& workingFile) {
     if (isWorkingFile(target, workingFile))

@@ -22,6 +22,9 @@ struct Outcome {
 // The same file whatever the letter case, since the program's files live on case-blind disks too.
 bool isWorkingFile(const std::filesystem::path& target, const std::filesystem::path& workingFile);
 
+// "PATH is the Working File\nand may not be used for exporting the Focus Set."
+std::string exportRefusal(const std::filesystem::path& target);
+
 Outcome save(const std::filesystem::path& target, std::span<const CWine* const> focus,
              const std::filesystem::path& workingFile);
 // Reads the whole target first; a target that cannot be read as a Cellar File is left alone. An

@@ -4,6 +4,7 @@
 #include "core/setup/FieldNames.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/common/AppSwitches.h"
+#include "gui/exchange/ExchangeHost.h"
 
 #include <filesystem>
 #include <functional>
@@ -15,13 +16,14 @@
 
 class CBottlewrightDoc;
 class CDocumentCommands;
+class CExchangeCommands;
 class CMainFrame;
 class QPrinter;
 
 // The program's root: settings kept between runs, the field-name table, the main frame and the one
 // Working File, with the commands that need no Working File (New, Open, recent files, Set Default
 // Filename, Print Setup, the switches, help and About) and those that replace or close it.
-class CBottlewrightApp : public QObject, public CDocObserver {
+class CBottlewrightApp : public QObject, public CDocObserver, public ExchangeHost {
     Q_OBJECT
 public:
     enum class Show { Maximized, Hidden };
@@ -37,6 +39,8 @@ public:
     CMainFrame& mainFrame() const { return *m_mainFrame; }
     // The Focus Set, statistics and backup commands.
     CDocumentCommands& documentCommands() const { return *m_documentCommands; }
+    // Import, export, save and append of the Focus Set, version 2 conversion.
+    CExchangeCommands& exchangeCommands() const { return *m_exchangeCommands; }
     // The Working File, or nullptr when none is open.
     CBottlewrightDoc* document() const { return m_document.get(); }
 
@@ -85,6 +89,14 @@ public:
     void setOpenFilePrompt(FileNamePrompt prompt) { m_openPrompt = std::move(prompt); }
     void setSaveFilePrompt(FileNamePrompt prompt) { m_savePrompt = std::move(prompt); }
 
+    // ExchangeHost
+    QWidget* mainWindow() override;
+    CBottlewrightDoc* workingFile() override { return m_document.get(); }
+    bool closeWorkingFileForExchange() override { return closeWorkingFile(); }
+    CBottlewrightDoc* newWorkingFileForExchange() override;
+    const FieldNames& currentFieldNames() override { return m_fieldNames; }
+    std::filesystem::path enterStartDirectory() override;
+
     void onUpdate(CDocObserver* sender, int hint) override;
     // Save and the title's mark follow the flag at once, whichever command changed it.
     void onModifiedChanged(bool) override { refreshCommandStates(); }
@@ -111,5 +123,6 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CDocumentCommands> m_documentCommands;
+    std::unique_ptr<CExchangeCommands> m_exchangeCommands;
     std::unique_ptr<CBottlewrightDoc> m_document;
 };

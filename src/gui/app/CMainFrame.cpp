@@ -44,20 +44,9 @@ int commandOf(ViewKind kind) {
 
 // Commands whose work comes with later parts of the program: shown, but greyed.
 constexpr int kNotYetAvailable[] = {
-    CommandId::SaveFocusSet,
-    CommandId::AppendFocusSet,
-    CommandId::ConvertVersion2,
-    CommandId::ExportFocusSet,
-    CommandId::ImportText,
-    CommandId::Print,
-    CommandId::SetPrintStyle,
-    CommandId::PrintPreview,
-    CommandId::Find,
-    CommandId::FindNext,
-    CommandId::FindPrevious,
-    CommandId::Replace,
-    CommandId::SetupLists,
-    CommandId::ModifyGraphAppearance,
+    CommandId::Print,   CommandId::SetPrintStyle, CommandId::PrintPreview,
+    CommandId::Find,    CommandId::FindNext,      CommandId::FindPrevious,
+    CommandId::Replace, CommandId::SetupLists,    CommandId::ModifyGraphAppearance,
 };
 
 // Commands that act on the Working File and so need one.
@@ -69,6 +58,7 @@ constexpr int kNeedWorkingFile[] = {
     CommandId::RedLetterWines,  CommandId::GreenLetterWines,       CommandId::BlueLetterWines,
     CommandId::SpecifyFocusSet, CommandId::ShowStatistics,         CommandId::ChangeAllToBlack,
     CommandId::ChangeAllToRed,  CommandId::ChangeAllToGreen,       CommandId::ChangeAllToBlue,
+    CommandId::SaveFocusSet,    CommandId::AppendFocusSet,         CommandId::ExportFocusSet,
 };
 
 ViewKind kindOf(const QMdiSubWindow* window) {
@@ -196,6 +186,7 @@ void CMainFrame::buildMenus() {
                                                  kSeparator,
                                                  ExportFocusSet,
                                                  ImportText,
+                                                 ImportCellarTracker,
                                                  kSeparator,
                                                  Print,
                                                  SetPrintStyle,
@@ -254,8 +245,9 @@ void CMainFrame::buildMenus() {
     for (QMenu* top : m_fullMenus)
         connect(top, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
 
-    QMenu* shortFile = menu(QStringLiteral("&File"), {New, Open, kSeparator, SetDefaultFilename, kSeparator,
-                                                      ConvertVersion2, ImportText, kSeparator, Exit});
+    QMenu* shortFile =
+        menu(QStringLiteral("&File"), {New, Open, kSeparator, SetDefaultFilename, kSeparator, ConvertVersion2,
+                                       ImportText, ImportCellarTracker, kSeparator, Exit});
     addRecentFiles(shortFile);
     m_shortMenus = {
         shortFile,
