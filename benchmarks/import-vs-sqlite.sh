@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # Times the import of a 100,000-line tab-separated file by bottlewright-cli against sqlite3's .import
 # of the same file into a table, in the same run. Run on demand, never by the tests:
 #   benchmarks/import-vs-sqlite.sh [PATH/TO/bottlewright-cli] [LINES]
@@ -29,13 +29,12 @@ awk -v n="$lines" 'BEGIN {
 }' > "$work/cellar.txt"
 seq -s ' ' 1 24 > "$work/full.bwx"
 
-now() { date +%s.%N; }
-start=$(now)
-"$cli" import "$work/cellar.txt" --map "$work/full.bwx" "$work/cellar.bwf" >/dev/null
-middle=$(now)
-sqlite3 "$work/cellar.db" ".mode tabs" ".import $work/cellar.txt wines"
-end=$(now)
+# Wall time and CPU time (user + system) of one command; on a busy machine the CPU time is the fairer.
+measure() {
+    local TIMEFORMAT="%R s wall, %U s user + %S s system"
+    { time "$@" >/dev/null; } 2>&1
+}
 
 echo "lines:                $lines"
-echo "bottlewright import:  $(echo "$middle - $start" | bc) s"
-echo "sqlite3 .import:      $(echo "$end - $middle" | bc) s"
+echo "bottlewright import:  $(measure "$cli" import "$work/cellar.txt" --map "$work/full.bwx" "$work/cellar.bwf")"
+echo "sqlite3 .import:      $(measure sqlite3 "$work/cellar.db" ".mode tabs" ".import $work/cellar.txt wines")"

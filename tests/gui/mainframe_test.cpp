@@ -93,7 +93,7 @@ private Q_SLOTS:
                          "Set Bac&kup Location...|-|Sa&ve Focus Set to New Cellar File...|"
                          "&Append Focus Set to File...|-|Convert Version &2.xx File...|-|"
                          "&Export Focus Set as Tab Separated Text File...|"
-                         "&Import Tab Separated Text File...|Import &CellarTracker "
+                         "&Import Tab Separated Text File...|Import Cellar&Tracker "
                          "Export...|-|&Print...\tCtrl+P|Set Print St&yle...|"
                          "Print Previe&w|P&rint Setup...|-|Set &Default Filename...|-|&1 Sample3.bwf|-|"
                          "E&xit",
@@ -125,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(itemsOf(frame().menus()),
                  (QStringList{"&New\tCtrl+N|&Open...\tCtrl+O|-|Set &Default Filename...|-|"
                               "Convert Version &2.xx File...|&Import Tab Separated Text File...|"
-                              "Import &CellarTracker Export...|-|"
+                              "Import Cellar&Tracker Export...|-|"
                               "&1 Sample3.bwf|-|E&xit",
                               "&Toolbar|&Status Bar", kHelpMenu}));
     }

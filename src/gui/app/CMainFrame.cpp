@@ -44,9 +44,17 @@ int commandOf(ViewKind kind) {
 
 // Commands whose work comes with later parts of the program: shown, but greyed.
 constexpr int kNotYetAvailable[] = {
-    CommandId::Print,   CommandId::SetPrintStyle, CommandId::PrintPreview,
-    CommandId::Find,    CommandId::FindNext,      CommandId::FindPrevious,
-    CommandId::Replace, CommandId::SetupLists,    CommandId::ModifyGraphAppearance,
+    // clang-format off
+    CommandId::Print,
+    CommandId::SetPrintStyle,
+    CommandId::PrintPreview,
+    CommandId::Find,
+    CommandId::FindNext,
+    CommandId::FindPrevious,
+    CommandId::Replace,
+    CommandId::SetupLists,
+    CommandId::ModifyGraphAppearance,
+    // clang-format on
 };
 
 // Commands that act on the Working File and so need one.
