@@ -1,9 +1,11 @@
 // Feeds arbitrary bytes to the tab-separated import with a map that claims every column. The import
 // must count every line as an entry or an error, and what it imports must export and import again
-// to the same entries.
+// to the same entries, and the import streamed into a Cellar File must give the same bytes as
+// the entries written whole.
 #include "core/exchange/TabExport.h"
 #include "core/exchange/TabImport.h"
 #include "core/exchange/TabText.h"
+#include "core/model/CellarFile.h"
 
 #include <cstdlib>
 
@@ -15,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         map.setColumn(field, field + 1);
     const TabImportResult first = TabImport::read(bytes, map.limitedTo(columns), columns);
     if (first.errors < 0 || first.found != first.errors + static_cast<int>(first.entries.size()))
+        std::abort();
+    std::vector<std::uint8_t> streamed;
+    const TabImportResult counted =
+        TabImport::readToCellarFile(bytes, map.limitedTo(columns), columns, streamed);
+    if (counted.errors != first.errors || streamed != CellarFile::write(first.entries))
         std::abort();
     // Only entries whose texts hold no tab or line break survive the layout unchanged.
     std::vector<const CWine*> entries;

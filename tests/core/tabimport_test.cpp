@@ -1,6 +1,7 @@
 #include "core/exchange/TabImport.h"
 #include "core/exchange/TabText.h"
 #include "core/model/AtomicFile.h"
+#include "core/model/CellarFile.h"
 
 #include <gtest/gtest.h>
 
@@ -84,4 +85,18 @@ TEST(TabImport, ReadsTheFixtureWithItsMap) {
     EXPECT_EQ(result.entries[1]->m_strProducer, "Krug");
     EXPECT_EQ(result.entries[1]->m_strNotes, "Say \"\"toast\"\"");
     EXPECT_EQ(result.entries[2]->m_strNotes, "fine");
+}
+
+TEST(TabImport, StreamedCellarFileEqualsTheOneWrittenFromAllEntries) {
+    std::string text = "V\tP\n";
+    for (int i = 0; i < 2100; ++i)
+        text += std::to_string(1900 + i % 120) + "\tProducer " + std::to_string(i) +
+                (i % 700 == 0 ? "\t\n" : "\n");
+    const FieldMap map = mapOf({{FieldMap::Vintage, 1}, {FieldMap::Producer, 2}});
+    std::vector<std::uint8_t> streamed;
+    const TabImportResult counted = TabImport::readToCellarFile(text, map, 2, streamed);
+    const TabImportResult whole = TabImport::read(text, map, 2);
+    EXPECT_EQ(counted.errors, 3);
+    EXPECT_EQ(whole.entries.size(), 2097u);
+    EXPECT_EQ(streamed, CellarFile::write(whole.entries));
 }

@@ -26,7 +26,13 @@ void addImportCommand(CLI::App& app) {
             return CliSupport::failed(*map, "Not a mapping scheme: it must hold 24 numbers.");
         const int columns = static_cast<int>(TabText::headerColumns(TabText::headerLine(bytes)).size());
         // Numbers beyond the file's columns count as unmapped, as Retrieve shows them.
-        const TabImportResult result = TabImport::read(bytes, fields.limitedTo(columns), columns);
-        return ExchangeSupport::saveAndReport(*out, result.entries, result.message());
+        std::vector<std::uint8_t> cellarFile;
+        const TabImportResult result =
+            TabImport::readToCellarFile(bytes, fields.limitedTo(columns), columns, cellarFile);
+        bytes.clear();
+        bytes.shrink_to_fit();
+        if (const std::string failure = writeFileAtomically(*out, cellarFile); !failure.empty())
+            return CliSupport::failed(*out, failure);
+        return ExchangeSupport::printMessage(result.message());
     });
 }

@@ -2,6 +2,7 @@
 
 #include "core/exchange/ScanNumber.h"
 #include "core/exchange/TabText.h"
+#include "core/model/CellarFile.h"
 
 #include <cstdio>
 
@@ -49,21 +50,23 @@ void setField(CWine& wine, int mapField, std::string_view text) {
     }
 }
 
-TabImportResult read(std::string_view bytes, const FieldMap& map, int columnCount,
-                     const ExchangeProgress& progress) {
-    TabImportResult result;
+namespace {
+
+// Splits every line after the header and hands each good one to fill(CWine&) through make(), which
+// gives the entry to fill; counts the rest as errors. False when the progress callback cancelled.
+template <typename Make, typename Done>
+bool importLines(std::string_view bytes, const FieldMap& map, int columnCount,
+                 const ExchangeProgress& progress, TabImportResult& result, Make make, Done done) {
     std::vector<TabText::Line> lines = TabText::lines(bytes);
     if (!lines.empty())
         lines.erase(lines.begin());
     result.found = static_cast<int>(lines.size());
     const std::vector<int> claims = map.claimsByColumn(columnCount);
     std::vector<std::string_view> fields;
-    result.entries.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (progress && i % kProgressStep == 0 && !progress(i, lines.size())) {
-            result.entries.clear();
             result.cancelled = true;
-            return result;
+            return false;
         }
         if (lines[i].tooLong) {
             ++result.errors;
@@ -74,13 +77,86 @@ TabImportResult read(std::string_view bytes, const FieldMap& map, int columnCoun
             ++result.errors;
             continue;
         }
-        auto wine = std::make_unique<CWine>();
+        CWine& wine = make();
         for (int column = 0; column < columnCount; ++column) {
             if (claims[column] >= 0)
-                setField(*wine, claims[column], TabText::withoutQuotes(fields[column]));
+                setField(wine, claims[column], TabText::withoutQuotes(fields[column]));
         }
-        result.entries.push_back(std::move(wine));
+        done();
     }
+    return true;
+}
+
+void appendLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+} // namespace
+
+TabImportResult read(std::string_view bytes, const FieldMap& map, int columnCount,
+                     const ExchangeProgress& progress) {
+    TabImportResult result;
+    WineList& entries = result.entries;
+    const auto make = [&entries]() -> CWine& { return *entries.emplace_back(std::make_unique<CWine>()); };
+    if (!importLines(bytes, map, columnCount, progress, result, make, [] {}))
+        entries.clear();
+    return result;
+}
+
+TabImportResult readToCellarFile(std::string_view bytes, const FieldMap& map, int columnCount,
+                                 std::vector<std::uint8_t>& cellarFile) {
+    // Entries go out in batches written as small Cellar Files whose bodies are joined: every batch but
+    // the first refers to the class its first entry would otherwise describe anew.
+    constexpr std::size_t kBatch = 1024;
+    constexpr std::size_t kBatchHead = 4 + 2; // header word and a count below 65535
+    static const std::string_view kClassDescription{"\xFF\xFF\x01\x00\x05\x00"
+                                                    "CWine",
+                                                    11};
+    constexpr std::uint8_t kClassReference[] = {0x01, 0x80};
+
+    TabImportResult result;
+    std::vector<CWine> pool(kBatch);
+    std::vector<const CWine*> batch;
+    std::vector<std::uint8_t> body;
+    body.reserve(bytes.size() + bytes.size() / 8);
+    std::size_t written = 0;
+    const auto flush = [&] {
+        if (batch.empty())
+            return;
+        const std::vector<std::uint8_t> part = CellarFile::write(batch);
+        std::size_t from = kBatchHead;
+        if (written > 0) {
+            body.insert(body.end(), std::begin(kClassReference), std::end(kClassReference));
+            from += kClassDescription.size();
+        }
+        body.insert(body.end(), part.begin() + static_cast<std::ptrdiff_t>(from), part.end());
+        written += batch.size();
+        batch.clear();
+    };
+    const auto make = [&]() -> CWine& {
+        CWine& wine = pool[batch.size()];
+        wine = CWine();
+        return wine;
+    };
+    const auto done = [&] {
+        batch.push_back(&pool[batch.size()]);
+        if (batch.size() == kBatch)
+            flush();
+    };
+    importLines(bytes, map, columnCount, {}, result, make, done);
+    flush();
+
+    cellarFile.clear();
+    cellarFile.reserve(body.size() + 10);
+    appendLittleEndian(cellarFile, CellarFile::kHeaderWord, 4);
+    if (written < 0xFFFF) {
+        appendLittleEndian(cellarFile, static_cast<std::uint32_t>(written), 2);
+    } else {
+        appendLittleEndian(cellarFile, 0xFFFF, 2);
+        appendLittleEndian(cellarFile, static_cast<std::uint32_t>(written), 4);
+    }
+    cellarFile.insert(cellarFile.end(), body.begin(), body.end());
     return result;
 }
 

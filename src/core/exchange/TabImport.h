@@ -3,6 +3,7 @@
 #include "core/exchange/FieldMap.h"
 #include "core/model/CWine.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,5 +32,10 @@ void setField(CWine& wine, int mapField, std::string_view text);
 // entries.
 TabImportResult read(std::string_view bytes, const FieldMap& map, int columnCount,
                      const ExchangeProgress& progress = {});
+
+// The same import written straight into the bytes of a Cellar File, without holding every entry at
+// once; result.entries stays empty.
+TabImportResult readToCellarFile(std::string_view bytes, const FieldMap& map, int columnCount,
+                                 std::vector<std::uint8_t>& cellarFile);
 
 } // namespace TabImport
