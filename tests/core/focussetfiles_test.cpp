@@ -43,7 +43,9 @@ TEST_F(FocusSetFilesTest, EmptySaveIsSixBytesAndAppendToAnEmptyFileKeepsNothingO
 TEST_F(FocusSetFilesTest, RefusesTheWorkingFileInAnyLetterCaseAndADamagedTarget) {
     const fs::path working = m_folder / "Cellar.bwf";
     for (const auto& [outcome, use] :
-         {std::pair{FocusSetFiles::save(m_folder / "CELLAR.BWF", m_focus, working.lexically_relative(fs::current_path())), "to save"},
+         {std::pair{FocusSetFiles::save(m_folder / "CELLAR.BWF", m_focus,
+                                        working.lexically_relative(fs::current_path())),
+                    "to save"},
           std::pair{FocusSetFiles::append(m_folder / "cellar.bwf", m_focus, working), "for appending"},
           std::pair{
               FocusSetFiles::exportText(m_folder / "cellar.BWF", m_focus, FieldMap(), FieldNames(), working),
