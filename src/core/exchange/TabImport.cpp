@@ -5,6 +5,7 @@
 #include "core/model/CellarFile.h"
 
 #include <cstdio>
+#include <deque>
 
 namespace {
 
@@ -116,7 +117,8 @@ TabImportResult readToCellarFile(std::string_view bytes, const FieldMap& map, in
     constexpr std::uint8_t kClassReference[] = {0x01, 0x80};
 
     TabImportResult result;
-    std::vector<CWine> pool(kBatch);
+    // Grows to a batch at most; a deque keeps the entries the batch points to where they are.
+    std::deque<CWine> pool;
     std::vector<const CWine*> batch;
     std::vector<std::uint8_t> body;
     body.reserve(bytes.size() + bytes.size() / 8);
@@ -135,6 +137,8 @@ TabImportResult readToCellarFile(std::string_view bytes, const FieldMap& map, in
         batch.clear();
     };
     const auto make = [&]() -> CWine& {
+        if (batch.size() == pool.size())
+            return pool.emplace_back();
         CWine& wine = pool[batch.size()];
         wine = CWine();
         return wine;
