@@ -43,6 +43,12 @@ int main(int argc, char** argv) {
     addFindCommand(app);
     addReplaceCommand(app);
     addPrintCommand(app, argc, argv);
+    addImportCommand(app);
+    addExportCommand(app);
+    addSaveFocusCommand(app);
+    addAppendCommand(app);
+    addConvertV2Command(app);
+    addImportCellarTrackerCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -271,3 +271,21 @@ TEST_F(DocumentTest, SortPrecedenceComesFromTheStartDirectoryAndGoesBackThere) {
     std::ofstream(m_dir / "srtprec.bw3") << "1 1\n2 0\n";
     EXPECT_EQ(CBottlewrightDoc(m_dir).sortPrecedence(), SortPrecedence{});
 }
+
+TEST_F(DocumentTest, ImportedEntriesKeepTheirOrderUnsortedAndMarkModifiedOnlyWhenThereAreAny) {
+    for (const Strings& producers : {Strings{}, Strings{"Zeta", "Alpha"}}) {
+        CBottlewrightDoc doc(m_dir);
+        RecordingObserver view;
+        doc.addObserver(&view);
+        WineList entries;
+        for (const std::string& producer : producers) {
+            entries.push_back(std::make_unique<CWine>());
+            entries.back()->m_strProducer = producer;
+        }
+        doc.fillWithImported(std::move(entries));
+        EXPECT_EQ(focusProducers(doc), producers);
+        EXPECT_EQ(doc.isModified(), !producers.empty());
+        EXPECT_EQ(view.sorts, 0);
+        EXPECT_EQ(view.calls, (Hints{{nullptr, HintFocusSet}}));
+    }
+}

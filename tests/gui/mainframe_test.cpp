@@ -93,7 +93,8 @@ private Q_SLOTS:
                          "Set Bac&kup Location...|-|Sa&ve Focus Set to New Cellar File...|"
                          "&Append Focus Set to File...|-|Convert Version &2.xx File...|-|"
                          "&Export Focus Set as Tab Separated Text File...|"
-                         "&Import Tab Separated Text File...|-|&Print...\tCtrl+P|Set Print St&yle...|"
+                         "&Import Tab Separated Text File...|Import Cellar&Tracker "
+                         "Export...|-|&Print...\tCtrl+P|Set Print St&yle...|"
                          "Print Previe&w|P&rint Setup...|-|Set &Default Filename...|-|&1 Sample3.bwf|-|"
                          "E&xit",
                          "&Toolbar|&Status Bar|-|&Entry List|&History List|&Bin List",
@@ -123,15 +124,38 @@ private Q_SLOTS:
         QVERIFY(frame().documentWindows().isEmpty());
         QCOMPARE(itemsOf(frame().menus()),
                  (QStringList{"&New\tCtrl+N|&Open...\tCtrl+O|-|Set &Default Filename...|-|"
-                              "Convert Version &2.xx File...|&Import Tab Separated Text File...|-|"
+                              "Convert Version &2.xx File...|&Import Tab Separated Text File...|"
+                              "Import Cellar&Tracker Export...|-|"
                               "&1 Sample3.bwf|-|E&xit",
                               "&Toolbar|&Status Bar", kHelpMenu}));
     }
 
     // Which command waits for what is the command table's; here only that its states reach the actions.
     void commandsOfLaterWorkAreGreyedAndTheRestWork() {
-        QVERIFY(!action(CommandId::GoToSelectedEntry)->isEnabled()); // nothing selected
-        QVERIFY(action(CommandId::AllWines)->isEnabled() && action(CommandId::About)->isEnabled());
+        using namespace CommandId;
+        // Go to and Deselect wait for a selection, Find Next and Previous for a search, Modify Graph
+        // Appearance for a graph window.
+        const std::vector<std::vector<int>> greyed{
+            {FindNext, FindPrevious, GoToSelectedEntry, DeselectSelectedEntry, ModifyGraphAppearance}};
+        const std::vector<std::vector<int>> working{
+            {New, Open, Close, PrintSetup, SetDefaultFilename, Exit, ViewToolbar, ViewStatusBar, Backup,
+             SetBackupLocation},
+            {AllWines, ZeroBottleWines, OneOrMoreBottleWines, BlackLetterWines, RedLetterWines,
+             GreenLetterWines, BlueLetterWines, SpecifyFocusSet, ShowStatistics, ChangeAllToBlack,
+             ChangeAllToRed, ChangeAllToGreen, ChangeAllToBlue},
+            {Sort, ShowPrintBoundary, SelectFont, AddEntry, Print, SetPrintStyle, PrintPreview, Find, Replace,
+             SetupLists},
+            {SaveFocusSet, AppendFocusSet, ConvertVersion2, ExportFocusSet, ImportText, ImportCellarTracker},
+            {CloseAllGraphWindows, NextGraph, CommandId::SortPrecedence, StoreColumnArrangement,
+             RetrieveColumnArrangement, SmartSelect, LargeToolbarButtons, ShowBinWarnings, ModifyFieldNames},
+            {WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons, About, HelpContents,
+             HelpIndex}};
+        for (const std::vector<int>& ids : greyed)
+            for (int id : ids)
+                QVERIFY2(!action(id)->isEnabled(), qPrintable(action(id)->text()));
+        for (const std::vector<int>& ids : working)
+            for (int id : ids)
+                QVERIFY2(action(id)->isEnabled(), qPrintable(action(id)->text()));
         for (const ViewKindInfo& kind : kViewKinds)
             QVERIFY(action(kind.command)->isEnabled());
     }

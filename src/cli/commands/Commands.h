@@ -16,3 +16,9 @@ void addFindCommand(CLI::App& app);
 void addReplaceCommand(CLI::App& app);
 // Hands its command line on to bottlewright-print.
 void addPrintCommand(CLI::App& app, int argc, char** argv);
+void addImportCommand(CLI::App& app);
+void addExportCommand(CLI::App& app);
+void addSaveFocusCommand(CLI::App& app);
+void addAppendCommand(CLI::App& app);
+void addConvertV2Command(CLI::App& app);
+void addImportCellarTrackerCommand(CLI::App& app);

@@ -49,6 +49,17 @@ std::string CBottlewrightDoc::openNote() const {
     return CellarFile::trailingBytesNote(m_trailingBytes);
 }
 
+void CBottlewrightDoc::fillWithImported(WineList entries) {
+    m_entries = std::move(entries);
+    m_pathName.clear();
+    clearFocusSet();
+    for (int index = 0; index < entryCount(); ++index)
+        appendToFocusSet(index);
+    if (!m_entries.empty())
+        setModified(true);
+    updateAllViews(nullptr, HintFocusSet);
+}
+
 std::string CBottlewrightDoc::save() {
     return saveAs(m_pathName);
 }

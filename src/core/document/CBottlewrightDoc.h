@@ -32,6 +32,10 @@ public:
     std::string save();
     std::string saveAs(const std::filesystem::path& path);
 
+    // Fills a new, untitled document with imported or converted entries: each becomes a Focus Set
+    // member in the order given, unsorted; modified when there is at least one; then hint 121.
+    void fillWithImported(WineList entries);
+
     const std::filesystem::path& pathName() const { return m_pathName; }
     // The file name without folder, or "Cellar" for a new document.
     std::string title() const;

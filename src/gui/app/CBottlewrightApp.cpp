@@ -11,6 +11,7 @@
 #include "gui/common/ToolbarIcons.h"
 #include "gui/document/CDocumentCommands.h"
 #include "gui/document/CSortPrecedenceDialog.h"
+#include "gui/exchange/CExchangeCommands.h"
 #include "gui/setup/CFieldNamesDialog.h"
 #include "gui/views/entrylist/CEntryListView.h"
 
@@ -57,6 +58,7 @@ CBottlewrightApp::CBottlewrightApp(std::filesystem::path startDirectory, Show sh
     m_mainFrame->setPrinterHost(this);
     m_documentCommands =
         std::make_unique<CDocumentCommands>(*this, m_fieldNames, m_startDirectory, m_mainFrame.get());
+    m_exchangeCommands = std::make_unique<CExchangeCommands>(*this);
     connectCommands();
     AppSwitches::setBinWarningFollower(
         [this](bool on) { m_mainFrame->action(CommandId::ShowBinWarnings)->setChecked(on); });
@@ -143,9 +145,29 @@ void CBottlewrightApp::connectCommands() {
     on(CommandId::HelpContents, [] { showHelpContext(HelpWindow::kContents); });
     on(CommandId::HelpIndex, [] { showHelpContext(HelpWindow::kTopicFinder); });
     on(CommandId::ContextHelp, [this] { showContextHelp(); });
+    on(CommandId::ImportText, [this] { m_exchangeCommands->importText(); });
+    on(CommandId::ImportCellarTracker, [this] { m_exchangeCommands->importCellarTracker(); });
+    on(CommandId::ConvertVersion2, [this] { m_exchangeCommands->convertVersion2(); });
+    on(CommandId::SaveFocusSet, [this] { m_exchangeCommands->saveFocusSet(); });
+    on(CommandId::AppendFocusSet, [this] { m_exchangeCommands->appendFocusSet(); });
+    on(CommandId::ExportFocusSet, [this] { m_exchangeCommands->exportFocusSet(); });
     connect(&frame, &CMainFrame::recentFileChosen, this, &CBottlewrightApp::openRecentFile);
     // The user closed the last window; the offer to save has been made already.
     connect(&frame, &CMainFrame::documentWindowsClosed, this, &CBottlewrightApp::releaseDocument);
+}
+
+QWidget* CBottlewrightApp::mainWindow() {
+    return m_mainFrame.get();
+}
+
+CBottlewrightDoc* CBottlewrightApp::newWorkingFileForExchange() {
+    newFile();
+    return m_document.get();
+}
+
+std::filesystem::path CBottlewrightApp::enterStartDirectory() {
+    changeToStartDirectory();
+    return m_startDirectory;
 }
 
 void CBottlewrightApp::changeToStartDirectory() const {

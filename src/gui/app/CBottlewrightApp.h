@@ -6,6 +6,7 @@
 #include "gui/common/AppSwitches.h"
 #include "gui/common/CPrinterHost.h"
 #include "gui/document/CDocumentCommands.h"
+#include "gui/exchange/ExchangeHost.h"
 
 #include <filesystem>
 #include <functional>
@@ -16,6 +17,7 @@
 #include <QString>
 
 class CBottlewrightDoc;
+class CExchangeCommands;
 class CMainFrame;
 class QPrinter;
 
@@ -25,7 +27,8 @@ class QPrinter;
 class CBottlewrightApp : public QObject,
                          public CDocObserver,
                          public CPrinterHost,
-                         public CDocumentCommands::Host {
+                         public CDocumentCommands::Host,
+                         public ExchangeHost {
     Q_OBJECT
 public:
     enum class Show { Maximized, Hidden };
@@ -41,6 +44,8 @@ public:
     CMainFrame& mainFrame() const { return *m_mainFrame; }
     // The Focus Set, statistics and backup commands.
     CDocumentCommands& documentCommands() const { return *m_documentCommands; }
+    // Import, export, save and append of the Focus Set, version 2 conversion.
+    CExchangeCommands& exchangeCommands() const { return *m_exchangeCommands; }
     // The Working File, or nullptr when none is open.
     CBottlewrightDoc* document() const override { return m_document.get(); }
 
@@ -90,6 +95,14 @@ public:
     void setOpenFilePrompt(FileNamePrompt prompt) { m_openPrompt = std::move(prompt); }
     void setSaveFilePrompt(FileNamePrompt prompt) { m_savePrompt = std::move(prompt); }
 
+    // ExchangeHost
+    QWidget* mainWindow() override;
+    CBottlewrightDoc* workingFile() override { return m_document.get(); }
+    bool closeWorkingFileForExchange() override { return closeWorkingFile(); }
+    CBottlewrightDoc* newWorkingFileForExchange() override;
+    const FieldNames& currentFieldNames() override { return m_fieldNames; }
+    std::filesystem::path enterStartDirectory() override;
+
     void onUpdate(CDocObserver* sender, UpdateHint hint) override;
     // Save and the title's mark follow the flag at once, whichever command changed it.
     void onModifiedChanged(bool) override { refreshCommandStates(); }
@@ -116,5 +129,6 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CDocumentCommands> m_documentCommands;
+    std::unique_ptr<CExchangeCommands> m_exchangeCommands;
     std::unique_ptr<CBottlewrightDoc> m_document;
 };

@@ -45,12 +45,6 @@ int commandOf(ViewKind kind) {
     return viewKindInfo(kind).command;
 }
 
-// Commands whose work comes with later parts of the program: shown, but greyed.
-constexpr int kNotYetAvailable[] = {
-    CommandId::SaveFocusSet,   CommandId::AppendFocusSet, CommandId::ConvertVersion2,
-    CommandId::ExportFocusSet, CommandId::ImportText,
-};
-
 // Commands that act on the Working File and so need one.
 constexpr int kNeedWorkingFile[] = {
     CommandId::Close,           CommandId::CloseAllGraphWindows,   CommandId::NextGraph,
@@ -60,6 +54,7 @@ constexpr int kNeedWorkingFile[] = {
     CommandId::RedLetterWines,  CommandId::GreenLetterWines,       CommandId::BlueLetterWines,
     CommandId::SpecifyFocusSet, CommandId::ShowStatistics,         CommandId::ChangeAllToBlack,
     CommandId::ChangeAllToRed,  CommandId::ChangeAllToGreen,       CommandId::ChangeAllToBlue,
+    CommandId::SaveFocusSet,    CommandId::AppendFocusSet,         CommandId::ExportFocusSet,
 };
 
 ViewKind kindOf(const QMdiSubWindow* window) {
@@ -197,6 +192,7 @@ void CMainFrame::buildMenus() {
                                                  kSeparator,
                                                  ExportFocusSet,
                                                  ImportText,
+                                                 ImportCellarTracker,
                                                  kSeparator,
                                                  Print,
                                                  SetPrintStyle,
@@ -255,8 +251,9 @@ void CMainFrame::buildMenus() {
     for (QMenu* top : m_fullMenus)
         connect(top, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandStates);
 
-    QMenu* shortFile = menu(QStringLiteral("&File"), {New, Open, kSeparator, SetDefaultFilename, kSeparator,
-                                                      ConvertVersion2, ImportText, kSeparator, Exit});
+    QMenu* shortFile =
+        menu(QStringLiteral("&File"), {New, Open, kSeparator, SetDefaultFilename, kSeparator, ConvertVersion2,
+                                       ImportText, ImportCellarTracker, kSeparator, Exit});
     addRecentFiles(shortFile);
     m_shortMenus = {
         shortFile,
@@ -540,8 +537,6 @@ void CMainFrame::refreshCommandStates() {
         command(id)->setEnabled(open);
     for (const ViewKindInfo& kind : kViewKinds)
         command(kind.command)->setEnabled(open);
-    for (int id : kNotYetAvailable)
-        command(id)->setEnabled(false);
     command(CommandId::Save)->setEnabled(open && m_document->isModified());
     const bool hasEntryList = open && entryListFrame() != nullptr;
     command(CommandId::StoreColumnArrangement)->setEnabled(hasEntryList);

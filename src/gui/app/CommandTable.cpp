@@ -24,6 +24,8 @@ constexpr std::array kCommands{
                 "Write the Focus Set as tab separated text", nullptr},
     CommandInfo{ImportText, "&Import Tab Separated Text File...", "Import a tab separated text file",
                 nullptr},
+    CommandInfo{ImportCellarTracker, "Import Cellar&Tracker Export...",
+                "Make a new Working File from a CellarTracker List or Inventory export", nullptr},
     CommandInfo{Print, "&Print...\tCtrl+P", "Print the Entry List", "Print"},
     CommandInfo{SetPrintStyle, "Set Print St&yle...", "Choose how the Entry List is printed", nullptr},
     CommandInfo{PrintPreview, "Print Previe&w", "Show the printed pages on the screen", nullptr},

@@ -75,6 +75,7 @@ inline constexpr int Backup = 32870;
 inline constexpr int SetBackupLocation = 32872;
 inline constexpr int LargeToolbarButtons = 32900;
 inline constexpr int ShowBinWarnings = 32903;
+inline constexpr int ImportCellarTracker = 32950;
 
 // The View menu: one window of each kind.
 inline constexpr int ViewEntryList = 33000;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/document/CBottlewrightDoc.h"
+
+#include <string>
+#include <vector>
+
+// What the data exchange subcommands share.
+namespace ExchangeSupport {
+
+// The Focus Set entries in Focus Set order.
+std::vector<const CWine*> focusEntries(const CBottlewrightDoc& doc);
+
+// Prints the program's own message for the user, ending it with one line break; returns the status.
+[[nodiscard]] int printMessage(const std::string& message);
+
+// Saves entries as a new Cellar File and prints message; nothing is written on failure.
+[[nodiscard]] int saveAndReport(const std::string& out, const WineList& entries, const std::string& message);
+
+} // namespace ExchangeSupport

@@ -1,0 +1,29 @@
+#include "cli/CliSupport.h"
+#include "cli/ExchangeSupport.h"
+#include "cli/FocusSetOptions.h"
+#include "cli/commands/Commands.h"
+#include "core/exchange/FocusSetFiles.h"
+
+#include <memory>
+
+void addAppendCommand(CLI::App& app) {
+    CLI::App& command = *app.add_subcommand(
+        "append", "appends the Focus Set of FILE to the entries of the Cellar File TARGET.bwf");
+    auto file = std::make_shared<std::string>();
+    auto target = std::make_shared<std::string>();
+    auto focus = std::make_shared<FocusSetOptions>();
+    command.add_option("FILE", *file, "the Cellar File whose Focus Set is written")->required();
+    command
+        .add_option("TARGET", *target,
+                    "the Cellar File to add to; an empty file counts as one without entries")
+        ->required();
+    focus->addTo(command);
+    CliSupport::setAction(command, [file, target, focus] {
+        return focus->withFocusSet(*file, [&](const CBottlewrightDoc& doc) {
+            const FocusSetFiles::Outcome outcome =
+                FocusSetFiles::append(*target, ExchangeSupport::focusEntries(doc), *file);
+            return outcome.ok ? ExchangeSupport::printMessage(outcome.message)
+                              : CliSupport::failed(*target, outcome.message);
+        });
+    });
+}
