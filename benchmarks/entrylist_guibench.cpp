@@ -42,7 +42,8 @@ void repaint(benchmark::State& state, bool scrolledToMiddle) {
     CBottlewrightDoc document(startDirectory.path().toStdString());
     fillDocument(document, static_cast<int>(state.range(0)));
     const FieldNames fieldNames;
-    auto view = std::make_unique<CEntryListView>(document, fieldNames);
+    EntryListSharedState shared;
+    auto view = std::make_unique<CEntryListView>(document, fieldNames, shared);
     view->resize(1200, 800);
     view->show();
     QApplication::processEvents();

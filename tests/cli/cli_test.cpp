@@ -123,7 +123,7 @@ TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
 
 // A file with a copy tool's padding is read; the user is told once, on standard error.
 TEST_F(Cli, BytesAfterTheLastEntryGiveANoteAndExitZero) {
-    write("padded.bwf", contents(fixture("two-entries.bwf")) + std::string(3, '\0'));
+    write("padded.bwf", fileContents(fixture("two-entries.bwf")) + std::string(3, '\0'));
     const std::string note =
         "bottlewright-cli: padded.bwf: The file holds 3 bytes after its last entry; they "
         "will not be kept when you save.\n";
@@ -132,7 +132,7 @@ TEST_F(Cli, BytesAfterTheLastEntryGiveANoteAndExitZero) {
         EXPECT_EQ(result.status, 0) << command;
         EXPECT_EQ(result.err, note) << command;
     }
-    EXPECT_EQ(contents(m_folder / "copy.bwf"), contents(fixture("two-entries.bwf")));
+    EXPECT_EQ(fileContents(m_folder / "copy.bwf"), fileContents(fixture("two-entries.bwf")));
 }
 
 // Failures exit with 1 and one line naming the file; wrong usage exits with 2 and shows the usage.

@@ -74,7 +74,7 @@ TEST_F(BinListTest, BinsSortedWithStartLinesTotalsAndLines) {
     EXPECT_EQ(m_list.binAtLine(12), -1);
     EXPECT_EQ(texts(9, 3), (std::vector<std::string>{"  4 1993 P4  ", "a1 - 4", "  4 1993 P0  "}));
 
-    m_doc.deleteEntry(4, false);
+    m_doc.discardNewEntry(4);
     EXPECT_EQ(texts(9, 1), (std::vector<std::string>{"  4 *****"}));
 }
 

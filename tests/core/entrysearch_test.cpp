@@ -16,7 +16,7 @@ std::optional<int> findIn(const std::vector<bool>& matching, int selected, bool 
 
 class HintCounter : public CDocObserver {
 public:
-    void onUpdate(CDocObserver*, int hint) override { hints.push_back(hint); }
+    void onUpdate(CDocObserver*, UpdateHint hint) override { hints.push_back(hint); }
     std::vector<int> hints;
 };
 

@@ -1,5 +1,6 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "core/views/lists/HistoryList.h"
+#include "helpers/DocumentTestAccess.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -70,8 +71,8 @@ TEST_F(HistoryListTest, NoHistoryGivesNoRecords) {
 TEST_F(HistoryListTest, RunningTotalsUndoEachNewerChange) {
     add(10, 100.0f, 0.01f, item("1-2-98", 10, 12, 100, 100, 100, 100)); // value falls back to cost
     add(1, 999.99f, 0.0f, item("12-31-97", 1, 0, 999.99f, 0, 999.99f, 0));
-    m_doc.removeFocusPosition(1);
-    m_doc.appendToFocusSet(1);
+    DocumentTestAccess::removeFocusPosition(m_doc, 1);
+    DocumentTestAccess::appendToFocusSet(m_doc, 1);
     m_list.rebuild(m_doc);
     ASSERT_EQ(m_list.count(), 2);
     const auto newest = m_list.rowTexts(m_doc, 0);
@@ -82,7 +83,7 @@ TEST_F(HistoryListTest, RunningTotalsUndoEachNewerChange) {
     EXPECT_EQ(older[2], "13");
     EXPECT_EQ(older[3], "$2,199.99");
 
-    m_doc.deleteEntry(1, false);
+    m_doc.discardNewEntry(1);
     EXPECT_EQ(m_list.rowTexts(m_doc, 1)[5], "*****");
 }
 

@@ -320,14 +320,16 @@ private Q_SLOTS:
 
         // The dialog starts on the font drawn, and OK without a change keeps it.
         const QFont before = left->listFont();
-        ModalDialogCatcher<QFontDialog> unchanged([&](QFontDialog* dialog) {
-            QCOMPARE(dialog->currentFont().family(), QFontInfo(before).family());
-            QCOMPARE(dialog->currentFont().pointSizeF(), QFontInfo(before).pointSizeF());
-            dialog->accept();
-        });
-        right->selectFont();
-        QVERIFY(unchanged.seen());
-        QCOMPARE(right->listFont(), before);
+        {
+            ModalDialogCatcher<QFontDialog> unchanged([&](QFontDialog* dialog) {
+                QCOMPARE(dialog->currentFont().family(), QFontInfo(before).family());
+                QCOMPARE(dialog->currentFont().pointSizeF(), QFontInfo(before).pointSizeF());
+                dialog->accept();
+            });
+            right->selectFont();
+            QVERIFY(unchanged.seen());
+            QCOMPARE(right->listFont(), before);
+        }
 
         ModalDialogCatcher<QFontDialog> catcher([](QFontDialog* dialog) {
             dialog->setCurrentFont(QFont(QStringLiteral("Liberation Serif"), 24));

@@ -30,7 +30,7 @@ private Q_SLOTS:
         CHistoryListView history(m_cellar->document);
         CBinListView bins(m_cellar->document);
         QCOMPARE(history.list().count(), 3);
-        m_cellar->document.updateAllViews(nullptr, HintResorted); // other hints keep the list
+        m_cellar->document.resortByNewPrecedence(); // other hints keep the list
         m_cellar->document.selectWines([](const CWine& wine) { return wine.m_nNumberRemaining > 10; });
         QCOMPARE(history.list().count(), 2);
         QCOMPARE(bins.list().totalLines(), 6); // the Bin List covers the whole file

@@ -47,7 +47,7 @@ std::string unsignedMoneyText(double amount) {
         const auto length = static_cast<std::size_t>(end - buffer);
         if (length < 6) // "%06.2f": zeros before digits, spaces before "inf" or "nan"
             text.append(6 - length, buffer[0] >= '0' && buffer[0] <= '9' ? '0' : ' ');
-        text.append(buffer, end);
+        text.append(buffer, length);
     } else {
         text.append(buffer,
                     std::to_chars(buffer, buffer + sizeof buffer, rest, std::chars_format::fixed, 2).ptr);

@@ -542,9 +542,12 @@ void CMainFrame::refreshCommandStates() {
     command(CommandId::StoreColumnArrangement)->setEnabled(hasEntryList);
     command(CommandId::RetrieveColumnArrangement)->setEnabled(hasEntryList);
     for (int id : {CommandId::Sort, CommandId::AddEntry, CommandId::SelectFont, CommandId::ShowPrintBoundary,
-                   CommandId::Print, CommandId::PrintPreview, CommandId::SetPrintStyle, CommandId::Find,
-                   CommandId::Replace})
+                   CommandId::SetPrintStyle, CommandId::Find, CommandId::Replace})
         command(id)->setEnabled(hasEntryList);
+    // Printing goes to the window in front: the Entry List, or a view that prints itself.
+    const bool entryListInFront = hasEntryList && m_mdiArea->activeSubWindow() == entryListFrame();
+    command(CommandId::Print)->setEnabled(entryListInFront);
+    command(CommandId::PrintPreview)->setEnabled(entryListInFront);
     const bool searched = hasEntryList && entryListFrame()->activePane()->hasSearchString();
     command(CommandId::FindNext)->setEnabled(searched);
     command(CommandId::FindPrevious)->setEnabled(searched);

@@ -13,6 +13,7 @@ public:
         for (const int member : members)
             doc.appendToFocusSet(member);
     }
+    static void appendToFocusSet(CBottlewrightDoc& doc, int entryIndex) { doc.appendToFocusSet(entryIndex); }
     static int focusCapacity(const CBottlewrightDoc& doc) { return doc.focusCapacity(); }
     static void removeFocusPosition(CBottlewrightDoc& doc, int position) {
         doc.removeFocusPosition(position);

@@ -33,6 +33,7 @@ public:
         m_printer->setPageOrientation(m_orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
         return *m_printer;
     }
+    bool hasInstalledPrinter() const override { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
     int printOrientation() const override { return m_orientation; }
     void setPrintOrientation(int orientation) override { m_orientation = orientation == 2 ? 2 : 1; }
 
