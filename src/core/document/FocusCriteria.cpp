@@ -1,6 +1,7 @@
 #include "core/document/FocusCriteria.h"
 
 #include "core/model/CWine.h"
+#include "core/model/Cp1252.h"
 #include "core/model/WineDates.h"
 
 #include <algorithm>
@@ -20,23 +21,6 @@ constexpr const char* kDateMax = "2049";
 constexpr float kAmountMin = 0.0f;
 constexpr float kAmountMax = 250000.0f;
 
-// Windows-1252 lower case: ASCII, the accented capitals and the few capitals in 0x80-0x9F.
-char lower(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
-        return static_cast<char>(u + 0x20);
-    switch (u) {
-    case 0x8A: // S caron
-    case 0x8C: // OE
-    case 0x8E: // Z caron
-        return static_cast<char>(u + 0x10);
-    case 0x9F: // Y diaeresis
-        return static_cast<char>(0xFF);
-    default:
-        return c;
-    }
-}
-
 // Whether the criterion occurs anywhere in the field, ignoring case; "blank" asks for an empty field.
 bool matchesText(const std::string& field, const std::string& criterion) {
     if (criterion.empty())
@@ -44,7 +28,7 @@ bool matchesText(const std::string& field, const std::string& criterion) {
     if (criterion == kBlank)
         return field.empty();
     const auto found = std::search(field.begin(), field.end(), criterion.begin(), criterion.end(),
-                                   [](char a, char b) { return lower(a) == lower(b); });
+                                   [](char a, char b) { return Cp1252::toLower(a) == Cp1252::toLower(b); });
     return found != field.end();
 }
 
