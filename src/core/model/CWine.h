@@ -69,7 +69,11 @@ public:
     std::int32_t m_nLetterColor = Black;
     std::string m_strNotes;
 
-    std::int32_t numberConsumed() const { return m_nNumberAcquired - m_nNumberRemaining; }
+    // Wraps around as 32-bit arithmetic does, so that counts from a damaged file cannot overflow.
+    std::int32_t numberConsumed() const {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(m_nNumberAcquired) -
+                                         static_cast<std::uint32_t>(m_nNumberRemaining));
+    }
 
     // A Value of 0.02 or less counts as no value given, so the Cost stands in for it.
     float effectiveValue() const { return m_fValue > 0.02f ? m_fValue : m_fCost; }
