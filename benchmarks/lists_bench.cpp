@@ -8,13 +8,15 @@
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
 constexpr int kEntries = 100000;
 
-// The large cellar with three history items an entry over 25 years, and every fifth entry in two bins.
+// The large cellar with three history items an entry over 25 years, and every fifth entry in two bins,
+// saved and opened again so its entries lie in memory as a user's opened file does.
 class CellarWithHistory {
 public:
     CellarWithHistory()
@@ -42,6 +44,12 @@ public:
             if (pick(0, 4) == 0)
                 wine.m_strBins += "-1, Bin " + std::to_string(pick(1, 200)) + "-1";
         }
+        const std::filesystem::path file = m_folder / "large.bwf";
+        if (!m_doc->saveAs(file).empty())
+            throw std::runtime_error("cannot save the large cellar");
+        m_doc = std::make_unique<CBottlewrightDoc>(m_folder);
+        if (!m_doc->open(file).empty())
+            throw std::runtime_error("cannot open the large cellar");
         m_doc->selectAllWines();
     }
     ~CellarWithHistory() {

@@ -2,6 +2,7 @@
 #include "core/views/lists/HistoryList.h"
 #include "helpers/DocumentTestAccess.h"
 
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -58,6 +59,34 @@ TEST_F(HistoryListTest, SortsNewestFirstByYearMonthDayAsRead) {
         dates.push_back(record.m_strDate);
     EXPECT_EQ(dates, (std::vector<std::string>{"2-1-98", "1-30-98", "1-2-98", "12-31-97", "12-31-97", "5-1-5",
                                                "x"}));
+}
+
+// Dates too far apart to sort by counting take the quicksort, in the same order.
+TEST_F(HistoryListTest, SortsDatesFarApartTheSameWay) {
+    std::string history;
+    for (const char* date : {"1-1-2000000000", "12-31-97", "1-2-98", "1-1--2000000000", "2-1-98"})
+        history += std::string(date) + kHistoryItemEnd;
+    add(0, 0.0f, 0.0f, history);
+    m_list.rebuild(m_doc);
+    std::vector<std::string> dates;
+    for (const CHistoryDelta& record : m_list.records())
+        dates.push_back(record.m_strDate);
+    EXPECT_EQ(dates, (std::vector<std::string>{"1-1-2000000000", "2-1-98", "1-2-98", "12-31-97",
+                                               "1-1--2000000000"}));
+}
+
+// Amounts are read as "%f" reads them, whichever way the reading takes.
+TEST(HistoryDelta, ReadsAmountsAsScanfDoes) {
+    std::vector<std::string> amounts = {"0",         "-0.00", ".5",   "5.",    "16777217", "9999999.9",
+                                        "0.1234567", "1e3",   "0x10", "1.2.3", "-",        "."};
+    for (int cents = 0; cents < 2000000; cents += 7)
+        amounts.push_back(std::to_string(cents / 100) + "." + std::to_string(100 + cents % 100).substr(1));
+    for (const std::string& amount : amounts) {
+        float expected = 0.0f;
+        std::sscanf(amount.c_str(), "%f", &expected);
+        const CHistoryDelta delta = HistoryList::deltaFromItem("1-1-98\t0\t0\t" + amount, 0);
+        EXPECT_EQ(std::memcmp(&delta.m_fNewCost, &expected, sizeof expected), 0) << amount;
+    }
 }
 
 TEST_F(HistoryListTest, NoHistoryGivesNoRecords) {

@@ -5,8 +5,10 @@
 #include "core/editing/HistoryItemList.h"
 #include "core/views/lists/ListQuicksort.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -15,24 +17,56 @@ namespace {
 // Texts of digits, '.' and '-' alone (as the program writes them) are read by from_chars, which
 // gives what sscanf gives for them; anything else goes to sscanf itself.
 bool plainNumber(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789.-") == std::string_view::npos;
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == '.' || c == '-';
+    });
 }
 
-std::int32_t readInt(const std::string& text) {
+std::int32_t readInt(std::string_view text) {
     int number = 0;
     if (plainNumber(text) &&
         std::from_chars(text.data(), text.data() + text.size(), number).ec == std::errc())
         return number;
-    std::sscanf(text.c_str(), "%d", &number);
+    std::sscanf(std::string(text).c_str(), "%d", &number);
     return number;
 }
 
-float readFloat(const std::string& text) {
+// A decimal of at most seven digits ("123.45", "-20"), read without the general parser: the digits and
+// the power of ten are both exact floats, so the one division rounds exactly as "%f" does.
+std::optional<float> shortDecimal(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    std::uint32_t digits = 0;
+    int count = 0;
+    float scale = 1.0f;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9' && count < 7) {
+            digits = digits * 10 + static_cast<std::uint32_t>(c - '0');
+            ++count;
+            if (point)
+                scale *= 10.0f;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0)
+        return std::nullopt;
+    const float magnitude = static_cast<float>(digits) / scale;
+    return negative ? -magnitude : magnitude;
+}
+
+float readFloat(std::string_view text) {
+    if (const std::optional<float> quick = shortDecimal(text))
+        return *quick;
     float number = 0.0f;
     if (plainNumber(text) &&
         std::from_chars(text.data(), text.data() + text.size(), number).ec == std::errc())
         return number;
-    std::sscanf(text.c_str(), "%f", &number);
+    std::sscanf(std::string(text).c_str(), "%f", &number);
     return number;
 }
 
@@ -50,17 +84,13 @@ float readMoney(const std::string& text) {
     return negative ? -amount : amount;
 }
 
-struct DateKey {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
 // Month, day and year as "%d-%d-%d" reads them; parts not read stay 0.
-DateKey dateKey(std::string_view date) {
-    DateKey key;
+HistoryList::DateKey dateKey(std::string_view date) {
+    HistoryList::DateKey key;
     int* const parts[3] = {&key.month, &key.day, &key.year};
-    if (date.find_first_not_of("0123456789-") != std::string_view::npos || date.size() > 30) {
+    const bool digitsAndDashes =
+        std::all_of(date.begin(), date.end(), [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
+    if (!digitsAndDashes || date.size() > 30) {
         const std::string text(date);
         std::sscanf(text.c_str(), "%d-%d-%d", parts[0], parts[1], parts[2]);
         return key;
@@ -83,7 +113,11 @@ DateKey dateKey(std::string_view date) {
     return key;
 }
 
-int laterFirst(const DateKey& a, const DateKey& b) {
+// History texts lie scattered on the heap: asking for the text a few entries ahead while this one is
+// read hides most of the wait for memory.
+constexpr std::size_t kLookAhead = 4;
+
+int laterFirst(const HistoryList::DateKey& a, const HistoryList::DateKey& b) {
     if (a.year != b.year)
         return a.year > b.year ? -1 : 1;
     if (a.month != b.month)
@@ -91,6 +125,48 @@ int laterFirst(const DateKey& a, const DateKey& b) {
     if (a.day != b.day)
         return a.day > b.day ? -1 : 1;
     return 0;
+}
+
+// Sorts the keys newest first by counting when their dates lie close enough together (as those the
+// program writes do, within a few decades): linear time, where the quicksort spends most of a rebuild
+// on a large cellar. Gives false, leaving the keys as they were, for a spread too wide to count.
+bool sortByCounting(std::vector<HistoryList::SortKey>& keys, std::vector<HistoryList::SortKey>& sorted,
+                    std::vector<std::uint32_t>& counts) {
+    if (keys.empty())
+        return true;
+    HistoryList::DateKey low = keys.front().date;
+    HistoryList::DateKey high = low;
+    for (const HistoryList::SortKey& key : keys) {
+        low = {std::min(low.year, key.date.year), std::min(low.month, key.date.month),
+               std::min(low.day, key.date.day)};
+        high = {std::max(high.year, key.date.year), std::max(high.month, key.date.month),
+                std::max(high.day, key.date.day)};
+    }
+    const auto span = [](int from, int to) { return std::int64_t{to} - from + 1; };
+    const std::int64_t limit = 4 * static_cast<std::int64_t>(keys.size()) + 65536;
+    const std::int64_t years = span(low.year, high.year);
+    const std::int64_t months = span(low.month, high.month);
+    const std::int64_t days = span(low.day, high.day);
+    if (years > limit || months > limit / years || days > limit / (years * months))
+        return false;
+    const std::int64_t buckets = years * months * days;
+    // Bucket 0 holds the newest date.
+    const auto bucket = [&](const HistoryList::DateKey& date) {
+        const std::int64_t oldestFirst =
+            ((std::int64_t{date.year} - low.year) * months + (date.month - low.month)) * days +
+            (date.day - low.day);
+        return static_cast<std::size_t>(buckets - 1 - oldestFirst);
+    };
+    counts.assign(static_cast<std::size_t>(buckets) + 1, 0);
+    for (const HistoryList::SortKey& key : keys)
+        ++counts[bucket(key.date) + 1];
+    for (std::size_t i = 1; i < counts.size(); ++i)
+        counts[i] += counts[i - 1];
+    sorted.resize(keys.size());
+    for (const HistoryList::SortKey& key : keys)
+        sorted[counts[bucket(key.date)]++] = key;
+    keys.swap(sorted);
+    return true;
 }
 
 std::string formatFigure(const char* format, double amount) {
@@ -101,8 +177,19 @@ std::string formatFigure(const char* format, double amount) {
 
 } // namespace
 
-CHistoryDelta HistoryList::deltaFromItem(const std::string& item, int entryIndex) {
-    const HistoryItemList::Fields fields = HistoryItemList::splitFields(item);
+CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) {
+    // The item cut at its tabs as the History page cuts it (the last field takes the rest), without
+    // copying the fields.
+    std::array<std::string_view, HistoryItemList::FieldCount> fields;
+    std::size_t field = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < item.size() && field + 1 < fields.size(); ++i) {
+        if (item[i] == '\t') {
+            fields[field++] = item.substr(start, i - start);
+            start = i + 1;
+        }
+    }
+    fields[field] = item.substr(start);
     CHistoryDelta delta;
     delta.m_strDate = fields[HistoryItemList::Date];
     delta.m_nEntry = entryIndex;
@@ -116,50 +203,43 @@ CHistoryDelta HistoryList::deltaFromItem(const std::string& item, int entryIndex
 }
 
 void HistoryList::rebuild(const CBottlewrightDoc& document) {
-    // Records are read in Focus Set order (walking the entries once), their date keys sorted, and the
-    // records then put in sorted order where they lie (the collection keeps its capacity between
-    // rebuilds, so a rebuild allocates no new large block).
-    std::vector<std::pair<DateKey, std::size_t>> keys;
-    keys.reserve(m_records.size());
+    // Records are read in Focus Set order into the scratch collection, their date keys sorted, and the
+    // records then gathered in sorted order: independent moves, where putting them in place would chase
+    // one cache miss after another. Every collection keeps its capacity between rebuilds, so a rebuild
+    // allocates no new large block.
+    m_histories.clear();
+    m_keys.clear();
+    m_unsorted.clear();
     m_records.clear();
     m_current = {};
-    std::string item;
+    // First the entries' History texts and totals in a tight walk, so the waits for the scattered
+    // entries overlap; then the texts are read one after another.
     for (int p = 0; p < document.focusCount(); ++p) {
         const int entryIndex = document.focusMember(p);
         const CWine& wine = *document.entry(entryIndex);
-        const std::string& history = wine.m_strHistory;
-        std::size_t start = 0;
-        while (start < history.size()) {
-            std::size_t end = history.find(kHistoryItemEnd, start);
-            if (end == std::string::npos)
-                end = history.size();
-            item.assign(history, start, end - start);
-            const CHistoryDelta& record = m_records.emplace_back(deltaFromItem(item, entryIndex));
-            keys.emplace_back(dateKey(record.m_strDate), keys.size());
-            start = end + 1;
-        }
+        if (!wine.m_strHistory.empty())
+            m_histories.push_back({wine.m_strHistory, entryIndex});
         m_current.bottles += wine.m_nNumberRemaining;
         m_current.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
         m_current.value += wine.effectiveValue() * static_cast<float>(wine.m_nNumberRemaining);
     }
-    listQuicksort(keys, [](const auto& a, const auto& b) { return laterFirst(a.first, b.first); });
-
-    // Place j takes the record keys[j] names: follow each cycle of the permutation once.
-    const std::size_t done = keys.size();
-    for (std::size_t first = 0; first < keys.size(); ++first) {
-        if (keys[first].second == done)
-            continue;
-        CHistoryDelta held = std::move(m_records[first]);
-        std::size_t place = first;
-        while (keys[place].second != first) {
-            const std::size_t from = keys[place].second;
-            m_records[place] = std::move(m_records[from]);
-            keys[place].second = done;
-            place = from;
+    for (std::size_t h = 0; h < m_histories.size(); ++h) {
+        if (h + kLookAhead < m_histories.size())
+            __builtin_prefetch(m_histories[h + kLookAhead].text.data());
+        std::string_view history = m_histories[h].text;
+        while (!history.empty()) {
+            const std::size_t end = history.find(kHistoryItemEnd);
+            const CHistoryDelta& record =
+                m_unsorted.emplace_back(deltaFromItem(history.substr(0, end), m_histories[h].entry));
+            m_keys.push_back({dateKey(record.m_strDate), static_cast<std::uint32_t>(m_keys.size())});
+            history.remove_prefix(end == std::string_view::npos ? history.size() : end + 1);
         }
-        m_records[place] = std::move(held);
-        keys[place].second = done;
     }
+    if (!sortByCounting(m_keys, m_sortedKeys, m_dateCounts))
+        listQuicksort(m_keys, [](const SortKey& a, const SortKey& b) { return laterFirst(a.date, b.date); });
+    m_records.reserve(m_unsorted.size());
+    for (const SortKey& key : m_keys)
+        m_records.push_back(std::move(m_unsorted[key.record]));
 
     // Each record shows the totals just after its change: undo the newer ones one by one, in single
     // precision as the totals are kept.
@@ -174,9 +254,9 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
             running.value -= newer.m_fNewValue * newQty - newer.m_fOldValue * oldQty;
         }
         CHistoryDelta& record = m_records[i];
-        record.m_strBottles = std::to_string(running.bottles);
-        record.m_strCost = moneyText(running.cost);
-        record.m_strValue = moneyText(running.value);
+        record.m_nTotalBottles = running.bottles;
+        record.m_fTotalCost = running.cost;
+        record.m_fTotalValue = running.value;
     }
 }
 
@@ -193,9 +273,10 @@ HistoryList::Summary HistoryList::summary(int index) const {
         totals.cost += static_cast<float>(bottles) * record.m_fNewCost;
         totals.value += static_cast<float>(bottles) * record.m_fNewValue;
     }
-    summary.net.bottles = m_current.bottles - readInt(clicked.m_strBottles);
-    summary.net.cost = m_current.cost - readMoney(clicked.m_strCost);
-    summary.net.value = m_current.value - readMoney(clicked.m_strValue);
+    // The clicked row's totals as read back from the texts it shows, so cents are what the user saw.
+    summary.net.bottles = m_current.bottles - clicked.m_nTotalBottles;
+    summary.net.cost = m_current.cost - readMoney(moneyText(clicked.m_fTotalCost));
+    summary.net.value = m_current.value - readMoney(moneyText(clicked.m_fTotalValue));
     return summary;
 }
 
@@ -216,9 +297,12 @@ std::array<std::string, HistoryList::kColumns> HistoryList::rowTexts(const CBott
     std::string wine = record.m_nEntry >= 0 && record.m_nEntry < document.entryCount()
                            ? document.entry(record.m_nEntry)->description()
                            : std::string("*****");
-    return {record.m_strDate,    std::to_string(record.change()),
-            record.m_strBottles, record.m_strCost,
-            record.m_strValue,   std::move(wine)};
+    return {record.m_strDate,
+            std::to_string(record.change()),
+            std::to_string(record.m_nTotalBottles),
+            moneyText(record.m_fTotalCost),
+            moneyText(record.m_fTotalValue),
+            std::move(wine)};
 }
 
 namespace HistoryListLayout {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CBottlewrightDoc;
@@ -48,10 +49,30 @@ public:
 
     // One record from an item of a History text (without its end character). Numbers that cannot be
     // read stay 0.
-    static CHistoryDelta deltaFromItem(const std::string& item, int entryIndex);
+    static CHistoryDelta deltaFromItem(std::string_view item, int entryIndex);
+
+    // A record's date as "%d-%d-%d" reads it into month, day and year, and where the record lies.
+    struct DateKey {
+        int year = 0;
+        int month = 0;
+        int day = 0;
+    };
+    struct SortKey {
+        DateKey date;
+        std::uint32_t record = 0; // index into m_unsorted
+    };
 
 private:
     std::vector<CHistoryDelta> m_records;
+    std::vector<CHistoryDelta> m_unsorted;
+    struct History {
+        std::string_view text;
+        int entry = 0;
+    };
+    std::vector<History> m_histories; // of the Focus Set's entries, during a rebuild
+    std::vector<SortKey> m_keys;
+    std::vector<SortKey> m_sortedKeys;
+    std::vector<std::uint32_t> m_dateCounts;
     Totals m_current;
 };
 
