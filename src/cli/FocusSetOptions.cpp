@@ -29,7 +29,7 @@ int FocusSetOptions::withFocusSet(const std::string& file,
     const ScratchFolder scratch;
     if (scratch.path().empty())
         return CliSupport::failed(file, "No temporary folder could be made for the document.");
-    CBottlewrightDoc doc(scratch.path());
+    CBottlewrightDoc& doc = CliSupport::keepUntilExit(std::make_unique<CBottlewrightDoc>(scratch.path()));
     SortPrecedence& precedence = doc.sortPrecedence();
     if (m_sortScheme) {
         if (!precedence.read(*m_sortScheme))

@@ -2,6 +2,7 @@
 
 #include "core/model/Cp1252.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -13,6 +14,61 @@ Json text(std::string_view cp1252) {
 
 Json amount(float value) {
     return value;
+}
+
+namespace {
+
+// The characters JSON strings cannot hold as they are, written as nlohmann writes them.
+void appendEscape(std::string& out, char c) {
+    switch (c) {
+    case '"':
+        out += "\\\"";
+        break;
+    case '\\':
+        out += "\\\\";
+        break;
+    case '\b':
+        out += "\\b";
+        break;
+    case '\f':
+        out += "\\f";
+        break;
+    case '\n':
+        out += "\\n";
+        break;
+    case '\r':
+        out += "\\r";
+        break;
+    case '\t':
+        out += "\\t";
+        break;
+    default: {
+        static constexpr char kHex[] = "0123456789abcdef";
+        out += "\\u00";
+        out += kHex[(c >> 4) & 0xF];
+        out += kHex[c & 0xF];
+    }
+    }
+}
+
+bool needsEscape(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\';
+}
+
+} // namespace
+
+void appendText(std::string& out, std::string_view cp1252) {
+    out += '"';
+    while (!cp1252.empty()) {
+        const auto special = std::find_if(cp1252.begin(), cp1252.end(), needsEscape);
+        const auto plain = static_cast<std::size_t>(special - cp1252.begin());
+        Cp1252::appendUtf8(out, cp1252.substr(0, plain));
+        if (plain == cp1252.size())
+            break;
+        appendEscape(out, cp1252[plain]);
+        cp1252.remove_prefix(plain + 1);
+    }
+    out += '"';
 }
 
 namespace {
@@ -43,24 +99,30 @@ void append(std::string& out, const Json& value) {
         out += ']';
         break;
     }
-    case Json::value_t::number_float: {
+    case Json::value_t::number_float:
         // nlohmann writes 120 as "120.0" and -0 as "-0.0"; amounts are written in their shortest form.
-        const float number = value.get<float>();
-        if (!std::isfinite(number)) {
-            out += "null";
-            break;
-        }
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-        out.append(buffer, end);
+        appendAmount(out, value.get<float>());
         break;
-    }
     default:
         out += value.dump(-1, ' ', false, nlohmann::detail::error_handler_t::replace);
     }
 }
 
 } // namespace
+
+void appendNumber(std::string& out, std::int64_t number) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, number).ptr);
+}
+
+void appendAmount(std::string& out, float amount) {
+    if (!std::isfinite(amount)) {
+        out += "null";
+        return;
+    }
+    char buffer[32];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, amount).ptr);
+}
 
 std::string line(const Json& value) {
     std::string out;
@@ -69,16 +131,33 @@ std::string line(const Json& value) {
 }
 
 ArrayPrinter::ArrayPrinter(std::ostream& out, std::string_view name) : m_out(out) {
-    m_out << "{" << line(Json(std::string(name))) << ":[";
+    m_buffer += '{';
+    appendText(m_buffer, name);
+    m_buffer += ":[";
 }
 
 ArrayPrinter::~ArrayPrinter() {
-    m_out << (m_empty ? "" : "\n") << "]}\n";
+    m_buffer += m_empty ? "]}\n" : "\n]}\n";
+    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
 }
 
 void ArrayPrinter::add(const Json& element) {
-    m_out << (m_empty ? "\n" : ",\n") << line(element);
+    append(startElement(), element);
+    finishElement();
+}
+
+std::string& ArrayPrinter::startElement() {
+    m_buffer += m_empty ? "\n" : ",\n";
     m_empty = false;
+    return m_buffer;
+}
+
+void ArrayPrinter::finishElement() {
+    // Written in blocks, so a long list takes few system calls.
+    if (m_buffer.size() >= kBlock) {
+        m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+        m_buffer.clear();
+    }
 }
 
 } // namespace JsonOutput

@@ -18,6 +18,12 @@ Json text(std::string_view cp1252);
 // A stored 32-bit amount.
 Json amount(float value);
 
+// Pieces of a line written straight into a buffer, for outputs of many elements: a Windows-1252 text
+// as a JSON string, a whole number, and an amount as line() writes it.
+void appendText(std::string& out, std::string_view cp1252);
+void appendNumber(std::string& out, std::int64_t number);
+void appendAmount(std::string& out, float amount);
+
 // One value on one line, without a line break. Amounts are written in the shortest text that reads
 // back as the same float (24.95, 120, -0, 1e+20); JSON has no NaN or infinity, so they are null.
 std::string line(const Json& value);
@@ -32,9 +38,21 @@ public:
     ArrayPrinter& operator=(const ArrayPrinter&) = delete;
 
     void add(const Json& element);
+    // An element written by write(std::string&) with the append functions above, straight into the
+    // printer's buffer; the same text as add() would print for it.
+    template <typename Write> void addWith(Write write) {
+        write(startElement());
+        finishElement();
+    }
 
 private:
+    static constexpr std::size_t kBlock = std::size_t{1} << 16;
+
+    std::string& startElement();
+    void finishElement();
+
     std::ostream& m_out;
+    std::string m_buffer;
     bool m_empty = true;
 };
 

@@ -96,13 +96,25 @@ TEST_F(Cli, DumpPrintsEveryEntryAsJsonAndRewriteGivesTheSameBytes) {
     EXPECT_EQ(fileContents(m_folder / "copy.bwf"), fileContents(fixture("two-entries.bwf")));
 }
 
-TEST_F(Cli, DumpEscapesBackslashQuoteAndControlCharacters) {
+TEST_F(Cli, DumpAndListEscapeBackslashQuoteAndControlCharactersAlike) {
     WineList entries;
     entries.push_back(std::make_unique<CWine>());
     entries.back()->m_strProducer = "a\\b\"c\bd\fe\tf\ng";
+    // Every byte but 0, which no text holds: list writes its texts its own way, and must agree.
+    entries.push_back(std::make_unique<CWine>());
+    entries.back()->m_nVintage = 0;
+    for (int byte = 1; byte < 256; ++byte)
+        entries.back()->m_strProducer += static_cast<char>(byte);
     ASSERT_EQ(CellarFile::save(m_folder / "odd.bwf", entries), "");
     const Outcome result = run("dump odd.bwf");
     EXPECT_NE(result.out.find(R"("producer":"a\\b\"c\bd\fe\tf\ng")"), std::string::npos) << result.out;
+
+    const std::string key = R"("producer":")";
+    const std::size_t all = result.out.find(key, result.out.find(key) + 1) + key.size();
+    const std::string allEscaped = result.out.substr(all, result.out.find("\",\"", all) - all);
+    EXPECT_NE(run("list odd.bwf").out.find(R"("description":"  NV )" + allEscaped + "  \"}"),
+              std::string::npos)
+        << allEscaped;
 }
 
 TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {

@@ -31,7 +31,8 @@ void addDumpCommand(CLI::App& app) {
     CliSupport::addJsonFlag(command);
     CliSupport::setAction(command, [file] {
         CliSupport::setCurrentFile(*file);
-        const CellarReadResult result = CellarFile::load(*file);
+        const CellarReadResult& result =
+            CliSupport::keepUntilExit(std::make_unique<CellarReadResult>(CellarFile::load(*file)));
         if (!result.ok())
             return CliSupport::failed(*file, result.error);
         CliSupport::note(*file, CellarFile::trailingBytesNote(result.trailingBytes));

@@ -20,9 +20,13 @@ void addListCommand(CLI::App& app) {
             {
                 JsonOutput::ArrayPrinter members(std::cout, "focus");
                 for (int position = 0; position < doc.focusCount(); ++position)
-                    members.add(
-                        Json{{"index", doc.focusMember(position)},
-                             {"description", JsonOutput::text(doc.focusEntry(position)->description())}});
+                    members.addWith([&](std::string& out) {
+                        out += "{\"index\":";
+                        JsonOutput::appendNumber(out, doc.focusMember(position));
+                        out += ",\"description\":";
+                        JsonOutput::appendText(out, doc.focusEntry(position)->description());
+                        out += '}';
+                    });
             }
             return CliSupport::finishOutput();
         });

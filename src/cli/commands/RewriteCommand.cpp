@@ -12,7 +12,8 @@ void addRewriteCommand(CLI::App& app) {
     command.add_option("OUT", *out, "the Cellar File to write")->required();
     CliSupport::setAction(command, [in, out] {
         CliSupport::setCurrentFile(*in);
-        const CellarReadResult result = CellarFile::load(*in);
+        const CellarReadResult& result =
+            CliSupport::keepUntilExit(std::make_unique<CellarReadResult>(CellarFile::load(*in)));
         if (!result.ok())
             return CliSupport::failed(*in, result.error);
         CliSupport::note(*in, CellarFile::trailingBytesNote(result.trailingBytes));

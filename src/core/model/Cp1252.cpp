@@ -18,7 +18,7 @@ char32_t codePointOf(unsigned char byte) {
     return byte;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
+void appendCodePoint(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -53,9 +53,22 @@ namespace Cp1252 {
 std::string toUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size());
-    for (char c : cp1252)
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    appendUtf8(out, cp1252);
     return out;
+}
+
+void appendUtf8(std::string& out, std::string_view cp1252) {
+    // Runs of ASCII go across as they are.
+    while (!cp1252.empty()) {
+        const auto high = std::find_if(cp1252.begin(), cp1252.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        const auto ascii = static_cast<std::size_t>(high - cp1252.begin());
+        out.append(cp1252.data(), ascii);
+        if (ascii == cp1252.size())
+            return;
+        appendCodePoint(out, codePointOf(static_cast<unsigned char>(cp1252[ascii])));
+        cp1252.remove_prefix(ascii + 1);
+    }
 }
 
 std::string fromUtf8(std::string_view utf8) {

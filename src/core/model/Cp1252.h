@@ -7,6 +7,8 @@
 namespace Cp1252 {
 
 std::string toUtf8(std::string_view cp1252);
+// The same appended to out, for writers that build their output in one buffer.
+void appendUtf8(std::string& out, std::string_view cp1252);
 
 // Characters that Windows-1252 cannot hold become '?'.
 std::string fromUtf8(std::string_view utf8);
