@@ -130,6 +130,51 @@ TEST(SortPrecedenceCompare, RatingInRatingModeBinsInPlainModeDatesWidened) {
     EXPECT_EQ(sortedTexts(CWine::DateModified, true, {"3-4-01", "3-5-01"}), (Strings{"3-5-01", "3-4-01"}));
 }
 
+// The sort reads its keys once beforehand (texts by their first sixteen bytes, number texts by the numbers
+// at their digits); its order must be the one compare gives, wherever two texts part.
+TEST(SortPrecedenceSort, KeysReadBeforehandOrderAsCompareDoes) {
+    const Strings texts = {"Domaine de la Romanee-Conti",
+                           "Domaine de la Romanee-Conti B",
+                           "Domaine de la Roman",
+                           "Domaine de la Romanee",
+                           "",
+                           "Ch\xE2teau",
+                           "Chateau",
+                           "chateau",
+                           "abcdefghijklmnop",
+                           "abcdefghijklmnopq",
+                           "abcdefghijklmno",
+                           std::string("ab\0cd", 5),
+                           "ab",
+                           "0x1A",
+                           "0x1B",
+                           "26",
+                           "1e99",
+                           "1e30",
+                           "90+",
+                           "9.5",
+                           "95",
+                           "1e-50",
+                           "0X10",
+                           "Bin 9",
+                           "Bin 10"};
+    for (const int field : {CWine::Producer, CWine::Rating, CWine::Bins}) {
+        WineList entries;
+        for (const std::string& text : texts) {
+            entries.push_back(std::make_unique<CWine>(wine("A", 1990)));
+            *entries.back()->textField(field) = text;
+        }
+        const SortPrecedence precedence = keys({{field, 1}});
+        std::vector<int> focus(entries.size());
+        std::iota(focus.begin(), focus.end(), 0);
+        precedence.sort(focus, static_cast<int>(focus.size()), entries);
+        for (std::size_t i = 1; i < focus.size(); ++i)
+            EXPECT_LE(precedence.compare(*entries[focus[i - 1]], *entries[focus[i]]), 0)
+                << field << ": " << *entries[focus[i - 1]]->textField(field) << " before "
+                << *entries[focus[i]]->textField(field);
+    }
+}
+
 TEST(SortPrecedenceSort, EqualEntriesLandInTheQuicksortsOwnOrderAndOnlyCountedMembersMove) {
     // Worked by hand: the first pass swaps positions 0 and 2, so "B2" is the pivot; the two A entries
     // are moved in front of it in the order they are met, which leaves A2 ahead of A1 and B2 ahead of B1.

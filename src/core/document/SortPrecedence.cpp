@@ -3,9 +3,11 @@
 #include "core/model/AtomicFile.h"
 #include "core/model/WineDates.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <utility>
 
@@ -168,22 +170,220 @@ int SortPrecedence::compare(const CWine& a, const CWine& b) const {
     return m_descending[CWine::Vintage] != 0 ? -vintage : vintage;
 }
 
-void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& entries) const {
-    sortRange(focus.data(), 0, count - 1, entries);
-}
+namespace {
 
-void SortPrecedence::sortRange(int* focus, int lo, int hi, const WineList& entries) const {
+// The program's own quicksort over rows: the middle one is the pivot, those compare puts before it go
+// in front in the order met. Its order among equal rows is part of the behaviour.
+template <typename Compare> void quicksort(int* rows, int lo, int hi, const Compare& compare) {
     while (lo < hi) {
-        std::swap(focus[lo], focus[(lo + hi) / 2]);
+        std::swap(rows[lo], rows[(lo + hi) / 2]);
         int last = lo;
         for (int i = lo + 1; i <= hi; ++i) {
-            if (compare(*entries[focus[i]], *entries[focus[lo]]) < 0) {
+            if (compare(rows[i], rows[lo]) < 0) {
                 ++last;
-                std::swap(focus[last], focus[i]);
+                std::swap(rows[last], rows[i]);
             }
         }
-        std::swap(focus[lo], focus[last]);
-        sortRange(focus, lo, last - 1, entries);
+        std::swap(rows[lo], rows[last]);
+        quicksort(rows, lo, last - 1, compare);
         lo = last + 1;
     }
+}
+
+// One sort key of every entry being sorted, read once before the sort: counts, dates and number texts
+// would otherwise be read again at every comparison, and the entries themselves lie all over memory.
+class KeyColumn {
+public:
+    KeyColumn(int field, bool descending, const std::vector<int>& focus, int count, const WineList& entries)
+        : m_field(field), m_kind(kindOf(field)), m_descending(descending) {
+        const auto rows = static_cast<std::size_t>(count);
+        switch (m_kind) {
+        case Kind::Number:
+            m_numbers.reserve(rows);
+            break;
+        case Kind::Amount:
+            m_amounts.reserve(rows);
+            break;
+        case Kind::Date:
+            m_dates.reserve(rows);
+            break;
+        case Kind::NumberText:
+            m_numberOffsets.reserve(rows);
+            [[fallthrough]];
+        case Kind::Text:
+            m_texts.reserve(rows);
+            m_prefixes.reserve(rows);
+            break;
+        }
+        for (int row = 0; row < count; ++row)
+            add(*entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row)])]);
+    }
+
+    // As compareField, for the entries at rows a and b, with the key's direction.
+    int compare(std::size_t a, std::size_t b) const {
+        int result = 0;
+        switch (m_kind) {
+        case Kind::Number:
+            result = sign(m_numbers[a] - m_numbers[b]);
+            break;
+        case Kind::Amount:
+            result = compareAmounts(m_amounts[a], m_amounts[b]);
+            break;
+        case Kind::Date:
+            result = compareDates(m_dates[a], m_dates[b]);
+            break;
+        case Kind::NumberText:
+            result = compareNumberText(*m_texts[a], m_numberArena.data() + m_numberOffsets[a], *m_texts[b],
+                                       m_numberArena.data() + m_numberOffsets[b], m_field == CWine::Rating);
+            break;
+        case Kind::Text: {
+            // Most texts differ within their first sixteen bytes, which the prefixes compare in two steps.
+            const Prefix& pa = m_prefixes[a];
+            const Prefix& pb = m_prefixes[b];
+            if (pa.high != pb.high)
+                result = pa.high < pb.high ? -1 : 1;
+            else if (pa.low != pb.low)
+                result = pa.low < pb.low ? -1 : 1;
+            else if ((pa.low & 0xFF) != 0) // both go on past the prefix
+                result = std::strcmp(m_texts[a]->c_str() + 16, m_texts[b]->c_str() + 16);
+            break;
+        }
+        }
+        return m_descending ? -result : result;
+    }
+
+private:
+    enum class Kind { Number, Amount, Date, NumberText, Text };
+
+    static Kind kindOf(int field) {
+        switch (field) {
+        case CWine::Vintage:
+        case CWine::NumberRemaining:
+        case CWine::NumberAcquired:
+        case CWine::NumberConsumed:
+            return Kind::Number;
+        case CWine::Cost:
+        case CWine::Value:
+            return Kind::Amount;
+        case CWine::Rating:
+        case CWine::Bins:
+            return Kind::NumberText;
+        case CWine::TryDate:
+        case CWine::DrinkDate:
+        case CWine::DateAcquired:
+        case CWine::DateModified:
+            return Kind::Date;
+        default:
+            return Kind::Text;
+        }
+    }
+
+    void add(const CWine& wine) {
+        switch (m_field) {
+        case CWine::Vintage:
+            m_numbers.push_back(wine.m_nVintage);
+            return;
+        case CWine::NumberRemaining:
+            m_numbers.push_back(wine.m_nNumberRemaining);
+            return;
+        case CWine::NumberAcquired:
+            m_numbers.push_back(wine.m_nNumberAcquired);
+            return;
+        case CWine::NumberConsumed:
+            m_numbers.push_back(numberConsumed(wine));
+            return;
+        case CWine::Cost:
+            m_amounts.push_back(wine.m_fCost);
+            return;
+        case CWine::Value:
+            m_amounts.push_back(wine.effectiveValue());
+            return;
+        case CWine::TryDate:
+            m_dates.push_back(parseWineDate(wine.m_strTryDate));
+            return;
+        case CWine::DrinkDate:
+            m_dates.push_back(parseWineDate(wine.m_strDrinkDate));
+            return;
+        case CWine::DateAcquired:
+            m_dates.push_back(parseWineDate(wine.m_strDateAcquired));
+            return;
+        case CWine::DateModified:
+            m_dates.push_back(parseWineDate(wine.m_strDateModified));
+            return;
+        case CWine::Rating:
+        case CWine::Bins: {
+            const std::string& text = *wine.textField(m_field);
+            m_texts.push_back(&text);
+            m_numberOffsets.push_back(m_numberArena.size());
+            appendNumbersAtDigits(text, m_numberArena);
+            return;
+        }
+        default:
+            m_texts.push_back(wine.textField(m_field));
+            m_prefixes.push_back(prefixOf(*m_texts.back()));
+        }
+    }
+
+    // The first sixteen bytes of the text up to its end (as strcmp sees it), the first the most
+    // significant, zeros after the end: prefixes order as strcmp orders the texts' beginnings.
+    struct Prefix {
+        std::uint64_t high = 0;
+        std::uint64_t low = 0;
+    };
+    static Prefix prefixOf(const std::string& text) {
+        Prefix prefix;
+        const char* c = text.c_str();
+        for (std::uint64_t* word : {&prefix.high, &prefix.low}) {
+            for (int i = 0; i < 8; ++i) {
+                const auto byte = static_cast<unsigned char>(*c);
+                *word = *word << 8 | byte;
+                if (byte != 0)
+                    ++c;
+            }
+        }
+        return prefix;
+    }
+
+    int m_field;
+    Kind m_kind;
+    bool m_descending;
+    std::vector<std::int64_t> m_numbers;
+    std::vector<float> m_amounts;
+    std::vector<WineDate> m_dates;
+    std::vector<const std::string*> m_texts;
+    std::vector<Prefix> m_prefixes; // of plain texts
+    std::vector<std::size_t> m_numberOffsets; // into m_numberArena, one a text
+    std::vector<float> m_numberArena;
+};
+
+} // namespace
+
+void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& entries) const {
+    if (count < 2)
+        return;
+    // The keys in order, then Producer and Vintage for the ties they leave.
+    std::vector<KeyColumn> columns;
+    columns.reserve(static_cast<std::size_t>(m_keyCount) + 2);
+    for (int k = 0; k < m_keyCount; ++k)
+        columns.emplace_back(m_keys[k], m_descending[m_keys[k]] != 0, focus, count, entries);
+    if (m_keyCount < kSortableCount) {
+        for (const int field : {static_cast<int>(CWine::Producer), static_cast<int>(CWine::Vintage)})
+            columns.emplace_back(field, m_descending[field] != 0, focus, count, entries);
+    }
+    const auto compareRows = [&columns](int a, int b) {
+        for (const KeyColumn& column : columns) {
+            if (const int result = column.compare(static_cast<std::size_t>(a), static_cast<std::size_t>(b));
+                result != 0)
+                return result;
+        }
+        return 0;
+    };
+    // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
+    std::vector<int> rows(static_cast<std::size_t>(count));
+    std::iota(rows.begin(), rows.end(), 0);
+    quicksort(rows.data(), 0, count - 1, compareRows);
+    std::vector<int> sorted(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        sorted[i] = focus[static_cast<std::size_t>(rows[i])];
+    std::copy(sorted.begin(), sorted.end(), focus.begin());
 }

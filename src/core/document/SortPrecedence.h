@@ -53,7 +53,6 @@ private:
     // The keys in precedence order up to the first number that no field carries; worked out whenever
     // a number changes so that a comparison only walks this list.
     void planKeys();
-    void sortRange(int* focus, int lo, int hi, const WineList& entries) const;
 
     std::array<int, CWine::FieldCount> m_precedence{};
     std::array<int, CWine::FieldCount> m_descending{};

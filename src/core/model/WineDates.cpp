@@ -1,6 +1,7 @@
 #include "core/model/WineDates.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -76,19 +77,33 @@ WineDate parseWineDate(const std::string& text) {
     return date;
 }
 
-int compareDates(const std::string& a, const std::string& b) {
-    const WineDate da = parseWineDate(a);
-    const WineDate db = parseWineDate(b);
-    if (da.year != db.year)
-        return da.year < db.year ? -1 : 1;
-    if (da.month != db.month)
-        return da.month < db.month ? -1 : 1;
-    if (da.day != db.day)
-        return da.day < db.day ? -1 : 1;
+int compareDates(const WineDate& a, const WineDate& b) {
+    if (a.year != b.year)
+        return a.year < b.year ? -1 : 1;
+    if (a.month != b.month)
+        return a.month < b.month ? -1 : 1;
+    if (a.day != b.day)
+        return a.day < b.day ? -1 : 1;
     return 0;
 }
 
-int compareNumberTextOverShorter(const std::string& a, const std::string& b, bool ratingMode) {
+int compareDates(const std::string& a, const std::string& b) {
+    return compareDates(parseWineDate(a), parseWineDate(b));
+}
+
+namespace {
+
+// What "%f" reads from the text at a digit.
+float numberAt(const std::string& text, std::size_t at) {
+    float number = 0.0f;
+    std::sscanf(text.c_str() + at, "%f", &number);
+    return number;
+}
+
+// The number-text order, with numberA(i) and numberB(i) giving what "%f" reads at position i of each.
+template <typename NumberA, typename NumberB>
+int overShorter(const std::string& a, const std::string& b, bool ratingMode, NumberA numberA,
+                NumberB numberB) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (ratingMode) {
@@ -102,10 +117,8 @@ int compareNumberTextOverShorter(const std::string& a, const std::string& b, boo
         if (isLetter(b[i]) && !isLetter(a[i]))
             return -1;
         if (isDigit(a[i]) && isDigit(b[i])) {
-            float na = 0.0f;
-            float nb = 0.0f;
-            std::sscanf(a.c_str() + i, "%f", &na);
-            std::sscanf(b.c_str() + i, "%f", &nb);
+            const float na = numberA(i);
+            const float nb = numberB(i);
             if (na < nb)
                 return -1;
             if (na > nb)
@@ -122,7 +135,8 @@ int compareNumberTextOverShorter(const std::string& a, const std::string& b, boo
     return 0;
 }
 
-int compareNumberText(const std::string& a, const std::string& b, bool ratingMode) {
+template <typename NumberA, typename NumberB>
+int whole(const std::string& a, const std::string& b, bool ratingMode, NumberA numberA, NumberB numberB) {
     const std::size_t n = std::min(a.size(), b.size());
     if (n == 0) {
         if (a.empty() && b.empty())
@@ -131,13 +145,50 @@ int compareNumberText(const std::string& a, const std::string& b, bool ratingMod
             return ratingMode && a[0] == '-' ? -1 : 1;
         return ratingMode && b[0] == '-' ? 1 : -1;
     }
-    if (const int order = compareNumberTextOverShorter(a, b, ratingMode); order != 0)
+    if (const int order = overShorter(a, b, ratingMode, numberA, numberB); order != 0)
         return order;
     if (b.size() > n)
         return ratingMode && b[n] == '-' ? 1 : -1;
     if (a.size() > n)
         return ratingMode && a[n] == '-' ? -1 : 1;
     return 0;
+}
+
+} // namespace
+
+int compareNumberTextOverShorter(const std::string& a, const std::string& b, bool ratingMode) {
+    return overShorter(
+        a, b, ratingMode, [&a](std::size_t i) { return numberAt(a, i); },
+        [&b](std::size_t i) { return numberAt(b, i); });
+}
+
+int compareNumberText(const std::string& a, const std::string& b, bool ratingMode) {
+    return whole(
+        a, b, ratingMode, [&a](std::size_t i) { return numberAt(a, i); },
+        [&b](std::size_t i) { return numberAt(b, i); });
+}
+
+void appendNumbersAtDigits(const std::string& text, std::vector<float>& numbers) {
+    const std::size_t first = numbers.size();
+    numbers.resize(first + text.size(), 0.0f);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            continue;
+        // from_chars reads what "%f" reads at a digit, except hexadecimal ("0x1A") and numbers too
+        // large for a float, which sscanf itself reads.
+        const char* const end = text.data() + text.size();
+        const bool hex = text[i] == '0' && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X');
+        float& number = numbers[first + i];
+        if (hex || std::from_chars(text.data() + i, end, number).ec != std::errc())
+            number = numberAt(text, i);
+    }
+}
+
+int compareNumberText(const std::string& a, const float* numbersA, const std::string& b,
+                      const float* numbersB, bool ratingMode) {
+    return whole(
+        a, b, ratingMode, [numbersA](std::size_t i) { return numbersA[i]; },
+        [numbersB](std::size_t i) { return numbersB[i]; });
 }
 
 std::string formatWineDate(int month, int day, int year) {

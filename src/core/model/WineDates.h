@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A date as read from an "m-d-yy" text, the year widened to four digits.
 // Parts that could not be read are -1 (nothing read) or 0 (month or day missing).
@@ -14,12 +15,18 @@ WineDate parseWineDate(const std::string& text);
 
 // -1, 0 or 1 comparing year, then month, then day. An empty date comes before every real date.
 int compareDates(const std::string& a, const std::string& b);
+int compareDates(const WineDate& a, const WineDate& b);
 
 // -1, 0 or 1 comparing texts that hold numbers, so that "Bin 9" comes before "Bin 10".
 // Rating mode ranks a trailing "-" below and a "+" above the plain number: 90- < 90 < 90+.
 int compareNumberText(const std::string& a, const std::string& b, bool ratingMode);
 // The same over the length of the shorter text only: texts equal that far compare equal.
 int compareNumberTextOverShorter(const std::string& a, const std::string& b, bool ratingMode);
+// For sorts, which compare the same texts many times: what "%f" reads at each digit of a text (0 at
+// other characters), read once and appended to numbers, and compareNumberText with those numbers.
+void appendNumbersAtDigits(const std::string& text, std::vector<float>& numbers);
+int compareNumberText(const std::string& a, const float* numbersA, const std::string& b,
+                      const float* numbersB, bool ratingMode);
 
 // Formats a date the way entries store it: "%d-%d-%d" with the year's last two digits.
 std::string formatWineDate(int month, int day, int year);
