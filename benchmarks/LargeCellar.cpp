@@ -2,6 +2,8 @@
 
 #include "core/model/WineDates.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -35,4 +37,25 @@ WineList makeLargeCellar(int count) {
         entries.push_back(std::move(wine));
     }
     return entries;
+}
+
+void addHistoryAndBins(WineList& entries) {
+    std::mt19937 random(7);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (std::unique_ptr<CWine>& wine : entries) {
+        int left = 0;
+        for (int item = 0; item < 3; ++item) {
+            const int now = item == 0 ? pick(1, 12) : std::max(left - pick(0, 3), 0);
+            char text[160];
+            std::snprintf(text, sizeof text, "%d-%d-%d\t%d\t%d\t%.2f\t%.2f\t%.2f\t%.2f", pick(1, 12),
+                          pick(1, 28), pick(0, 24), now, left, 20.0, 20.0, 30.0, 30.0);
+            wine->m_strHistory += std::string(text) + kHistoryItemEnd;
+            left = now;
+        }
+        wine->m_nNumberRemaining = left;
+        if (pick(0, 4) == 0)
+            wine->m_strBins += "-1, Bin " + std::to_string(pick(1, 200)) + "-1";
+    }
 }

@@ -1,10 +1,10 @@
 #include "LargeCellar.h"
 #include "core/document/CBottlewrightDoc.h"
+#include "core/model/CellarFile.h"
 #include "core/views/lists/BinList.h"
 #include "core/views/lists/HistoryList.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -23,29 +23,10 @@ public:
         : m_folder(std::filesystem::temp_directory_path() /
                    ("bw-lists-bench-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(m_folder);
-        m_doc = std::make_unique<CBottlewrightDoc>(m_folder);
-        std::mt19937 random(7);
-        const auto pick = [&random](int low, int high) {
-            return std::uniform_int_distribution<int>(low, high)(random);
-        };
-        for (std::unique_ptr<CWine>& made : makeLargeCellar(kEntries)) {
-            CWine& wine = *m_doc->focusEntry(m_doc->addNewEntry());
-            wine = std::move(*made);
-            int left = 0;
-            for (int item = 0; item < 3; ++item) {
-                const int now = item == 0 ? pick(1, 12) : std::max(left - pick(0, 3), 0);
-                char text[160];
-                std::snprintf(text, sizeof text, "%d-%d-%d\t%d\t%d\t%.2f\t%.2f\t%.2f\t%.2f", pick(1, 12),
-                              pick(1, 28), pick(0, 24), now, left, 20.0, 20.0, 30.0, 30.0);
-                wine.m_strHistory += std::string(text) + kHistoryItemEnd;
-                left = now;
-            }
-            wine.m_nNumberRemaining = left;
-            if (pick(0, 4) == 0)
-                wine.m_strBins += "-1, Bin " + std::to_string(pick(1, 200)) + "-1";
-        }
+        WineList entries = makeLargeCellar(kEntries);
+        addHistoryAndBins(entries);
         const std::filesystem::path file = m_folder / "large.bwf";
-        if (!m_doc->saveAs(file).empty())
+        if (!CellarFile::save(file, entries).empty())
             throw std::runtime_error("cannot save the large cellar");
         m_doc = std::make_unique<CBottlewrightDoc>(m_folder);
         if (!m_doc->open(file).empty())

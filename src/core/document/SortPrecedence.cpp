@@ -351,7 +351,7 @@ private:
     std::vector<float> m_amounts;
     std::vector<WineDate> m_dates;
     std::vector<const std::string*> m_texts;
-    std::vector<Prefix> m_prefixes; // of plain texts
+    std::vector<Prefix> m_prefixes;           // of plain texts
     std::vector<std::size_t> m_numberOffsets; // into m_numberArena, one a text
     std::vector<float> m_numberArena;
 };
