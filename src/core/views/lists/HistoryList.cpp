@@ -203,26 +203,39 @@ CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) 
 }
 
 void HistoryList::rebuild(const CBottlewrightDoc& document) {
-    // Records are read in Focus Set order into the scratch collection, their date keys sorted, and the
-    // records then gathered in sorted order: independent moves, where putting them in place would chase
-    // one cache miss after another. Every collection keeps its capacity between rebuilds, so a rebuild
-    // allocates no new large block.
+    // Records are read into the scratch collection, their date keys sorted, and the records then
+    // gathered in sorted order: independent moves, where putting them in place would chase one cache
+    // miss after another. Every collection keeps its capacity between rebuilds.
     m_histories.clear();
     m_keys.clear();
     m_unsorted.clear();
     m_records.clear();
     m_current = {};
-    // First the entries' History texts and totals in a tight walk, so the waits for the scattered
-    // entries overlap; then the texts are read one after another.
+    // The totals add up in Focus Set order, as single-precision sums must to come out the same.
     for (int p = 0; p < document.focusCount(); ++p) {
-        const int entryIndex = document.focusMember(p);
-        const CWine& wine = *document.entry(entryIndex);
-        if (!wine.m_strHistory.empty())
-            m_histories.push_back({wine.m_strHistory, entryIndex});
+        const CWine& wine = *document.focusEntry(p);
         m_current.bottles += wine.m_nNumberRemaining;
         m_current.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
         m_current.value += wine.effectiveValue() * static_cast<float>(wine.m_nNumberRemaining);
     }
+    // The records are read in Working File order, which is the order the entries and their texts lie
+    // in memory, rather than jumping about in Focus Set order: equal dates have no order of their own.
+    // Counting the items first spares the collections growing step by step.
+    m_members.assign(static_cast<std::size_t>(document.entryCount()), false);
+    for (int p = 0; p < document.focusCount(); ++p)
+        m_members[static_cast<std::size_t>(document.focusMember(p))] = true;
+    std::size_t items = 0;
+    for (int index = 0; index < document.entryCount(); ++index) {
+        const std::string& history = document.entry(index)->m_strHistory;
+        if (!m_members[static_cast<std::size_t>(index)] || history.empty())
+            continue;
+        m_histories.push_back({history, index});
+        items += static_cast<std::size_t>(std::count(history.begin(), history.end(), kHistoryItemEnd)) +
+                 (history.back() != kHistoryItemEnd ? 1 : 0);
+    }
+    m_unsorted.reserve(items);
+    m_keys.reserve(items);
+    m_records.reserve(items);
     for (std::size_t h = 0; h < m_histories.size(); ++h) {
         if (h + kLookAhead < m_histories.size())
             __builtin_prefetch(m_histories[h + kLookAhead].text.data());
@@ -237,7 +250,6 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     }
     if (!sortByCounting(m_keys, m_sortedKeys, m_dateCounts))
         listQuicksort(m_keys, [](const SortKey& a, const SortKey& b) { return laterFirst(a.date, b.date); });
-    m_records.reserve(m_unsorted.size());
     for (const SortKey& key : m_keys)
         m_records.push_back(std::move(m_unsorted[key.record]));
 

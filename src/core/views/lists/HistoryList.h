@@ -70,6 +70,7 @@ private:
         int entry = 0;
     };
     std::vector<History> m_histories; // of the Focus Set's entries, during a rebuild
+    std::vector<bool> m_members;      // by Working File index, during a rebuild
     std::vector<SortKey> m_keys;
     std::vector<SortKey> m_sortedKeys;
     std::vector<std::uint32_t> m_dateCounts;
