@@ -174,7 +174,7 @@ namespace {
 
 // The program's own quicksort over rows: the middle one is the pivot, those compare puts before it go
 // in front in the order met. Its order among equal rows is part of the behaviour.
-template <typename Compare> void quicksort(int* rows, int lo, int hi, const Compare& compare) {
+template <typename Row, typename Compare> void quicksort(Row* rows, int lo, int hi, const Compare& compare) {
     while (lo < hi) {
         std::swap(rows[lo], rows[(lo + hi) / 2]);
         int last = lo;
@@ -194,9 +194,8 @@ template <typename Compare> void quicksort(int* rows, int lo, int hi, const Comp
 // would otherwise be read again at every comparison, and the entries themselves lie all over memory.
 class KeyColumn {
 public:
-    KeyColumn(int field, bool descending, const std::vector<int>& focus, int count, const WineList& entries)
+    KeyColumn(int field, bool descending, std::size_t rows)
         : m_field(field), m_kind(kindOf(field)), m_descending(descending) {
-        const auto rows = static_cast<std::size_t>(count);
         switch (m_kind) {
         case Kind::Number:
             m_numbers.reserve(rows);
@@ -215,9 +214,36 @@ public:
             m_prefixes.reserve(rows);
             break;
         }
-        for (int row = 0; row < count; ++row)
-            add(*entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row)])]);
     }
+
+    // A row's key as two words that order as the key does, before its direction, for the kinds that
+    // have them (counts, Vintage, dates, texts by their first sixteen bytes): a sort can hold them
+    // beside the row and so decide most comparisons without looking anything up. Equal words may
+    // still hide a difference, in texts past their sixteenth byte.
+    struct Words {
+        std::uint64_t high = 0;
+        std::uint64_t low = 0;
+    };
+    bool hasWords() const { return m_kind == Kind::Number || m_kind == Kind::Date || m_kind == Kind::Text; }
+    Words words(std::size_t row) const {
+        const auto ordered = [](std::int64_t n) {
+            return static_cast<std::uint64_t>(n) ^ (std::uint64_t{1} << 63);
+        };
+        switch (m_kind) {
+        case Kind::Number:
+            return {ordered(m_numbers[row]), 0};
+        case Kind::Date: {
+            const WineDate& date = m_dates[row];
+            const auto part = [](int n) { return static_cast<std::uint32_t>(n) ^ 0x80000000u; };
+            return {std::uint64_t{part(date.year)} << 32 | part(date.month), part(date.day)};
+        }
+        case Kind::Text:
+            return {m_prefixes[row].high, m_prefixes[row].low};
+        default:
+            return {};
+        }
+    }
+    bool descending() const { return m_descending; }
 
     // As compareField, for the entries at rows a and b, with the key's direction.
     int compare(std::size_t a, std::size_t b) const {
@@ -278,6 +304,8 @@ private:
         }
     }
 
+public:
+    // Appends the key of the entry in the next row.
     void add(const CWine& wine) {
         switch (m_field) {
         case CWine::Vintage:
@@ -324,6 +352,7 @@ private:
         }
     }
 
+private:
     // The first sixteen bytes of the text up to its end (as strcmp sees it), the first the most
     // significant, zeros after the end: prefixes order as strcmp orders the texts' beginnings.
     struct Prefix {
@@ -365,25 +394,52 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     std::vector<KeyColumn> columns;
     columns.reserve(static_cast<std::size_t>(m_keyCount) + 2);
     for (int k = 0; k < m_keyCount; ++k)
-        columns.emplace_back(m_keys[k], m_descending[m_keys[k]] != 0, focus, count, entries);
+        columns.emplace_back(m_keys[k], m_descending[m_keys[k]] != 0, static_cast<std::size_t>(count));
     if (m_keyCount < kSortableCount) {
         for (const int field : {static_cast<int>(CWine::Producer), static_cast<int>(CWine::Vintage)})
-            columns.emplace_back(field, m_descending[field] != 0, focus, count, entries);
+            columns.emplace_back(field, m_descending[field] != 0, static_cast<std::size_t>(count));
     }
-    const auto compareRows = [&columns](int a, int b) {
+    // One walk over the entries fills every column: each entry is read while it is at hand, and the
+    // entries a few rows on are asked for meanwhile.
+    const auto entryAt = [&](int row) -> const CWine& {
+        return *entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row)])];
+    };
+    constexpr int kLookAhead = 8;
+    for (int row = 0; row < count; ++row) {
+        if (row + kLookAhead < count)
+            __builtin_prefetch(&entryAt(row + kLookAhead));
+        const CWine& wine = entryAt(row);
+        for (KeyColumn& column : columns)
+            column.add(wine);
+    }
+    // Each row carries its first key's words, so the quicksort's passes mostly read the rows alone.
+    struct Row {
+        KeyColumn::Words first;
+        int index = 0;
+    };
+    const KeyColumn& lead = columns.front();
+    const bool leadWords = lead.hasWords();
+    const int leadDirection = lead.descending() ? -1 : 1;
+    std::vector<Row> rows(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {leadWords ? lead.words(i) : KeyColumn::Words{}, static_cast<int>(i)};
+    const auto compareRows = [&columns, leadDirection](const Row& a, const Row& b) {
+        if (a.first.high != b.first.high)
+            return a.first.high < b.first.high ? -leadDirection : leadDirection;
+        if (a.first.low != b.first.low)
+            return a.first.low < b.first.low ? -leadDirection : leadDirection;
         for (const KeyColumn& column : columns) {
-            if (const int result = column.compare(static_cast<std::size_t>(a), static_cast<std::size_t>(b));
+            if (const int result =
+                    column.compare(static_cast<std::size_t>(a.index), static_cast<std::size_t>(b.index));
                 result != 0)
                 return result;
         }
         return 0;
     };
     // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
-    std::vector<int> rows(static_cast<std::size_t>(count));
-    std::iota(rows.begin(), rows.end(), 0);
     quicksort(rows.data(), 0, count - 1, compareRows);
     std::vector<int> sorted(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        sorted[i] = focus[static_cast<std::size_t>(rows[i])];
+        sorted[i] = focus[static_cast<std::size_t>(rows[i].index)];
     std::copy(sorted.begin(), sorted.end(), focus.begin());
 }
