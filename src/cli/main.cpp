@@ -1,6 +1,7 @@
 // bottlewright-cli: reads and writes Cellar Files without the windows, for scripts and tests.
 #include "cli/CliSupport.h"
 #include "cli/commands/Commands.h"
+#include "core/app/LargePageHeap.h"
 
 #include <iostream>
 #include <new>
@@ -22,6 +23,7 @@ int usageError(const CLI::App& app, const std::string& problem) {
 } // namespace
 
 int main(int argc, char** argv) {
+    relaunchWithLargePageHeap(argv);
     std::ios::sync_with_stdio(false);
     CLI::App app("Reads and writes Bottlewright Cellar Files without the windows.", "bottlewright-cli");
     app.get_formatter()->label("Usage", "usage");

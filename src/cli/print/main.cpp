@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/FocusSetOptions.h"
 #include "cli/PrintOptions.h"
+#include "core/app/LargePageHeap.h"
 #include "core/setup/FieldNames.h"
 #include "core/views/entrylist/ColumnArrangementFile.h"
 #include "core/views/entrylist/EntryListColumns.h"
@@ -51,6 +52,7 @@ int render(CBottlewrightDoc& doc, const PrintOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    relaunchWithLargePageHeap(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;

@@ -1,3 +1,4 @@
+#include "core/app/LargePageHeap.h"
 #include "gui/app/CBottlewrightApp.h"
 
 #include <filesystem>
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 
 int main(int argc, char** argv) {
+    relaunchWithLargePageHeap(argv);
     QApplication application(argc, argv);
     // Lets the desktop find the installed entry and icon for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Bottlewright"));

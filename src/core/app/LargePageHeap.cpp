@@ -1,0 +1,28 @@
+#include "core/app/LargePageHeap.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#if defined(__linux__) && defined(__GLIBC__)
+#include <unistd.h>
+#endif
+
+void relaunchWithLargePageHeap(char** argv) {
+#if defined(__linux__) && defined(__GLIBC__)
+    const char* const current = std::getenv("GLIBC_TUNABLES");
+    // Set already, by the first start or by the user: never start again.
+    if (current != nullptr && std::strstr(current, "glibc.malloc.hugetlb") != nullptr)
+        return;
+    // Transparent huge pages for the heap, grown 256 MB at a time so that they can be used.
+    std::string tunables = "glibc.malloc.hugetlb=1:glibc.malloc.top_pad=268435456";
+    if (current != nullptr && *current != '\0')
+        tunables = std::string(current) + ':' + tunables;
+    if (setenv("GLIBC_TUNABLES", tunables.c_str(), 1) != 0)
+        return;
+    execv("/proc/self/exe", argv);
+    // Only on failure: the program goes on with the ordinary heap.
+#else
+    (void)argv;
+#endif
+}
