@@ -4,9 +4,10 @@
 #   benchmarks/compare-sqlite.sh [N] [BUILD]
 # N defaults to 100000; BUILD is a release build folder (default build-release, made with
 # cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release && cmake --build build-release).
-# The cellar comes from the benchmarks' own generator as a Cellar File; its tab-separated export is both
-# what `import` reads and what sqlite3 .imports, so the database holds the same rows. Each pair runs
-# alternately, REPEAT times (default 5), and the medians of the wall times are compared.
+# The cellar comes from the benchmarks' own generator (bw-make-large-cellar) as a Cellar File; its
+# tab-separated export is both what `import` reads and what sqlite3 .imports, so the database holds
+# the same rows. Each pair runs alternately, REPEAT times (default 5), and the medians of the wall
+# times are compared.
 set -eu
 export LC_ALL=C
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,7 @@ n=${1:-100000}
 build=${2:-$root/build-release}
 repeat=${REPEAT:-5}
 cli=$build/src/cli/bottlewright-cli
-make_cellar=$build/benchmarks/make-cellar
+make_cellar=$build/tools/bw-make-large-cellar
 command -v sqlite3 >/dev/null || { echo "sqlite3 is needed (apt-get install sqlite3)" >&2; exit 2; }
 for program in "$cli" "$make_cellar"; do
     [ -x "$program" ] || { echo "no $program: build $build first" >&2; exit 2; }

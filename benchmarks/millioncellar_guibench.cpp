@@ -4,6 +4,7 @@
 // Run offscreen: QT_QPA_PLATFORM=offscreen; it needs about 2 GB of memory.
 
 #include "LargeCellar.h"
+#include "core/app/LargePageHeap.h"
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
 #include "core/model/CellarFile.h"
@@ -175,6 +176,7 @@ BENCHMARK(BM_OpenBinList)->Unit(benchmark::kMillisecond)->Iterations(3);
 } // namespace
 
 int main(int argc, char** argv) {
+    relaunchWithLargePageHeap(argv); // as the program itself starts
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);

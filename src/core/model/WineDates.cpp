@@ -23,9 +23,8 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Reads "%d-%d-%d" exactly as sscanf does for the common texts made of digits and '-' alone, which
-// sorting by a date meets on every comparison; anything else (blanks, signs, very long numbers) goes to
-// sscanf itself. Returns how many numbers were read.
+} // namespace
+
 int scanDateNumbers(const std::string& text, int (&numbers)[3]) {
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '-'; });
     if (!plain)
@@ -54,8 +53,6 @@ int scanDateNumbers(const std::string& text, int (&numbers)[3]) {
     }
     return count;
 }
-
-} // namespace
 
 WineDate parseWineDate(const std::string& text) {
     int numbers[3] = {0, 0, 0};

@@ -1,6 +1,7 @@
 #include "core/views/graphs/GraphBars.h"
 
 #include "core/document/CBottlewrightDoc.h"
+#include "core/model/WineDates.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -247,10 +248,11 @@ int monthIndex(const std::string& dateAcquired, MonthYear reference, int numberO
     const int other = numberOfBars - 1;
     if (dateAcquired.empty())
         return other;
-    int first = 0;
-    int second = 0;
-    int third = 0;
-    const int read = std::sscanf(dateAcquired.c_str(), "%d-%d-%d", &first, &second, &third);
+    int numbers[3] = {0, 0, 0};
+    const int read = scanDateNumbers(dateAcquired, numbers);
+    const int first = numbers[0];
+    const int second = numbers[1];
+    const int third = numbers[2];
     int month = 1;
     int year = 0;
     if (read == 3) {
