@@ -18,9 +18,15 @@ void relaunchWithLargePageHeap(char** argv) {
     std::string tunables = "glibc.malloc.hugetlb=1:glibc.malloc.top_pad=268435456";
     if (current != nullptr && *current != '\0')
         tunables = std::string(current) + ':' + tunables;
+    // The program's own file by its real name, so that the system still lists the process by it.
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof self - 1)
+        return;
+    self[length] = '\0';
     if (setenv("GLIBC_TUNABLES", tunables.c_str(), 1) != 0)
         return;
-    execv("/proc/self/exe", argv);
+    execv(self, argv);
     // Only on failure: the program goes on with the ordinary heap.
 #else
     (void)argv;
