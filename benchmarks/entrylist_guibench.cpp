@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -69,18 +68,3 @@ BENCHMARK(BM_EntryListRepaint)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosec
 BENCHMARK(BM_EntryListRepaintScrolled)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    // The pane keeps its arrangement and font when it closes: somewhere that is not the user's.
-    QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    QApplication::setOrganizationName(QStringLiteral("Quorvane Software"));
-    QApplication::setApplicationName(QStringLiteral("Bottlewright"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,10 +1,9 @@
 // The program's windows on a cellar of a million entries, each with three history items: opening the
 // file into an Entry List, scrolling, a New Focus Set, sorting, statistics, and opening each graph and
 // list window. Each action is timed up to the first full paint of the window it changes.
-// Run offscreen: QT_QPA_PLATFORM=offscreen; it needs about 2 GB of memory.
+// It needs about 2 GB of memory.
 
 #include "LargeCellar.h"
-#include "core/app/LargePageHeap.h"
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
 #include "core/model/CellarFile.h"
@@ -21,7 +20,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -174,19 +172,3 @@ BENCHMARK(BM_OpenHistoryList)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenBinList)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    relaunchWithLargePageHeap(argv); // as the program itself starts
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    // The windows keep their settings when they close: somewhere that is not the user's.
-    QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    QApplication::setOrganizationName(QStringLiteral("Quorvane Software"));
-    QApplication::setApplicationName(QStringLiteral("Bottlewright"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -11,7 +11,6 @@
 #include <memory>
 #include <random>
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -46,13 +45,3 @@ void BM_PrintGridToPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintGridToPdf)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

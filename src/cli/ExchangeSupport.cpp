@@ -7,14 +7,6 @@
 
 namespace ExchangeSupport {
 
-std::vector<const CWine*> focusEntries(const CBottlewrightDoc& doc) {
-    std::vector<const CWine*> entries;
-    entries.reserve(static_cast<std::size_t>(doc.focusCount()));
-    for (int position = 0; position < doc.focusCount(); ++position)
-        entries.push_back(doc.focusEntry(position));
-    return entries;
-}
-
 int printMessage(const std::string& message) {
     std::cout << message;
     if (message.empty() || message.back() != '\n')

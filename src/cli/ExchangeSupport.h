@@ -8,9 +8,6 @@
 // What the data exchange subcommands share.
 namespace ExchangeSupport {
 
-// The Focus Set entries in Focus Set order.
-std::vector<const CWine*> focusEntries(const CBottlewrightDoc& doc);
-
 // Prints the program's own message for the user, ending it with one line break; returns the status.
 [[nodiscard]] int printMessage(const std::string& message);
 

@@ -28,6 +28,18 @@ protected:
         wine.m_strHistory = std::move(history);
         return wine;
     }
+    // The dates of the list's records after a rebuild over one entry holding an item of each date.
+    std::vector<std::string> sortedDates(std::initializer_list<const char*> itemDates) {
+        std::string history;
+        for (const char* date : itemDates)
+            history += std::string(date) + kHistoryItemEnd;
+        add(0, 0.0f, 0.0f, history);
+        m_list.rebuild(m_doc);
+        std::vector<std::string> dates;
+        for (const CHistoryDelta& record : m_list.records())
+            dates.push_back(record.m_strDate);
+        return dates;
+    }
     CBottlewrightDoc m_doc{std::filesystem::temp_directory_path() / "bw-historylist-absent" / "none"};
     HistoryList m_list;
 };
@@ -49,30 +61,16 @@ TEST(HistoryDelta, FillsFromAnItemAndLeavesUnreadableNumbersAtZero) {
 
 // Plain numbers, no century: year 98 after 97, and 5 (2005) before 97.
 TEST_F(HistoryListTest, SortsNewestFirstByYearMonthDayAsRead) {
-    std::string history;
-    for (const char* date : {"12-31-97", "1-2-98", "5-1-5", "1-30-98", "12-31-97", "2-1-98", "x"})
-        history += std::string(date) + kHistoryItemEnd;
-    add(0, 0.0f, 0.0f, history);
-    m_list.rebuild(m_doc);
-    std::vector<std::string> dates;
-    for (const CHistoryDelta& record : m_list.records())
-        dates.push_back(record.m_strDate);
-    EXPECT_EQ(dates, (std::vector<std::string>{"2-1-98", "1-30-98", "1-2-98", "12-31-97", "12-31-97", "5-1-5",
-                                               "x"}));
+    EXPECT_EQ(
+        sortedDates({"12-31-97", "1-2-98", "5-1-5", "1-30-98", "12-31-97", "2-1-98", "x"}),
+        (std::vector<std::string>{"2-1-98", "1-30-98", "1-2-98", "12-31-97", "12-31-97", "5-1-5", "x"}));
 }
 
 // Dates too far apart to sort by counting take the quicksort, in the same order.
 TEST_F(HistoryListTest, SortsDatesFarApartTheSameWay) {
-    std::string history;
-    for (const char* date : {"1-1-2000000000", "12-31-97", "1-2-98", "1-1--2000000000", "2-1-98"})
-        history += std::string(date) + kHistoryItemEnd;
-    add(0, 0.0f, 0.0f, history);
-    m_list.rebuild(m_doc);
-    std::vector<std::string> dates;
-    for (const CHistoryDelta& record : m_list.records())
-        dates.push_back(record.m_strDate);
-    EXPECT_EQ(dates, (std::vector<std::string>{"1-1-2000000000", "2-1-98", "1-2-98", "12-31-97",
-                                               "1-1--2000000000"}));
+    EXPECT_EQ(
+        sortedDates({"1-1-2000000000", "12-31-97", "1-2-98", "1-1--2000000000", "2-1-98"}),
+        (std::vector<std::string>{"1-1-2000000000", "2-1-98", "1-2-98", "12-31-97", "1-1--2000000000"}));
 }
 
 // Amounts are read as "%f" reads them, whichever way the reading takes.

@@ -20,8 +20,7 @@ void addAppendCommand(CLI::App& app) {
     focus->addTo(command);
     CliSupport::setAction(command, [file, target, focus] {
         return focus->withFocusSet(*file, [&](const CBottlewrightDoc& doc) {
-            const FocusSetFiles::Outcome outcome =
-                FocusSetFiles::append(*target, ExchangeSupport::focusEntries(doc), *file);
+            const FocusSetFiles::Outcome outcome = FocusSetFiles::append(*target, doc.focusEntries(), *file);
             return outcome.ok ? ExchangeSupport::printMessage(outcome.message)
                               : CliSupport::failed(*target, outcome.message);
         });

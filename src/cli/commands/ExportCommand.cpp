@@ -31,7 +31,7 @@ void addExportCommand(CLI::App& app) {
             names.setDefaults();
         return focus->withFocusSet(*file, [&](const CBottlewrightDoc& doc) {
             const FocusSetFiles::Outcome outcome =
-                FocusSetFiles::exportText(*out, ExchangeSupport::focusEntries(doc), fields, names, *file);
+                FocusSetFiles::exportText(*out, doc.focusEntries(), fields, names, *file);
             return outcome.ok ? ExchangeSupport::printMessage(outcome.message)
                               : CliSupport::failed(*out, outcome.message);
         });

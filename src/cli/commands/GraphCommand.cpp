@@ -87,7 +87,7 @@ void addGraphCommand(CLI::App& app) {
         if (options->today)
             now = monthOf(*options->today);
         return focus->withFocusSet(options->file, [&](const CBottlewrightDoc& doc) {
-            GraphBars bars = buildBars(kind, focusEntries(doc), settings, SpendingClock{now, now});
+            GraphBars bars = buildBars(kind, doc.focusEntries(), settings, SpendingClock{now, now});
             sortBars(kind, bars, settings.sort);
             {
                 JsonOutput::ArrayPrinter printer(std::cout, "bars");

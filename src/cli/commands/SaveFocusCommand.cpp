@@ -17,8 +17,7 @@ void addSaveFocusCommand(CLI::App& app) {
     focus->addTo(command);
     CliSupport::setAction(command, [file, target, focus] {
         return focus->withFocusSet(*file, [&](const CBottlewrightDoc& doc) {
-            const FocusSetFiles::Outcome outcome =
-                FocusSetFiles::save(*target, ExchangeSupport::focusEntries(doc), *file);
+            const FocusSetFiles::Outcome outcome = FocusSetFiles::save(*target, doc.focusEntries(), *file);
             return outcome.ok ? ExchangeSupport::printMessage(outcome.message)
                               : CliSupport::failed(*target, outcome.message);
         });

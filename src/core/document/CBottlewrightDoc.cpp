@@ -91,6 +91,14 @@ CWine* CBottlewrightDoc::focusEntry(int position) const {
     return m_entries[m_focus[position]].get();
 }
 
+std::vector<const CWine*> CBottlewrightDoc::focusEntries() const {
+    std::vector<const CWine*> entries;
+    entries.reserve(static_cast<std::size_t>(m_focusCount));
+    for (int position = 0; position < m_focusCount; ++position)
+        entries.push_back(focusEntry(position));
+    return entries;
+}
+
 void CBottlewrightDoc::appendMember(int entryIndex, int growBy) {
     if (m_focusCount == focusCapacity())
         m_focus.resize(m_focus.size() + growBy);

@@ -48,6 +48,8 @@ public:
     int focusCount() const { return m_focusCount; }
     CWine* entry(int index) const;
     CWine* focusEntry(int position) const;
+    // The Focus Set's entries in Focus Set order, for what walks or writes them all.
+    std::vector<const CWine*> focusEntries() const;
     int focusMember(int position) const { return m_focus[position]; }
     const WineList& entries() const { return m_entries; }
 

@@ -23,44 +23,9 @@ int compareAmounts(float a, float b) {
     return (difference > 0.0f) - (difference < 0.0f);
 }
 
-// Byte order with unsigned bytes, case-sensitive: every capital comes before every small letter.
-int compareText(const std::string& a, const std::string& b) {
-    return std::strcmp(a.c_str(), b.c_str());
-}
-
+// Bottles gone, without the 32-bit wrap-around, so that damaged counts still sort by size.
 std::int64_t numberConsumed(const CWine& wine) {
     return std::int64_t{wine.m_nNumberAcquired} - wine.m_nNumberRemaining;
-}
-
-int compareField(int field, const CWine& a, const CWine& b) {
-    switch (field) {
-    case CWine::Vintage:
-        return sign(std::int64_t{a.m_nVintage} - b.m_nVintage);
-    case CWine::NumberRemaining:
-        return sign(std::int64_t{a.m_nNumberRemaining} - b.m_nNumberRemaining);
-    case CWine::NumberAcquired:
-        return sign(std::int64_t{a.m_nNumberAcquired} - b.m_nNumberAcquired);
-    case CWine::NumberConsumed:
-        return sign(numberConsumed(a) - numberConsumed(b));
-    case CWine::Cost:
-        return compareAmounts(a.m_fCost, b.m_fCost);
-    case CWine::Value:
-        return compareAmounts(a.effectiveValue(), b.effectiveValue());
-    case CWine::Rating:
-        return compareNumberText(a.m_strRating, b.m_strRating, true);
-    case CWine::Bins:
-        return compareNumberText(a.m_strBins, b.m_strBins, false);
-    case CWine::TryDate:
-        return compareDates(a.m_strTryDate, b.m_strTryDate);
-    case CWine::DrinkDate:
-        return compareDates(a.m_strDrinkDate, b.m_strDrinkDate);
-    case CWine::DateAcquired:
-        return compareDates(a.m_strDateAcquired, b.m_strDateAcquired);
-    case CWine::DateModified:
-        return compareDates(a.m_strDateModified, b.m_strDateModified);
-    default:
-        return compareText(*a.textField(field), *b.textField(field));
-    }
 }
 
 } // namespace
@@ -154,22 +119,6 @@ bool SortPrecedence::write(const std::filesystem::path& path) const {
     return writeFileAtomically(path, {bytes, text.size()}).empty();
 }
 
-int SortPrecedence::compare(const CWine& a, const CWine& b) const {
-    for (int k = 0; k < m_keyCount; ++k) {
-        const int field = m_keys[k];
-        const int result = compareField(field, a, b);
-        if (result != 0)
-            return m_descending[field] != 0 ? -result : result;
-    }
-    if (m_keyCount == kSortableCount)
-        return 0;
-    const int producer = compareText(a.m_strProducer, b.m_strProducer);
-    if (producer != 0)
-        return m_descending[CWine::Producer] != 0 ? -producer : producer;
-    const int vintage = sign(std::int64_t{a.m_nVintage} - b.m_nVintage);
-    return m_descending[CWine::Vintage] != 0 ? -vintage : vintage;
-}
-
 namespace {
 
 // The program's own quicksort over rows: the middle one is the pivot, those compare puts before it go
@@ -245,7 +194,9 @@ public:
     }
     bool descending() const { return m_descending; }
 
-    // As compareField, for the entries at rows a and b, with the key's direction.
+    // The key's order for the entries at rows a and b, with its direction. Texts compare byte by byte
+    // with unsigned bytes, case-sensitive, so every capital comes before every small letter; Cost and
+    // Value by the sign of their difference, so amounts a rounding apart still differ.
     int compare(std::size_t a, std::size_t b) const {
         int result = 0;
         switch (m_kind) {
@@ -385,20 +336,27 @@ private:
     std::vector<float> m_numberArena;
 };
 
+// A column for each field the precedence compares, in order, room made for rows entries.
+std::vector<KeyColumn> keyColumns(const SortPrecedence& precedence, std::size_t rows) {
+    std::vector<KeyColumn> columns;
+    precedence.forEachKey([&](int field, bool descending) { columns.emplace_back(field, descending, rows); });
+    return columns;
+}
+
+int compareRows(const std::vector<KeyColumn>& columns, std::size_t a, std::size_t b) {
+    for (const KeyColumn& column : columns) {
+        if (const int result = column.compare(a, b); result != 0)
+            return result;
+    }
+    return 0;
+}
+
 } // namespace
 
 void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& entries) const {
     if (count < 2)
         return;
-    // The keys in order, then Producer and Vintage for the ties they leave.
-    std::vector<KeyColumn> columns;
-    columns.reserve(static_cast<std::size_t>(m_keyCount) + 2);
-    for (int k = 0; k < m_keyCount; ++k)
-        columns.emplace_back(m_keys[k], m_descending[m_keys[k]] != 0, static_cast<std::size_t>(count));
-    if (m_keyCount < kSortableCount) {
-        for (const int field : {static_cast<int>(CWine::Producer), static_cast<int>(CWine::Vintage)})
-            columns.emplace_back(field, m_descending[field] != 0, static_cast<std::size_t>(count));
-    }
+    std::vector<KeyColumn> columns = keyColumns(*this, static_cast<std::size_t>(count));
     // One walk over the entries fills every column: each entry is read while it is at hand, and the
     // entries a few rows on are asked for meanwhile.
     const auto entryAt = [&](int row) -> const CWine& {
@@ -423,23 +381,26 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     std::vector<Row> rows(static_cast<std::size_t>(count));
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i] = {leadWords ? lead.words(i) : KeyColumn::Words{}, static_cast<int>(i)};
-    const auto compareRows = [&columns, leadDirection](const Row& a, const Row& b) {
+    const auto order = [&columns, leadDirection](const Row& a, const Row& b) {
         if (a.first.high != b.first.high)
             return a.first.high < b.first.high ? -leadDirection : leadDirection;
         if (a.first.low != b.first.low)
             return a.first.low < b.first.low ? -leadDirection : leadDirection;
-        for (const KeyColumn& column : columns) {
-            if (const int result =
-                    column.compare(static_cast<std::size_t>(a.index), static_cast<std::size_t>(b.index));
-                result != 0)
-                return result;
-        }
-        return 0;
+        return compareRows(columns, static_cast<std::size_t>(a.index), static_cast<std::size_t>(b.index));
     };
     // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
-    quicksort(rows.data(), 0, count - 1, compareRows);
+    quicksort(rows.data(), 0, count - 1, order);
     std::vector<int> sorted(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
         sorted[i] = focus[static_cast<std::size_t>(rows[i].index)];
     std::copy(sorted.begin(), sorted.end(), focus.begin());
+}
+
+int SortPrecedence::compare(const CWine& a, const CWine& b) const {
+    std::vector<KeyColumn> columns = keyColumns(*this, 2);
+    for (KeyColumn& column : columns) {
+        column.add(a);
+        column.add(b);
+    }
+    return compareRows(columns, 0, 1);
 }

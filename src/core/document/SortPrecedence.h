@@ -41,6 +41,17 @@ public:
     // Negative, zero or positive as a sorts before, with or after b.
     int compare(const CWine& a, const CWine& b) const;
 
+    // The fields a comparison looks at, in order, each with its direction: the keys, then Producer and
+    // Vintage for the ties they leave (unless all 24 fields are keys).
+    template <typename Visit> void forEachKey(Visit visit) const {
+        for (int k = 0; k < m_keyCount; ++k)
+            visit(m_keys[k], m_descending[m_keys[k]] != 0);
+        if (m_keyCount < kSortableCount) {
+            visit(static_cast<int>(CWine::Producer), m_descending[CWine::Producer] != 0);
+            visit(static_cast<int>(CWine::Vintage), m_descending[CWine::Vintage] != 0);
+        }
+    }
+
     // Sorts focus[0..count) in place with the program's own quicksort; its order among equal entries
     // is part of the behaviour, so no library sort stands in for it.
     void sort(std::vector<int>& focus, int count, const WineList& entries) const;

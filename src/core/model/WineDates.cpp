@@ -6,15 +6,6 @@
 
 namespace {
 
-// Two-digit years below 50 are 20xx, 50 to 99 are 19xx; anything else is taken as it stands.
-int widenYear(int year) {
-    if (year > 0 && year < 50)
-        return 2000 + year;
-    if (year >= 50 && year <= 99)
-        return 1900 + year;
-    return year;
-}
-
 // Plain ASCII classes, whatever locale the user-interface toolkit has set.
 bool isLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -52,6 +43,14 @@ int scanDateNumbers(const std::string& text, int (&numbers)[3]) {
         numbers[count] = negative ? -value : value;
     }
     return count;
+}
+
+int widenYear(int year) {
+    if (year > 0 && year < 50)
+        return 2000 + year;
+    if (year >= 50 && year <= 99)
+        return 1900 + year;
+    return year;
 }
 
 WineDate parseWineDate(const std::string& text) {

@@ -13,6 +13,9 @@ struct WineDate {
 
 WineDate parseWineDate(const std::string& text);
 
+// Two-digit years below 50 are 20xx, 50 to 99 are 19xx; anything else is taken as it stands.
+int widenYear(int year);
+
 // Reads "%d-%d-%d" as sscanf does and returns how many numbers it read, the others left as they were.
 // Texts of digits and '-' alone, as dates are, are read without sscanf, which costs more than the rest
 // of a pass over a million entries.

@@ -34,14 +34,6 @@ QString qtText(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-std::vector<const CWine*> focusEntries(const CBottlewrightDoc& doc) {
-    std::vector<const CWine*> entries;
-    entries.reserve(static_cast<std::size_t>(doc.focusCount()));
-    for (int position = 0; position < doc.focusCount(); ++position)
-        entries.push_back(doc.focusEntry(position));
-    return entries;
-}
-
 } // namespace
 
 CExchangeCommands::CExchangeCommands(ExchangeHost& host, QObject* parent) : QObject(parent), m_host(host) {
@@ -187,7 +179,7 @@ void CExchangeCommands::saveFocusSet() {
     FocusSetFiles::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = FocusSetFiles::save(path, focusEntries(*doc), doc->pathName());
+        outcome = FocusSetFiles::save(path, doc->focusEntries(), doc->pathName());
     }
     outcome.ok ? inform(outcome.message) : warn(outcome.message);
 }
@@ -203,7 +195,7 @@ void CExchangeCommands::appendFocusSet() {
     FocusSetFiles::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = FocusSetFiles::append(path, focusEntries(*doc), doc->pathName());
+        outcome = FocusSetFiles::append(path, doc->focusEntries(), doc->pathName());
     }
     outcome.ok ? inform(outcome.message) : warn(outcome.message);
 }
@@ -236,7 +228,7 @@ void CExchangeCommands::exportFocusSet() {
     FocusSetFiles::Outcome outcome;
     {
         WaitCursor wait;
-        outcome = FocusSetFiles::exportText(path, focusEntries(*doc), map.fieldMap(),
+        outcome = FocusSetFiles::exportText(path, doc->focusEntries(), map.fieldMap(),
                                             m_host.currentFieldNames(), doc->pathName());
     }
     outcome.ok ? inform(outcome.message) : warn(outcome.message);

@@ -1,6 +1,6 @@
 #include "core/views/graphs/GraphBars.h"
 
-#include "core/document/CBottlewrightDoc.h"
+#include "core/model/CWine.h"
 #include "core/model/WineDates.h"
 
 #include <algorithm>
@@ -225,14 +225,6 @@ void swapBars(GraphBars& bars, int a, int b) {
 
 } // namespace
 
-FocusEntries focusEntries(const CBottlewrightDoc& document) {
-    FocusEntries entries;
-    entries.reserve(document.focusCount());
-    for (int position = 0; position < document.focusCount(); ++position)
-        entries.push_back(document.focusEntry(position));
-    return entries;
-}
-
 std::int32_t scopeQuantity(const CWine& wine, int scope) {
     switch (scope) {
     case 1:
@@ -250,27 +242,11 @@ int monthIndex(const std::string& dateAcquired, MonthYear reference, int numberO
         return other;
     int numbers[3] = {0, 0, 0};
     const int read = scanDateNumbers(dateAcquired, numbers);
-    const int first = numbers[0];
-    const int second = numbers[1];
-    const int third = numbers[2];
-    int month = 1;
-    int year = 0;
-    if (read == 3) {
-        month = first;
-        year = third;
-    } else if (read == 2) {
-        month = first;
-        year = second;
-    } else if (read == 1) {
-        year = first;
-    } else {
+    if (read <= 0)
         return other;
-    }
-    // two-digit years below 50 are 20xx, from 50 on 19xx
-    if (year >= 1 && year <= 49)
-        year += 2000;
-    else if (year >= 50 && year <= 99)
-        year += 1900;
+    // "m-d-y", "m-y", or a year alone, which counts as its January
+    const int month = read == 1 ? 1 : numbers[0];
+    const int year = widenYear(numbers[read - 1]);
     const long long index = (static_cast<long long>(reference.year) - year) * 12 + reference.month -
                             static_cast<long long>(month);
     return index >= 0 && index <= other ? static_cast<int>(index) : other;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-class CBottlewrightDoc;
 class CWine;
 
 // The bars of one graph in display order: a label and a count each (bottles, or whole dollars in the
@@ -21,9 +20,8 @@ struct GraphBars {
     int size() const { return static_cast<int>(labels.size()); }
 };
 
-// The Focus Set's entries in Focus Set order.
+// The Focus Set's entries in Focus Set order (CBottlewrightDoc::focusEntries).
 using FocusEntries = std::vector<const CWine*>;
-FocusEntries focusEntries(const CBottlewrightDoc& document);
 
 struct MonthYear {
     int month = 1;

@@ -3,6 +3,7 @@
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
 #include "core/editing/HistoryItemList.h"
+#include "core/model/WineDates.h"
 #include "core/views/lists/ListQuicksort.h"
 
 #include <algorithm>
@@ -85,32 +86,10 @@ float readMoney(const std::string& text) {
 }
 
 // Month, day and year as "%d-%d-%d" reads them; parts not read stay 0.
-HistoryList::DateKey dateKey(std::string_view date) {
-    HistoryList::DateKey key;
-    int* const parts[3] = {&key.month, &key.day, &key.year};
-    const bool digitsAndDashes =
-        std::all_of(date.begin(), date.end(), [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
-    if (!digitsAndDashes || date.size() > 30) {
-        const std::string text(date);
-        std::sscanf(text.c_str(), "%d-%d-%d", parts[0], parts[1], parts[2]);
-        return key;
-    }
-    const char* at = date.data();
-    const char* const end = date.data() + date.size();
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) {
-            if (at == end || *at != '-')
-                break;
-            ++at;
-        }
-        const std::from_chars_result read = std::from_chars(at, end, *parts[i]);
-        if (read.ec != std::errc()) {
-            *parts[i] = 0;
-            break;
-        }
-        at = read.ptr;
-    }
-    return key;
+HistoryList::DateKey dateKey(const std::string& date) {
+    int numbers[3] = {0, 0, 0};
+    scanDateNumbers(date, numbers);
+    return {numbers[2], numbers[0], numbers[1]};
 }
 
 // History texts lie scattered on the heap: asking for the text a few entries ahead while this one is

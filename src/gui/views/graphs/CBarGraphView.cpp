@@ -103,7 +103,7 @@ Qt::Orientation CBarGraphView::barAxis() const {
 
 void CBarGraphView::BuildBars() {
     m_clock.now = thisMonth();
-    m_bars = buildBars(graphKind(), focusEntries(m_document), m_dlgAppearance.settings(), m_clock);
+    m_bars = buildBars(graphKind(), m_document.focusEntries(), m_dlgAppearance.settings(), m_clock);
 }
 
 void CBarGraphView::SortBars() {
@@ -111,7 +111,7 @@ void CBarGraphView::SortBars() {
 }
 
 void CBarGraphView::BuildBarDetails() {
-    m_strDetails = toQt(barDetails(graphKind(), m_bars, m_nSelectedBar, focusEntries(m_document),
+    m_strDetails = toQt(barDetails(graphKind(), m_bars, m_nSelectedBar, m_document.focusEntries(),
                                    m_dlgAppearance.settings(), m_clock.reference));
 }
 
