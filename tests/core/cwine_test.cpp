@@ -35,7 +35,7 @@ CWine filledWine(const std::string& tag, std::int32_t number) {
     CWine wine;
     wine.m_nVintage = number;
     for (int field = 0; field < CWine::FieldCount; ++field) {
-        if (std::string* text = wine.textField(field))
+        if (WineText* text = wine.textField(field))
             *text = tag + std::to_string(field);
     }
     wine.m_fCost = static_cast<float>(number) + 0.25f;
@@ -75,7 +75,7 @@ TEST(WineRecord, TextFieldAccessorNamesEachTextFieldByIndex) {
     CWine wine;
     std::vector<int> withoutText;
     for (int field = -1; field <= CWine::FieldCount; ++field) {
-        if (std::string* text = wine.textField(field))
+        if (WineText* text = wine.textField(field))
             *text = std::to_string(field);
         else
             withoutText.push_back(field);

@@ -17,7 +17,7 @@ CWine filledWine() {
     wine.m_fCost = 12.5f;
     wine.m_fValue = 7.0f;
     for (int field = 0; field < CWine::FieldCount; ++field) {
-        if (std::string* text = wine.textField(field))
+        if (WineText* text = wine.textField(field))
             *text = "text" + std::to_string(field);
     }
     wine.m_strHistory = "1-5-95\t6\t12\t10.00\t10.00\t15.00\t15.00\x06";

@@ -16,7 +16,7 @@ using Strings = std::vector<std::string>;
 struct TextCriterion {
     const char* name;
     std::string FocusCriteria::*criterion;
-    std::string CWine::*field;
+    WineText CWine::*field;
 };
 
 const TextCriterion kTextCriteria[] = {
@@ -50,8 +50,8 @@ std::string describe(const FocusCriteria::Range& range) {
 }
 
 // Only the one criterion is in force and only the one member of `wine` changes.
-template <typename C, typename T>
-void expectMatches(C FocusCriteria::*criterion, T CWine::*field, const std::vector<Case<C, T>>& cases,
+template <typename C, typename T, typename Member>
+void expectMatches(C FocusCriteria::*criterion, Member CWine::*field, const std::vector<Case<C, T>>& cases,
                    CWine wine = {}) {
     for (const Case<C, T>& c : cases) {
         SCOPED_TRACE(describe(c.criterion));
@@ -135,7 +135,7 @@ TEST(MatchesCriteria, DateRangesCompareDatesOfTheirOwnField) {
         {{"", "5-95"}, {"1-1-51", "4-30-95"}, {"12-31-50", "5-1-95"}},
         {{"1997", "1998"}, {"1-1-97"}, {"12-31-96", "1-1-98"}},
     };
-    const std::pair<FocusCriteria::Range FocusCriteria::*, std::string CWine::*> dates[] = {
+    const std::pair<FocusCriteria::Range FocusCriteria::*, WineText CWine::*> dates[] = {
         {&FocusCriteria::dateAcquired, &CWine::m_strDateAcquired},
         {&FocusCriteria::tryDate, &CWine::m_strTryDate},
         {&FocusCriteria::drinkDate, &CWine::m_strDrinkDate},

@@ -12,7 +12,7 @@ Json entryJson(const CWine& wine) {
     Json json = Json::object();
     CWine::visitMembers(wine, [&](const char* name, const auto& member) {
         using Member = std::decay_t<decltype(member)>;
-        if constexpr (std::is_same_v<Member, std::string>)
+        if constexpr (std::is_same_v<Member, WineText>)
             json[name] = JsonOutput::text(member);
         else if constexpr (std::is_same_v<Member, float>)
             json[name] = JsonOutput::amount(member);

@@ -8,6 +8,14 @@
 namespace {
 constexpr const char* kNewDocumentTitle = "Cellar";
 constexpr int kRebuildGrowth = 10;
+
+bool replaceFirstIn(WineText& field, const std::string& findWhat, const std::string& replaceWith) {
+    std::string text(field);
+    if (!EntryReplace::replaceFirst(text, findWhat, replaceWith))
+        return false;
+    field = text;
+    return true;
+}
 } // namespace
 
 template <typename Visit> void CBottlewrightDoc::visitObservers(Visit visit) {
@@ -293,8 +301,8 @@ void CBottlewrightDoc::setFocusLetterColor(int color) {
 bool CBottlewrightDoc::replaceInFocusEntry(int position, int field, const std::string& findWhat,
                                            const std::string& replaceWith, CDocObserver* sender) {
     CWine* wine = focusEntry(position);
-    std::string* text = wine != nullptr ? wine->textField(field) : nullptr;
-    if (text == nullptr || !EntryReplace::replaceFirst(*text, findWhat, replaceWith))
+    WineText* text = wine != nullptr ? wine->textField(field) : nullptr;
+    if (text == nullptr || !replaceFirstIn(*text, findWhat, replaceWith))
         return false;
     setModified(true);
     updateAllViews(sender, HintFocusSet);
@@ -305,8 +313,8 @@ int CBottlewrightDoc::replaceInFocusSet(int field, const std::string& findWhat,
                                         const std::string& replaceWith, CDocObserver* sender) {
     int replaced = 0;
     for (int position = 0; position < m_focusCount; ++position) {
-        std::string* text = m_entries[m_focus[position]]->textField(field);
-        if (text != nullptr && EntryReplace::replaceFirst(*text, findWhat, replaceWith))
+        WineText* text = m_entries[m_focus[position]]->textField(field);
+        if (text != nullptr && replaceFirstIn(*text, findWhat, replaceWith))
             ++replaced;
     }
     if (replaced > 0) {

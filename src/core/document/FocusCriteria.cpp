@@ -22,7 +22,7 @@ constexpr float kAmountMin = 0.0f;
 constexpr float kAmountMax = 250000.0f;
 
 // Whether the criterion occurs anywhere in the field, ignoring case; "blank" asks for an empty field.
-bool matchesText(const std::string& field, const std::string& criterion) {
+bool matchesText(std::string_view field, const std::string& criterion) {
     if (criterion.empty())
         return true;
     if (criterion == kBlank)
@@ -58,7 +58,7 @@ const std::string& orDefault(const std::string& bound, const std::string& fallba
     return bound.empty() ? fallback : bound;
 }
 
-bool matchesRating(const std::string& rating, const FocusCriteria::Range& range) {
+bool matchesRating(std::string_view rating, const FocusCriteria::Range& range) {
     if (!range.inForce())
         return true;
     if (range.min == kBlank)
@@ -69,7 +69,7 @@ bool matchesRating(const std::string& rating, const FocusCriteria::Range& range)
            compareNumberText(rating, orDefault(range.max, max), true) <= 0;
 }
 
-bool matchesDate(const std::string& date, const FocusCriteria::Range& range) {
+bool matchesDate(std::string_view date, const FocusCriteria::Range& range) {
     if (!range.inForce())
         return true;
     if (range.min == kBlank)

@@ -165,13 +165,13 @@ public:
         }
     }
 
-    // A row's key as two words that order as the key does, before its direction, for the kinds that
-    // have them (counts, Vintage, dates, texts by their first sixteen bytes): a sort can hold them
+    // A row's key as a word and a half that order as the key does, before its direction, for the kinds
+    // that have them (counts, Vintage, dates, texts by their first twelve bytes): a sort can hold them
     // beside the row and so decide most comparisons without looking anything up. Equal words may
-    // still hide a difference, in texts past their sixteenth byte.
+    // still hide a difference, in texts past their twelfth byte.
     struct Words {
         std::uint64_t high = 0;
-        std::uint64_t low = 0;
+        std::uint32_t low = 0;
     };
     bool hasWords() const { return m_kind == Kind::Number || m_kind == Kind::Date || m_kind == Kind::Text; }
     Words words(std::size_t row) const {
@@ -187,12 +187,38 @@ public:
             return {std::uint64_t{part(date.year)} << 32 | part(date.month), part(date.day)};
         }
         case Kind::Text:
-            return {m_prefixes[row].high, m_prefixes[row].low};
+            return {m_prefixes[row].high, static_cast<std::uint32_t>(m_prefixes[row].low >> 32)};
         default:
             return {};
         }
     }
     bool descending() const { return m_descending; }
+    // For a sort that holds the words beside its rows: frees the room made for them here, after which
+    // each entry is added by addGivingWords, which keeps nothing.
+    void releaseWords() {
+        std::vector<std::int64_t>().swap(m_numbers);
+        std::vector<WineDate>().swap(m_dates);
+        std::vector<const WineText*>().swap(m_texts);
+        std::vector<Prefix>().swap(m_prefixes);
+    }
+    Words addGivingWords(const CWine& wine) {
+        add(wine); // the words are then the only ones held
+        const Words taken = words(0);
+        m_numbers.clear();
+        m_dates.clear();
+        m_texts.clear();
+        m_prefixes.clear();
+        return taken;
+    }
+    // The key's order, with its direction, for entries whose words are equal: only texts can still
+    // differ, past their twelfth byte.
+    int compareBeyondWords(const CWine& a, const CWine& b, const Words& words) const {
+        if (m_kind != Kind::Text || (words.low & 0xFF) == 0)
+            return 0;
+        const int result =
+            std::strcmp(a.textField(m_field)->c_str() + 12, b.textField(m_field)->c_str() + 12);
+        return m_descending ? -result : result;
+    }
 
     // The key's order for the entries at rows a and b, with its direction. Texts compare byte by byte
     // with unsigned bytes, case-sensitive, so every capital comes before every small letter; Cost and
@@ -291,7 +317,7 @@ public:
             return;
         case CWine::Rating:
         case CWine::Bins: {
-            const std::string& text = *wine.textField(m_field);
+            const WineText& text = *wine.textField(m_field);
             m_texts.push_back(&text);
             m_numberOffsets.push_back(m_numberArena.size());
             appendNumbersAtDigits(text, m_numberArena);
@@ -310,7 +336,7 @@ private:
         std::uint64_t high = 0;
         std::uint64_t low = 0;
     };
-    static Prefix prefixOf(const std::string& text) {
+    static Prefix prefixOf(const WineText& text) {
         Prefix prefix;
         const char* c = text.c_str();
         for (std::uint64_t* word : {&prefix.high, &prefix.low}) {
@@ -330,7 +356,7 @@ private:
     std::vector<std::int64_t> m_numbers;
     std::vector<float> m_amounts;
     std::vector<WineDate> m_dates;
-    std::vector<const std::string*> m_texts;
+    std::vector<const WineText*> m_texts;
     std::vector<Prefix> m_prefixes;           // of plain texts
     std::vector<std::size_t> m_numberOffsets; // into m_numberArena, one a text
     std::vector<float> m_numberArena;
@@ -343,9 +369,9 @@ std::vector<KeyColumn> keyColumns(const SortPrecedence& precedence, std::size_t 
     return columns;
 }
 
-int compareRows(const std::vector<KeyColumn>& columns, std::size_t a, std::size_t b) {
-    for (const KeyColumn& column : columns) {
-        if (const int result = column.compare(a, b); result != 0)
+int compareRows(const std::vector<KeyColumn>& columns, std::size_t a, std::size_t b, std::size_t from = 0) {
+    for (std::size_t i = from; i < columns.size(); ++i) {
+        if (const int result = columns[i].compare(a, b); result != 0)
             return result;
     }
     return 0;
@@ -357,6 +383,17 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     if (count < 2)
         return;
     std::vector<KeyColumn> columns = keyColumns(*this, static_cast<std::size_t>(count));
+    // Each row carries its first key's words, so the quicksort's passes mostly read the rows alone.
+    struct Row {
+        KeyColumn::Words first;
+        int index = 0;
+    };
+    KeyColumn& lead = columns.front();
+    const bool leadWords = lead.hasWords();
+    const int leadDirection = lead.descending() ? -1 : 1;
+    if (leadWords)
+        lead.releaseWords();
+    std::vector<Row> rows(static_cast<std::size_t>(count));
     // One walk over the entries fills every column: each entry is read while it is at hand, and the
     // entries a few rows on are asked for meanwhile.
     const auto entryAt = [&](int row) -> const CWine& {
@@ -365,35 +402,36 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     constexpr int kLookAhead = 8;
     for (int row = 0; row < count; ++row) {
         if (row + kLookAhead < count)
-            __builtin_prefetch(&entryAt(row + kLookAhead));
+            entryAt(row + kLookAhead).prefetch();
         const CWine& wine = entryAt(row);
-        for (KeyColumn& column : columns)
-            column.add(wine);
+        rows[static_cast<std::size_t>(row)] = {leadWords ? lead.addGivingWords(wine) : KeyColumn::Words{},
+                                               row};
+        if (!leadWords)
+            lead.add(wine);
+        for (std::size_t column = 1; column < columns.size(); ++column)
+            columns[column].add(wine);
     }
-    // Each row carries its first key's words, so the quicksort's passes mostly read the rows alone.
-    struct Row {
-        KeyColumn::Words first;
-        int index = 0;
-    };
-    const KeyColumn& lead = columns.front();
-    const bool leadWords = lead.hasWords();
-    const int leadDirection = lead.descending() ? -1 : 1;
-    std::vector<Row> rows(static_cast<std::size_t>(count));
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = {leadWords ? lead.words(i) : KeyColumn::Words{}, static_cast<int>(i)};
-    const auto order = [&columns, leadDirection](const Row& a, const Row& b) {
+    const auto order = [&columns, &entryAt, leadWords, leadDirection](const Row& a, const Row& b) {
+        const auto rowA = static_cast<std::size_t>(a.index);
+        const auto rowB = static_cast<std::size_t>(b.index);
+        if (!leadWords)
+            return compareRows(columns, rowA, rowB);
         if (a.first.high != b.first.high)
             return a.first.high < b.first.high ? -leadDirection : leadDirection;
         if (a.first.low != b.first.low)
             return a.first.low < b.first.low ? -leadDirection : leadDirection;
-        return compareRows(columns, static_cast<std::size_t>(a.index), static_cast<std::size_t>(b.index));
+        if (const int result =
+                columns.front().compareBeyondWords(entryAt(a.index), entryAt(b.index), a.first);
+            result != 0)
+            return result;
+        return compareRows(columns, rowA, rowB, 1);
     };
     // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
     quicksort(rows.data(), 0, count - 1, order);
-    std::vector<int> sorted(rows.size());
+    for (Row& row : rows)
+        row.index = focus[static_cast<std::size_t>(row.index)];
     for (std::size_t i = 0; i < rows.size(); ++i)
-        sorted[i] = focus[static_cast<std::size_t>(rows[i].index)];
-    std::copy(sorted.begin(), sorted.end(), focus.begin());
+        focus[i] = rows[i].index;
 }
 
 int SortPrecedence::compare(const CWine& a, const CWine& b) const {

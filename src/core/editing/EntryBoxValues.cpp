@@ -8,7 +8,7 @@
 
 namespace {
 
-using TextPair = std::pair<std::string EntryBoxValues::*, std::string CWine::*>;
+using TextPair = std::pair<std::string EntryBoxValues::*, WineText CWine::*>;
 
 // The texts the box edits and the entry members they go to; the spare text is not among them.
 constexpr std::array<TextPair, 20> kTexts{{

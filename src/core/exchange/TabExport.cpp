@@ -36,10 +36,10 @@ std::string value(const CWine& wine, int mapField) {
     case FieldMap::NumberRemaining:
         return std::to_string(wine.m_nNumberRemaining);
     case FieldMap::Notes:
-        return notesOnOneLine(wine.m_strNotes);
+        return notesOnOneLine(wine.m_strNotes.str());
     default: {
-        const std::string* member = wine.textField(FieldMap::fieldIndex(mapField));
-        return member != nullptr ? *member : std::string();
+        const WineText* member = wine.textField(FieldMap::fieldIndex(mapField));
+        return member != nullptr ? member->str() : std::string();
     }
     }
 }

@@ -45,7 +45,7 @@ void setField(CWine& wine, int mapField, std::string_view text) {
         ScanNumber::scanInt(text, wine.m_nNumberRemaining);
         return;
     default:
-        if (std::string* member = wine.textField(FieldMap::fieldIndex(mapField)))
+        if (WineText* member = wine.textField(FieldMap::fieldIndex(mapField)))
             member->assign(text);
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "core/model/Today.h"
 
+#include <new>
+
 std::string CWine::description() const {
     if (m_nVintage == 0)
         return "  NV " + m_strProducer + ' ' + m_strAppellation + ' ' + m_strDesignation;
@@ -43,7 +45,7 @@ void CWine::copyFrom(const CWine& source, bool whole) {
     m_strDateModified = todayText();
 }
 
-const std::string* CWine::textField(int fieldIndex) const {
+const WineText* CWine::textField(int fieldIndex) const {
     switch (fieldIndex) {
     case Producer:
         return &m_strProducer;
@@ -88,6 +90,32 @@ const std::string* CWine::textField(int fieldIndex) const {
     }
 }
 
-std::string* CWine::textField(int fieldIndex) {
-    return const_cast<std::string*>(static_cast<const CWine*>(this)->textField(fieldIndex));
+WineText* CWine::textField(int fieldIndex) {
+    return const_cast<WineText*>(static_cast<const CWine*>(this)->textField(fieldIndex));
+}
+
+std::unique_ptr<CWine> CWine::packed(const CWine& wine) {
+    static constexpr WineText CWine::*kTexts[] = {
+        &CWine::m_strProducer, &CWine::m_strDesignation,  &CWine::m_strWineType, &CWine::m_strAppellation,
+        &CWine::m_strRegion,   &CWine::m_strDateAcquired, &CWine::m_strTryDate,  &CWine::m_strDrinkDate,
+        &CWine::m_strRating,   &CWine::m_strCountry,      &CWine::m_strBins,     &CWine::m_strVendor,
+        &CWine::m_strUser1,    &CWine::m_strUser2,        &CWine::m_strUser3,    &CWine::m_strUser4,
+        &CWine::m_strUser5,    &CWine::m_strHistory,      &CWine::m_strSpare,    &CWine::m_strDateModified,
+        &CWine::m_strNotes};
+    std::size_t space = 0;
+    for (const auto text : kTexts)
+        space += WineText::lentSpace(wine.*text);
+
+    void* block = ::operator new(sizeof(CWine) + space);
+    std::unique_ptr<CWine> entry(new (block) CWine);
+    entry->m_nVintage = wine.m_nVintage;
+    entry->m_nLetterColor = wine.m_nLetterColor;
+    entry->m_fCost = wine.m_fCost;
+    entry->m_fValue = wine.m_fValue;
+    entry->m_nNumberAcquired = wine.m_nNumberAcquired;
+    entry->m_nNumberRemaining = wine.m_nNumberRemaining;
+    char* cursor = static_cast<char*>(block) + sizeof(CWine);
+    for (const auto text : kTexts)
+        cursor = ((*entry).*text).lend(wine.*text, cursor);
+    return entry;
 }

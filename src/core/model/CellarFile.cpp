@@ -49,7 +49,7 @@ std::string printable(std::string_view name) {
 std::size_t entrySize(const CWine& wine) {
     std::size_t size = 0;
     CWine::visitMembers(wine, [&size](const char*, const auto& member) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, WineText>)
             size += ArchiveWriter::stringSize(member);
         else
             size += sizeof member;
@@ -60,7 +60,7 @@ std::size_t entrySize(const CWine& wine) {
 void writeMembers(ArchiveWriter& out, const CWine& wine) {
     CWine::visitMembers(wine, [&out](const char*, const auto& member) {
         using Member = std::decay_t<decltype(member)>;
-        if constexpr (std::is_same_v<Member, std::string>)
+        if constexpr (std::is_same_v<Member, WineText>)
             out.writeString(member);
         else if constexpr (std::is_same_v<Member, float>)
             out.writeFloat(member);
@@ -69,20 +69,23 @@ void writeMembers(ArchiveWriter& out, const CWine& wine) {
     });
 }
 
-// Reads the members of one entry in their stored order; stops at the first text that fails.
-ArchiveReader::Text readMembers(ArchiveReader& in, CWine& wine) {
+// Reads the members of one entry in their stored order; stops at the first text that fails. Each text
+// passes through scratch, whose capacity serves every entry.
+ArchiveReader::Text readMembers(ArchiveReader& in, CWine& wine, std::string& scratch) {
     using Text = ArchiveReader::Text;
     Text text = Text::Read;
     CWine::visitMembers(wine, [&](const char*, auto& member) {
         if (text != Text::Read)
             return;
         using Member = std::decay_t<decltype(member)>;
-        if constexpr (std::is_same_v<Member, std::string>)
-            text = in.readString(member);
-        else if constexpr (std::is_same_v<Member, float>)
+        if constexpr (std::is_same_v<Member, WineText>) {
+            text = in.readString(scratch);
+            member = scratch;
+        } else if constexpr (std::is_same_v<Member, float>) {
             text = in.readFloat(member) ? Text::Read : Text::Truncated;
-        else
+        } else {
             text = in.readI32(member) ? Text::Read : Text::Truncated;
+        }
     });
     return text;
 }
@@ -152,12 +155,13 @@ CellarReadResult parse(ArchiveReader& in) {
 
     WineList entries;
     entries.reserve(count);
+    CWine wine;
+    std::string scratch;
     for (std::uint64_t number = 1; number <= count; ++number) {
         if (number > 1)
             if (std::string reason = readClassTag(in, number); !reason.empty())
                 return failure(std::move(reason));
-        auto wine = std::make_unique<CWine>();
-        switch (readMembers(in, *wine)) {
+        switch (readMembers(in, wine, scratch)) {
         case ArchiveReader::Text::Read:
             break;
         case ArchiveReader::Text::Truncated:
@@ -167,7 +171,7 @@ CellarReadResult parse(ArchiveReader& in) {
                 formatted("Entry %llu holds wide-character text, which Cellar Files never contain.",
                           static_cast<unsigned long long>(number)));
         }
-        entries.push_back(std::move(wine));
+        entries.push_back(CWine::packed(wine));
     }
 
     // Nothing is written after the last entry, but copy tools pad: those bytes are counted, not read.

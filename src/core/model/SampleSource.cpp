@@ -152,7 +152,7 @@ CellarReadResult parse(std::string_view text) {
                 problem = inColumn + ": " + unescaping + ".";
                 return;
             }
-            if constexpr (std::is_same_v<std::decay_t<decltype(target)>, std::string>)
+            if constexpr (std::is_same_v<std::decay_t<decltype(target)>, WineText>)
                 target = value;
             else if (!parseNumber(value, target))
                 problem = inColumn + ": \"" + shown(field) + "\" is not a number.";

@@ -94,32 +94,51 @@ Record readRecord(OldText& in, CWine& wine) {
         return Record::Dropped; // a stray marker line
     wine.m_nVintage = scannedInt(line);
 
-    struct Text {
+    // Each line is read as text; a wine's texts are then kept, its numbers read further below.
+    struct Line {
         std::size_t width;
-        std::string* member;
+        WineText* member;
+        std::string* number = nullptr;
     };
     std::string cost, value, acquired, remaining;
-    const Text fields[] = {
-        {50, &wine.m_strProducer},    {30, &wine.m_strDesignation}, {20, &wine.m_strWineType},
-        {50, &wine.m_strAppellation}, {40, &wine.m_strRegion},      {kNumberLine, &cost},
-        {kNumberLine, &value},        {kNumberLine, &acquired},     {kNumberLine, &remaining},
-        {9, &wine.m_strDateAcquired}, {9, &wine.m_strTryDate},      {9, &wine.m_strDrinkDate},
-        {25, &wine.m_strRating},      {16, &wine.m_strCountry},     {128, &wine.m_strBins},
-        {40, &wine.m_strVendor},      {32, &wine.m_strUser1},       {32, &wine.m_strUser2},
-        {64, &wine.m_strUser3},       {9, &wine.m_strDateModified},
+    const Line fields[] = {
+        {50, &wine.m_strProducer},
+        {30, &wine.m_strDesignation},
+        {20, &wine.m_strWineType},
+        {50, &wine.m_strAppellation},
+        {40, &wine.m_strRegion},
+        {kNumberLine, nullptr, &cost},
+        {kNumberLine, nullptr, &value},
+        {kNumberLine, nullptr, &acquired},
+        {kNumberLine, nullptr, &remaining},
+        {9, &wine.m_strDateAcquired},
+        {9, &wine.m_strTryDate},
+        {9, &wine.m_strDrinkDate},
+        {25, &wine.m_strRating},
+        {16, &wine.m_strCountry},
+        {128, &wine.m_strBins},
+        {40, &wine.m_strVendor},
+        {32, &wine.m_strUser1},
+        {32, &wine.m_strUser2},
+        {64, &wine.m_strUser3},
+        {9, &wine.m_strDateModified},
     };
-    for (const Text& field : fields) {
-        if (!in.readLine(field.width, *field.member))
+    for (const Line& field : fields) {
+        std::string& text = field.number != nullptr ? *field.number : line;
+        if (!in.readLine(field.width, text))
             return Record::EndOfFile;
-        if (!field.member->empty() && field.member->front() == '@')
+        if (!text.empty() && text.front() == '@')
             return Record::Dropped; // cut short: the marker line is gone with it
+        if (field.member != nullptr)
+            *field.member = text;
     }
     wine.m_fCost = scannedFloat(cost);
     wine.m_fValue = scannedFloat(value);
     wine.m_nNumberAcquired = scannedInt(acquired);
     wine.m_nNumberRemaining = scannedInt(remaining);
 
-    in.readNotes(wine.m_strNotes);
+    in.readNotes(line);
+    wine.m_strNotes = line;
     if (!in.readLine(4, line))
         return Record::EndOfFile;
     if (isMarker(line))

@@ -14,12 +14,19 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// sscanf needs the terminating NUL that a view may lack; a copy's c_str() also ends at an embedded NUL,
+// as the text's own would.
+int scanWithSscanf(std::string_view text, int (&numbers)[3]) {
+    const std::string terminated(text);
+    return std::sscanf(terminated.c_str(), "%d-%d-%d", &numbers[0], &numbers[1], &numbers[2]);
+}
+
 } // namespace
 
-int scanDateNumbers(const std::string& text, int (&numbers)[3]) {
+int scanDateNumbers(std::string_view text, int (&numbers)[3]) {
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '-'; });
     if (!plain)
-        return std::sscanf(text.c_str(), "%d-%d-%d", &numbers[0], &numbers[1], &numbers[2]);
+        return scanWithSscanf(text, numbers);
     std::size_t at = 0;
     int count = 0;
     for (; count < 3; ++count) {
@@ -35,7 +42,7 @@ int scanDateNumbers(const std::string& text, int (&numbers)[3]) {
         int value = 0;
         for (; at < text.size() && isDigit(text[at]); ++at) {
             if (at - digits == 9) // might overflow an int: leave it to sscanf
-                return std::sscanf(text.c_str(), "%d-%d-%d", &numbers[0], &numbers[1], &numbers[2]);
+                return scanWithSscanf(text, numbers);
             value = value * 10 + (text[at] - '0');
         }
         if (at == digits)
@@ -53,7 +60,7 @@ int widenYear(int year) {
     return year;
 }
 
-WineDate parseWineDate(const std::string& text) {
+WineDate parseWineDate(std::string_view text) {
     int numbers[3] = {0, 0, 0};
     WineDate date;
     switch (scanDateNumbers(text, numbers)) {
@@ -83,23 +90,23 @@ int compareDates(const WineDate& a, const WineDate& b) {
     return 0;
 }
 
-int compareDates(const std::string& a, const std::string& b) {
+int compareDates(std::string_view a, std::string_view b) {
     return compareDates(parseWineDate(a), parseWineDate(b));
 }
 
 namespace {
 
 // What "%f" reads from the text at a digit.
-float numberAt(const std::string& text, std::size_t at) {
+float numberAt(std::string_view text, std::size_t at) {
     float number = 0.0f;
-    std::sscanf(text.c_str() + at, "%f", &number);
+    const std::string terminated(text.substr(at));
+    std::sscanf(terminated.c_str(), "%f", &number);
     return number;
 }
 
 // The number-text order, with numberA(i) and numberB(i) giving what "%f" reads at position i of each.
 template <typename NumberA, typename NumberB>
-int overShorter(const std::string& a, const std::string& b, bool ratingMode, NumberA numberA,
-                NumberB numberB) {
+int overShorter(std::string_view a, std::string_view b, bool ratingMode, NumberA numberA, NumberB numberB) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (ratingMode) {
@@ -132,7 +139,7 @@ int overShorter(const std::string& a, const std::string& b, bool ratingMode, Num
 }
 
 template <typename NumberA, typename NumberB>
-int whole(const std::string& a, const std::string& b, bool ratingMode, NumberA numberA, NumberB numberB) {
+int whole(std::string_view a, std::string_view b, bool ratingMode, NumberA numberA, NumberB numberB) {
     const std::size_t n = std::min(a.size(), b.size());
     if (n == 0) {
         if (a.empty() && b.empty())
@@ -152,19 +159,19 @@ int whole(const std::string& a, const std::string& b, bool ratingMode, NumberA n
 
 } // namespace
 
-int compareNumberTextOverShorter(const std::string& a, const std::string& b, bool ratingMode) {
+int compareNumberTextOverShorter(std::string_view a, std::string_view b, bool ratingMode) {
     return overShorter(
         a, b, ratingMode, [&a](std::size_t i) { return numberAt(a, i); },
         [&b](std::size_t i) { return numberAt(b, i); });
 }
 
-int compareNumberText(const std::string& a, const std::string& b, bool ratingMode) {
+int compareNumberText(std::string_view a, std::string_view b, bool ratingMode) {
     return whole(
         a, b, ratingMode, [&a](std::size_t i) { return numberAt(a, i); },
         [&b](std::size_t i) { return numberAt(b, i); });
 }
 
-void appendNumbersAtDigits(const std::string& text, std::vector<float>& numbers) {
+void appendNumbersAtDigits(std::string_view text, std::vector<float>& numbers) {
     const std::size_t first = numbers.size();
     numbers.resize(first + text.size(), 0.0f);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -180,8 +187,8 @@ void appendNumbersAtDigits(const std::string& text, std::vector<float>& numbers)
     }
 }
 
-int compareNumberText(const std::string& a, const float* numbersA, const std::string& b,
-                      const float* numbersB, bool ratingMode) {
+int compareNumberText(std::string_view a, const float* numbersA, std::string_view b, const float* numbersB,
+                      bool ratingMode) {
     return whole(
         a, b, ratingMode, [numbersA](std::size_t i) { return numbersA[i]; },
         [numbersB](std::size_t i) { return numbersB[i]; });

@@ -14,7 +14,7 @@ constexpr std::array<int, 8> kExamineOrder = {CWine::Producer, CWine::Designatio
                                               CWine::Region,   CWine::Country,     CWine::WineType,
                                               CWine::Vendor,   CWine::Notes};
 
-bool containsIgnoringCase(const std::string& field, std::string_view lowerSearch) {
+bool containsIgnoringCase(std::string_view field, std::string_view lowerSearch) {
     const auto found = std::search(field.begin(), field.end(), lowerSearch.begin(), lowerSearch.end(),
                                    [](char a, char b) { return Cp1252::toLower(a) == b; });
     return found != field.end();
@@ -36,7 +36,7 @@ bool findMatches(const CWine& wine, std::string_view lowerSearch, const FindOpti
     for (int field : kExamineOrder) {
         if (!isChosen(field, options))
             continue;
-        const std::string& text = *wine.textField(field);
+        const std::string_view text = *wine.textField(field);
         if (options.matchCase ? text.find(lowerSearch) != std::string::npos
                               : containsIgnoringCase(text, lowerSearch))
             return true;

@@ -38,16 +38,17 @@ void finishMaximum(GraphBars& bars) {
 
 GraphBars categoryBars(GraphKind kind, const FocusEntries& focus, int scope) {
     GraphBars bars;
-    // first bar of each text; bars keep the order in which texts first occur
-    std::unordered_map<std::string, int> barOf;
+    // first bar of each text; bars keep the order in which texts first occur. The keys are the
+    // entries' own texts, which stay as they are while the bars are built.
+    std::unordered_map<std::string_view, int> barOf;
     for (const CWine* wine : focus) {
-        const std::string& text = categoryLabel(kind, *wine);
+        const std::string_view text = categoryLabel(kind, *wine);
         if (text.empty())
             continue;
         const std::int32_t quantity = scopeQuantity(*wine, scope);
         const auto [found, added] = barOf.try_emplace(text, bars.size());
         if (added) {
-            bars.labels.push_back(text);
+            bars.labels.emplace_back(text);
             bars.counts.push_back(quantity);
         } else {
             bars.counts[found->second] += quantity;
@@ -236,7 +237,7 @@ std::int32_t scopeQuantity(const CWine& wine, int scope) {
     }
 }
 
-int monthIndex(const std::string& dateAcquired, MonthYear reference, int numberOfBars) {
+int monthIndex(std::string_view dateAcquired, MonthYear reference, int numberOfBars) {
     const int other = numberOfBars - 1;
     if (dateAcquired.empty())
         return other;
@@ -252,10 +253,9 @@ int monthIndex(const std::string& dateAcquired, MonthYear reference, int numberO
     return index >= 0 && index <= other ? static_cast<int>(index) : other;
 }
 
-const std::string& categoryLabel(GraphKind kind, const CWine& wine) {
-    static const std::string none;
-    const std::string* text = wine.textField(graphKindInfo(kind).field);
-    return text != nullptr ? *text : none;
+std::string_view categoryLabel(GraphKind kind, const CWine& wine) {
+    const WineText* text = wine.textField(graphKindInfo(kind).field);
+    return text != nullptr ? text->view() : std::string_view();
 }
 
 GraphBars buildBars(GraphKind kind, const FocusEntries& focus, const GraphSettings& settings,

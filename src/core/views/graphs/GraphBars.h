@@ -40,10 +40,10 @@ inline constexpr int kSpendingBars = 121; // ten years of months and "Other"
 std::int32_t scopeQuantity(const CWine& wine, int scope);
 
 // The bar of the spending graph a Date Acquired text falls in; "Other" (the last) for no usable date.
-int monthIndex(const std::string& dateAcquired, MonthYear reference, int numberOfBars = kSpendingBars);
+int monthIndex(std::string_view dateAcquired, MonthYear reference, int numberOfBars = kSpendingBars);
 
 // The label a category graph counts an entry under (empty: in no bar).
-const std::string& categoryLabel(GraphKind kind, const CWine& wine);
+std::string_view categoryLabel(GraphKind kind, const CWine& wine);
 
 // The bars of a graph, unsorted: category bars in the order their texts first occur, range and month
 // bars in bucket order.

@@ -19,8 +19,8 @@ std::string trimSpaces(const std::string& text) {
 
 } // namespace
 
-std::vector<BinList::Placement> BinList::parse(const std::string& binsText, std::int32_t bottlesLeft) {
-    std::string text = binsText.empty() ? kNotListed : binsText;
+std::vector<BinList::Placement> BinList::parse(std::string_view binsText, std::int32_t bottlesLeft) {
+    std::string text = binsText.empty() ? std::string(kNotListed) : std::string(binsText);
     const bool single = text.find(',') == std::string::npos;
     std::vector<Placement> placements;
     while (!text.empty()) {

@@ -35,7 +35,7 @@ public:
     // The places named by a Bins text: items separated by ",", each a name optionally followed by "-"
     // and a count. Without a readable count an item holds all the bottles left when it is the only
     // item, else 1. An empty text names "AANot Listed".
-    static std::vector<Placement> parse(const std::string& binsText, std::int32_t bottlesLeft);
+    static std::vector<Placement> parse(std::string_view binsText, std::int32_t bottlesLeft);
     // Before (negative), equal (0) or after: digit runs compare as numbers, letters after the rest,
     // capitals before small letters; a name that begins another compares equal to it.
     static int compareNames(const std::string& a, const std::string& b);

@@ -205,7 +205,7 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
         m_members[static_cast<std::size_t>(document.focusMember(p))] = true;
     std::size_t items = 0;
     for (int index = 0; index < document.entryCount(); ++index) {
-        const std::string& history = document.entry(index)->m_strHistory;
+        const std::string_view history = document.entry(index)->m_strHistory;
         if (!m_members[static_cast<std::size_t>(index)] || history.empty())
             continue;
         m_histories.push_back({history, index});

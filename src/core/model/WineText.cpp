@@ -1,0 +1,165 @@
+#include "core/model/WineText.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+#include <ostream>
+
+namespace {
+
+constexpr std::size_t kLengthBytes = sizeof(std::uint64_t);
+
+// The bytes a block for a text of this many characters is given: its characters, the NUL, and what
+// the allocator would round up to anyway (blocks come in steps of 16 bytes, 8 of them its own). A text
+// that later gets no longer than that reuses the block, so a text read again and again into the same
+// member seldom allocates.
+std::size_t blockCapacity(std::size_t length) {
+    constexpr std::size_t kStep = 16;
+    constexpr std::size_t kAllocatorOwn = 8;
+    return (length + 1 + kAllocatorOwn + kStep - 1) / kStep * kStep - kAllocatorOwn;
+}
+
+} // namespace
+
+WineText::WineText(WineText&& other) {
+    if (other.outside() && (other.bits() & kOwned) != 0) {
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+        other.setInline({});
+    } else {
+        store(other.view());
+    }
+}
+
+WineText& WineText::operator=(const WineText& other) {
+    if (this != &other)
+        assign(other.view());
+    return *this;
+}
+
+WineText& WineText::operator=(WineText&& other) {
+    if (this == &other)
+        return *this;
+    if (other.outside() && (other.bits() & kOwned) != 0) {
+        release();
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+        other.setInline({});
+    } else {
+        assign(other.view());
+    }
+    return *this;
+}
+
+void WineText::assign(std::string_view text) {
+    const std::uint64_t word = bits();
+    const std::uint64_t length = (word >> kLengthShift) & kLongLength;
+    const bool reusable = outside() && (word & kOwned) != 0 && length != kLongLength;
+    if (reusable && text.size() > kInlineCapacity && text.size() < kLongLength &&
+        text.size() < blockCapacity(length)) {
+        auto* characters = const_cast<char*>(address());
+        std::memmove(characters, text.data(), text.size()); // the text may be part of this one
+        characters[text.size()] = '\0';
+        setOutside(characters, text.size(), true);
+        return;
+    }
+    // The text may be part of this one, so the new form is made before the old one goes.
+    WineText replacement(text);
+    release();
+    std::memcpy(m_bytes, replacement.m_bytes, sizeof m_bytes);
+    replacement.setInline({});
+}
+
+void WineText::clear() noexcept {
+    release();
+    setInline({});
+}
+
+WineText& WineText::operator+=(std::string_view text) {
+    std::string joined(view());
+    joined.append(text);
+    assign(joined);
+    return *this;
+}
+
+std::size_t WineText::size() const noexcept {
+    if (!outside())
+        return kInlineCapacity - static_cast<unsigned char>(m_bytes[7]);
+    const std::uint64_t length = (bits() >> kLengthShift) & kLongLength;
+    if (length != kLongLength)
+        return length;
+    std::uint64_t longLength;
+    std::memcpy(&longLength, address() - kLengthBytes, kLengthBytes);
+    return static_cast<std::size_t>(longLength);
+}
+
+const char* WineText::data() const noexcept {
+    return outside() ? address() : m_bytes;
+}
+
+std::size_t WineText::lentSpace(std::string_view text) noexcept {
+    if (text.size() <= kInlineCapacity)
+        return 0;
+    return text.size() + 1 + (text.size() >= kLongLength ? kLengthBytes : 0);
+}
+
+char* WineText::lend(std::string_view text, char* space) noexcept {
+    release();
+    if (text.size() <= kInlineCapacity) {
+        setInline(text);
+        return space;
+    }
+    setOutside(write(text, space), text.size(), false);
+    return space + lentSpace(text);
+}
+
+void WineText::setInline(std::string_view text) noexcept {
+    std::memset(m_bytes, 0, sizeof m_bytes);
+    if (!text.empty())
+        std::memcpy(m_bytes, text.data(), text.size());
+    m_bytes[7] = static_cast<char>(kInlineCapacity - text.size());
+}
+
+char* WineText::write(std::string_view text, char* space) noexcept {
+    if (text.size() >= kLongLength) {
+        const std::uint64_t length = text.size();
+        std::memcpy(space, &length, kLengthBytes);
+        space += kLengthBytes;
+    }
+    std::memcpy(space, text.data(), text.size());
+    space[text.size()] = '\0';
+    return space;
+}
+
+void WineText::setOutside(const char* characters, std::size_t length, bool owned) noexcept {
+    const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(characters));
+    const std::uint64_t value = kOutside | (owned ? kOwned : 0) |
+                                (std::min<std::uint64_t>(length, kLongLength) << kLengthShift) | address;
+    std::memcpy(m_bytes, &value, sizeof value);
+}
+
+void WineText::store(std::string_view text) {
+    if (text.size() <= kInlineCapacity) {
+        setInline(text);
+        return;
+    }
+    const std::size_t bytes =
+        text.size() >= kLongLength ? lentSpace(text) : std::max(lentSpace(text), blockCapacity(text.size()));
+    auto* block = static_cast<char*>(std::malloc(bytes));
+    if (block == nullptr)
+        throw std::bad_alloc();
+    if ((reinterpret_cast<std::uintptr_t>(block) & ~kAddressMask) != 0) {
+        std::free(block);
+        throw std::bad_alloc(); // beyond the 48-bit addresses every supported system hands out
+    }
+    setOutside(write(text, block), text.size(), true);
+}
+
+void WineText::release() noexcept {
+    if (!outside() || (bits() & kOwned) == 0)
+        return;
+    const bool long_ = ((bits() >> kLengthShift) & kLongLength) == kLongLength;
+    std::free(const_cast<char*>(address()) - (long_ ? kLengthBytes : 0));
+}
+
+std::ostream& operator<<(std::ostream& out, const WineText& text) {
+    return out << text.view();
+}
