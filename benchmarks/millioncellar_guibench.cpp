@@ -76,9 +76,14 @@ private:
     std::unique_ptr<CEntryListView> m_view;
 };
 
+// Made once and closed before the application ends, which its widgets cannot outlive.
 OpenWindow& openWindow() {
-    static OpenWindow window;
-    return window;
+    static std::unique_ptr<OpenWindow> window;
+    if (!window) {
+        window = std::make_unique<OpenWindow>();
+        qAddPostRoutine([] { window.reset(); });
+    }
+    return *window;
 }
 
 void BM_OpenFileIntoEntryList(benchmark::State& state) {

@@ -87,18 +87,6 @@ std::string CBottlewrightDoc::title() const {
     return m_pathName.filename().string();
 }
 
-CWine* CBottlewrightDoc::entry(int index) const {
-    if (index < 0 || index >= entryCount())
-        return nullptr;
-    return m_entries[index].get();
-}
-
-CWine* CBottlewrightDoc::focusEntry(int position) const {
-    if (position < 0 || position >= m_focusCount)
-        return nullptr;
-    return m_entries[m_focus[position]].get();
-}
-
 std::vector<const CWine*> CBottlewrightDoc::focusEntries() const {
     std::vector<const CWine*> entries;
     entries.reserve(static_cast<std::size_t>(m_focusCount));

@@ -46,8 +46,15 @@ public:
 
     int entryCount() const { return static_cast<int>(m_entries.size()); }
     int focusCount() const { return m_focusCount; }
-    CWine* entry(int index) const;
-    CWine* focusEntry(int position) const;
+    CWine* entry(int index) const {
+        return index >= 0 && index < entryCount() ? m_entries[static_cast<std::size_t>(index)].get()
+                                                  : nullptr;
+    }
+    CWine* focusEntry(int position) const {
+        return position >= 0 && position < m_focusCount
+                   ? m_entries[static_cast<std::size_t>(m_focus[static_cast<std::size_t>(position)])].get()
+                   : nullptr;
+    }
     // The Focus Set's entries in Focus Set order, for what walks or writes them all.
     std::vector<const CWine*> focusEntries() const;
     int focusMember(int position) const { return m_focus[position]; }

@@ -5,9 +5,13 @@
 #include <new>
 
 std::string CWine::description() const {
-    if (m_nVintage == 0)
-        return "  NV " + m_strProducer + ' ' + m_strAppellation + ' ' + m_strDesignation;
-    return std::to_string(m_nVintage) + ' ' + m_strProducer + ' ' + m_strAppellation + ' ' + m_strDesignation;
+    std::string text = m_nVintage == 0 ? std::string("  NV") : std::to_string(m_nVintage);
+    text.reserve(text.size() + 3 + m_strProducer.size() + m_strAppellation.size() + m_strDesignation.size());
+    for (const WineText* part : {&m_strProducer, &m_strAppellation, &m_strDesignation}) {
+        text += ' ';
+        text += part->view();
+    }
+    return text;
 }
 
 void CWine::copyFrom(const CWine& source, bool whole) {
@@ -94,28 +98,43 @@ WineText* CWine::textField(int fieldIndex) {
     return const_cast<WineText*>(static_cast<const CWine*>(this)->textField(fieldIndex));
 }
 
+namespace {
+
+// The text members in the order visitMembers walks them.
+constexpr WineText CWine::*kTexts[] = {
+    &CWine::m_strProducer, &CWine::m_strDesignation,  &CWine::m_strWineType, &CWine::m_strAppellation,
+    &CWine::m_strRegion,   &CWine::m_strDateAcquired, &CWine::m_strTryDate,  &CWine::m_strDrinkDate,
+    &CWine::m_strRating,   &CWine::m_strCountry,      &CWine::m_strBins,     &CWine::m_strVendor,
+    &CWine::m_strUser1,    &CWine::m_strUser2,        &CWine::m_strUser3,    &CWine::m_strUser4,
+    &CWine::m_strUser5,    &CWine::m_strHistory,      &CWine::m_strSpare,    &CWine::m_strDateModified,
+    &CWine::m_strNotes};
+static_assert(std::size(kTexts) == CWine::kTextCount);
+
+} // namespace
+
 std::unique_ptr<CWine> CWine::packed(const CWine& wine) {
-    static constexpr WineText CWine::*kTexts[] = {
-        &CWine::m_strProducer, &CWine::m_strDesignation,  &CWine::m_strWineType, &CWine::m_strAppellation,
-        &CWine::m_strRegion,   &CWine::m_strDateAcquired, &CWine::m_strTryDate,  &CWine::m_strDrinkDate,
-        &CWine::m_strRating,   &CWine::m_strCountry,      &CWine::m_strBins,     &CWine::m_strVendor,
-        &CWine::m_strUser1,    &CWine::m_strUser2,        &CWine::m_strUser3,    &CWine::m_strUser4,
-        &CWine::m_strUser5,    &CWine::m_strHistory,      &CWine::m_strSpare,    &CWine::m_strDateModified,
-        &CWine::m_strNotes};
+    std::string_view texts[kTextCount];
+    for (std::size_t i = 0; i < std::size(kTexts); ++i)
+        texts[i] = wine.*kTexts[i];
+    return packed(wine, texts);
+}
+
+std::unique_ptr<CWine> CWine::packed(const CWine& numbers,
+                                     std::span<const std::string_view, kTextCount> texts) {
     std::size_t space = 0;
-    for (const auto text : kTexts)
-        space += WineText::lentSpace(wine.*text);
+    for (const std::string_view text : texts)
+        space += WineText::lentSpace(text);
 
     void* block = ::operator new(sizeof(CWine) + space);
     std::unique_ptr<CWine> entry(new (block) CWine);
-    entry->m_nVintage = wine.m_nVintage;
-    entry->m_nLetterColor = wine.m_nLetterColor;
-    entry->m_fCost = wine.m_fCost;
-    entry->m_fValue = wine.m_fValue;
-    entry->m_nNumberAcquired = wine.m_nNumberAcquired;
-    entry->m_nNumberRemaining = wine.m_nNumberRemaining;
+    entry->m_nVintage = numbers.m_nVintage;
+    entry->m_nLetterColor = numbers.m_nLetterColor;
+    entry->m_fCost = numbers.m_fCost;
+    entry->m_fValue = numbers.m_fValue;
+    entry->m_nNumberAcquired = numbers.m_nNumberAcquired;
+    entry->m_nNumberRemaining = numbers.m_nNumberRemaining;
     char* cursor = static_cast<char*>(block) + sizeof(CWine);
-    for (const auto text : kTexts)
-        cursor = ((*entry).*text).lend(wine.*text, cursor);
+    for (std::size_t i = 0; i < std::size(kTexts); ++i)
+        cursor = ((*entry).*kTexts[i]).lend(texts[i], cursor);
     return entry;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,10 @@ public:
     // A copy of wine in a single allocation: the entry, then every text too long for its eight bytes.
     // Reading a file makes its entries so, which keeps a large cellar small in memory.
     static std::unique_ptr<CWine> packed(const CWine& wine);
+    // The same from an entry's numbers and its texts, in the order visitMembers walks them.
+    static constexpr std::size_t kTextCount = 21;
+    static std::unique_ptr<CWine> packed(const CWine& numbers,
+                                         std::span<const std::string_view, kTextCount> texts);
     // Asks the processor for the entry's first bytes and for the texts packed after it, ahead of a walk
     // that reaches entries in an order of its own.
     void prefetch() const {

@@ -4,6 +4,7 @@
 #include "core/model/ArchiveWriter.h"
 #include "core/model/AtomicFile.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -22,8 +23,7 @@ constexpr std::uint16_t kBigCountMarker = 0xFFFF;
 
 // The smallest records: 6 words and 21 empty texts, plus the class tag and, for the first entry,
 // the class description.
-constexpr std::size_t kTextCount = 21;
-constexpr std::size_t kMembersMinSize = 6 * 4 + kTextCount;
+constexpr std::size_t kMembersMinSize = 6 * 4 + CWine::kTextCount;
 constexpr std::size_t kFirstEntryMinSize = 2 + 2 + 2 + kClassName.size() + kMembersMinSize;
 constexpr std::size_t kLaterEntryMinSize = 2 + kMembersMinSize;
 
@@ -69,18 +69,23 @@ void writeMembers(ArchiveWriter& out, const CWine& wine) {
     });
 }
 
-// Reads the members of one entry in their stored order; stops at the first text that fails. Each text
-// passes through scratch, whose capacity serves every entry.
-ArchiveReader::Text readMembers(ArchiveReader& in, CWine& wine, std::string& scratch) {
+// Reads one entry in its stored order, the numbers into numbers and the texts one after another into
+// pool; stops at the first text that fails.
+ArchiveReader::Text readMembers(ArchiveReader& in, CWine& numbers, std::string& pool,
+                                std::array<std::size_t, CWine::kTextCount + 1>& textEnds,
+                                std::string& scratch) {
     using Text = ArchiveReader::Text;
     Text text = Text::Read;
-    CWine::visitMembers(wine, [&](const char*, auto& member) {
+    pool.clear();
+    std::size_t textIndex = 0;
+    CWine::visitMembers(numbers, [&](const char*, auto& member) {
         if (text != Text::Read)
             return;
         using Member = std::decay_t<decltype(member)>;
         if constexpr (std::is_same_v<Member, WineText>) {
             text = in.readString(scratch);
-            member = scratch;
+            pool += scratch;
+            textEnds[++textIndex] = pool.size();
         } else if constexpr (std::is_same_v<Member, float>) {
             text = in.readFloat(member) ? Text::Read : Text::Truncated;
         } else {
@@ -155,13 +160,18 @@ CellarReadResult parse(ArchiveReader& in) {
 
     WineList entries;
     entries.reserve(count);
-    CWine wine;
+    // Each entry's texts are read into one pool and then packed with it, so that reading allocates
+    // once an entry.
+    CWine numbers;
+    std::string pool;
     std::string scratch;
+    std::array<std::size_t, CWine::kTextCount + 1> textEnds{};
+    std::array<std::string_view, CWine::kTextCount> texts;
     for (std::uint64_t number = 1; number <= count; ++number) {
         if (number > 1)
             if (std::string reason = readClassTag(in, number); !reason.empty())
                 return failure(std::move(reason));
-        switch (readMembers(in, wine, scratch)) {
+        switch (readMembers(in, numbers, pool, textEnds, scratch)) {
         case ArchiveReader::Text::Read:
             break;
         case ArchiveReader::Text::Truncated:
@@ -171,7 +181,9 @@ CellarReadResult parse(ArchiveReader& in) {
                 formatted("Entry %llu holds wide-character text, which Cellar Files never contain.",
                           static_cast<unsigned long long>(number)));
         }
-        entries.push_back(CWine::packed(wine));
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = std::string_view(pool).substr(textEnds[i], textEnds[i + 1] - textEnds[i]);
+        entries.push_back(CWine::packed(numbers, texts));
     }
 
     // Nothing is written after the last entry, but copy tools pad: those bytes are counted, not read.

@@ -80,19 +80,10 @@ WineText& WineText::operator+=(std::string_view text) {
     return *this;
 }
 
-std::size_t WineText::size() const noexcept {
-    if (!outside())
-        return kInlineCapacity - static_cast<unsigned char>(m_bytes[7]);
-    const std::uint64_t length = (bits() >> kLengthShift) & kLongLength;
-    if (length != kLongLength)
-        return length;
-    std::uint64_t longLength;
-    std::memcpy(&longLength, address() - kLengthBytes, kLengthBytes);
-    return static_cast<std::size_t>(longLength);
-}
-
-const char* WineText::data() const noexcept {
-    return outside() ? address() : m_bytes;
+std::size_t WineText::longLength() const noexcept {
+    std::uint64_t length;
+    std::memcpy(&length, address() - kLengthBytes, kLengthBytes);
+    return static_cast<std::size_t>(length);
 }
 
 std::size_t WineText::lentSpace(std::string_view text) noexcept {

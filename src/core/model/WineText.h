@@ -45,10 +45,15 @@ public:
     WineText& operator+=(std::string_view text);
     WineText& operator+=(char c) { return *this += std::string_view(&c, 1); }
 
-    std::size_t size() const noexcept;
+    std::size_t size() const noexcept {
+        if (!outside())
+            return kInlineCapacity - static_cast<unsigned char>(m_bytes[7]);
+        const std::uint64_t length = (bits() >> kLengthShift) & kLongLength;
+        return length != kLongLength ? static_cast<std::size_t>(length) : longLength();
+    }
     std::size_t length() const noexcept { return size(); }
     bool empty() const noexcept { return size() == 0; }
-    const char* data() const noexcept;
+    const char* data() const noexcept { return outside() ? address() : m_bytes; }
     const char* c_str() const noexcept { return data(); }
     const char* begin() const noexcept { return data(); }
     const char* end() const noexcept { return data() + size(); }
@@ -111,6 +116,8 @@ private:
     const char* address() const noexcept {
         return reinterpret_cast<const char*>(static_cast<std::uintptr_t>(bits() & kAddressMask));
     }
+    // The length of a text too long for the length bits, kept before its characters.
+    std::size_t longLength() const noexcept;
     void setInline(std::string_view text) noexcept;
     // Writes text (with its length first when long, and a NUL after) at space; returns the characters.
     static char* write(std::string_view text, char* space) noexcept;
