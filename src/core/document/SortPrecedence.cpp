@@ -399,8 +399,11 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     const auto entryAt = [&](int row) -> const CWine& {
         return *entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row)])];
     };
-    constexpr int kLookAhead = 8;
+    constexpr int kLookAhead = 16;
     for (int row = 0; row < count; ++row) {
+        if (row + 2 * kLookAhead < count)
+            __builtin_prefetch(
+                &entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row + 2 * kLookAhead)])]);
         if (row + kLookAhead < count)
             entryAt(row + kLookAhead).prefetch();
         const CWine& wine = entryAt(row);
