@@ -259,12 +259,11 @@ bool readWholeFile(const fs::path& path, std::string& bytes, std::string& error)
     return readWholeFile(path, bytes, error, ignored);
 }
 
-bool readWholeFile(const fs::path& path, std::string& bytes, std::string& error, int& systemError) {
+int openReadableFile(const fs::path& path, std::uint64_t& size, std::string& error, int& systemError,
+                     std::uint64_t limit) {
     systemError = 0;
-    bytes.clear();
-    std::uint64_t size = 0;
-    if (error = checkReadable(path, size, kMaxReadSize, systemError); !error.empty())
-        return false;
+    if (error = checkReadable(path, size, limit, systemError); !error.empty())
+        return -1;
     // Not blocking: if the name became a pipe since it was looked at, opening must not wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status {};
@@ -273,9 +272,24 @@ bool readWholeFile(const fs::path& path, std::string& bytes, std::string& error,
         error = fd < 0 ? cannotOpen(errno) : kindProblem(status.st_mode);
         if (fd >= 0)
             ::close(fd);
-        return false;
+        return -1;
     }
-    bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxReadSize)));
+    size = static_cast<std::uint64_t>(status.st_size);
+    if (size > limit) {
+        error = tooLarge(limit);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool readWholeFile(const fs::path& path, std::string& bytes, std::string& error, int& systemError) {
+    bytes.clear();
+    std::uint64_t size = 0;
+    const int fd = openReadableFile(path, size, error, systemError);
+    if (fd < 0)
+        return false;
+    bytes.reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     for (;;) {
         const long got = ::read(fd, buffer, sizeof buffer);

@@ -31,6 +31,13 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::string& error,
                    int& systemError);
 
+// Opens a regular file of at most limit bytes for reading, without ever waiting: a name that became a
+// pipe since it was looked at is refused, not waited on. Returns the descriptor, which the caller
+// closes, and the file's size; or -1 with the reason (as checkReadableFile gives it) and the system's
+// error number when the system refused (0 otherwise).
+[[nodiscard]] int openReadableFile(const std::filesystem::path& path, std::uint64_t& size, std::string& error,
+                                   int& systemError, std::uint64_t limit = kMaxReadSize);
+
 // Why path cannot be read as a file: "" for a regular file of at most limit bytes, whose size is then
 // given; otherwise a one-line reason (a device, a pipe, too large, or the system's text).
 [[nodiscard]] std::string checkReadableFile(const std::filesystem::path& path, std::uint64_t& size,

@@ -7,10 +7,11 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <istream>
+#include <streambuf>
 #include <string_view>
-#include <system_error>
 #include <type_traits>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -124,6 +125,46 @@ std::string readClassTag(ArchiveReader& in, std::uint64_t number) {
     return {};
 }
 
+// The bytes of an open file as a stream, read straight into the reader's window; closes the file.
+class DescriptorBuffer : public std::streambuf {
+public:
+    explicit DescriptorBuffer(int fd) : m_fd(fd) {}
+    ~DescriptorBuffer() override { ::close(m_fd); }
+    DescriptorBuffer(const DescriptorBuffer&) = delete;
+    DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
+
+protected:
+    std::streamsize xsgetn(char* out, std::streamsize count) override {
+        std::streamsize done = 0;
+        if (count > 0 && gptr() < egptr()) { // a byte looked at and not yet taken
+            *out = *gptr();
+            setg(nullptr, nullptr, nullptr);
+            done = 1;
+        }
+        while (done < count) {
+            const long got = ::read(m_fd, out + done, static_cast<std::size_t>(count - done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            done += got;
+        }
+        return done;
+    }
+    int_type underflow() override {
+        if (gptr() < egptr())
+            return traits_type::to_int_type(*gptr());
+        if (xsgetn(&m_byte, 1) != 1)
+            return traits_type::eof();
+        setg(&m_byte, &m_byte, &m_byte + 1);
+        return traits_type::to_int_type(m_byte);
+    }
+
+private:
+    int m_fd;
+    char m_byte = 0;
+};
+
 CellarReadResult failure(std::string reason) {
     CellarReadResult result;
     result.error = std::move(reason);
@@ -216,13 +257,13 @@ CellarReadResult read(std::span<const std::uint8_t> bytes) {
 CellarReadResult load(const std::filesystem::path& path) {
     // A device, a pipe or a file larger than any cellar is refused before a byte is read.
     std::uint64_t size = 0;
-    if (std::string problem = checkReadableFile(path, size); !problem.empty())
+    std::string problem;
+    int systemError = 0;
+    const int fd = openReadableFile(path, size, problem, systemError);
+    if (fd < 0)
         return failure(std::move(problem));
-    errno = 0;
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream.is_open())
-        return failure(
-            "The file cannot be opened: " + std::generic_category().message(errno != 0 ? errno : EIO) + ".");
+    DescriptorBuffer buffer(fd);
+    std::istream stream(&buffer);
     return read(stream, size);
 }
 
