@@ -86,7 +86,7 @@ float readMoney(const std::string& text) {
 }
 
 // Month, day and year as "%d-%d-%d" reads them; parts not read stay 0.
-HistoryList::DateKey dateKey(const std::string& date) {
+HistoryList::DateKey dateKey(std::string_view date) {
     int numbers[3] = {0, 0, 0};
     scanDateNumbers(date, numbers);
     return {numbers[2], numbers[0], numbers[1]};
@@ -181,13 +181,23 @@ CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) 
     return delta;
 }
 
+template <typename Visit> void HistoryList::forEachItem(Visit&& visit) const {
+    for (std::size_t h = 0; h < m_histories.size(); ++h) {
+        if (h + kLookAhead < m_histories.size())
+            __builtin_prefetch(m_histories[h + kLookAhead].text.data());
+        std::string_view history = m_histories[h].text;
+        while (!history.empty()) {
+            const std::size_t end = history.find(kHistoryItemEnd);
+            visit(history.substr(0, end), m_histories[h].entry);
+            history.remove_prefix(end == std::string_view::npos ? history.size() : end + 1);
+        }
+    }
+}
+
 void HistoryList::rebuild(const CBottlewrightDoc& document) {
-    // Records are read into the scratch collection, their date keys sorted, and the records then
-    // gathered in sorted order: independent moves, where putting them in place would chase one cache
-    // miss after another. Every collection keeps its capacity between rebuilds.
+    // Every collection keeps its capacity between rebuilds.
     m_histories.clear();
     m_keys.clear();
-    m_unsorted.clear();
     m_records.clear();
     m_current = {};
     // The totals add up in Focus Set order, as single-precision sums must to come out the same.
@@ -212,25 +222,26 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
         items += static_cast<std::size_t>(std::count(history.begin(), history.end(), kHistoryItemEnd)) +
                  (history.back() != kHistoryItemEnd ? 1 : 0);
     }
-    m_unsorted.reserve(items);
+    // The dates are read and put in order first; each record is then read, in the same memory order,
+    // straight into its place, so the records are never held twice.
     m_keys.reserve(items);
-    m_records.reserve(items);
-    for (std::size_t h = 0; h < m_histories.size(); ++h) {
-        if (h + kLookAhead < m_histories.size())
-            __builtin_prefetch(m_histories[h + kLookAhead].text.data());
-        std::string_view history = m_histories[h].text;
-        while (!history.empty()) {
-            const std::size_t end = history.find(kHistoryItemEnd);
-            const CHistoryDelta& record =
-                m_unsorted.emplace_back(deltaFromItem(history.substr(0, end), m_histories[h].entry));
-            m_keys.push_back({dateKey(record.m_strDate), static_cast<std::uint32_t>(m_keys.size())});
-            history.remove_prefix(end == std::string_view::npos ? history.size() : end + 1);
-        }
-    }
+    forEachItem([this](std::string_view item, int) {
+        const std::string_view date = item.substr(0, item.find('\t'));
+        m_keys.push_back({dateKey(date), static_cast<std::uint32_t>(m_keys.size())});
+    });
     if (!sortByCounting(m_keys, m_sortedKeys, m_dateCounts))
         listQuicksort(m_keys, [](const SortKey& a, const SortKey& b) { return laterFirst(a.date, b.date); });
-    for (const SortKey& key : m_keys)
-        m_records.push_back(std::move(m_unsorted[key.record]));
+    m_places.resize(m_keys.size());
+    for (std::size_t place = 0; place < m_keys.size(); ++place)
+        m_places[m_keys[place].record] = static_cast<std::uint32_t>(place);
+    m_records.resize(m_keys.size());
+    std::size_t read = 0;
+    forEachItem([this, &read](std::string_view item, int entry) {
+        constexpr std::size_t kPlacesAhead = 16; // the places lie all over the records: ask ahead
+        if (read + kPlacesAhead < m_places.size())
+            __builtin_prefetch(&m_records[m_places[read + kPlacesAhead]], 1);
+        m_records[m_places[read++]] = deltaFromItem(item, entry);
+    });
 
     // Each record shows the totals just after its change: undo the newer ones one by one, in single
     // precision as the totals are kept.

@@ -59,19 +59,21 @@ public:
     };
     struct SortKey {
         DateKey date;
-        std::uint32_t record = 0; // index into m_unsorted
+        std::uint32_t record = 0; // the record's place in reading order
     };
 
 private:
     std::vector<CHistoryDelta> m_records;
-    std::vector<CHistoryDelta> m_unsorted;
     struct History {
         std::string_view text;
         int entry = 0;
     };
     std::vector<History> m_histories; // of the Focus Set's entries, during a rebuild
     std::vector<bool> m_members;      // by Working File index, during a rebuild
+    // Each item of the histories, in Working File order, as visit(item, entry index).
+    template <typename Visit> void forEachItem(Visit&& visit) const;
     std::vector<SortKey> m_keys;
+    std::vector<std::uint32_t> m_places; // by record in reading order, its place in date order
     std::vector<SortKey> m_sortedKeys;
     std::vector<std::uint32_t> m_dateCounts;
     Totals m_current;
