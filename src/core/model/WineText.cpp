@@ -152,12 +152,13 @@ void WineText::store(std::string_view text) {
         std::free(block);
         throw std::bad_alloc(); // beyond the 48-bit addresses every supported system hands out
     }
+    const char* characters = write(text, block);
 #ifdef BW_LEAK_SANITIZER
     // Only the tagged word points at the block, which the leak checker cannot read as a pointer: the
     // texts of entries left to the system at exit would be reported. A lost entry is still reported.
     __lsan_ignore_object(block);
 #endif
-    setOutside(write(text, block), text.size(), true);
+    setOutside(characters, text.size(), true);
 }
 
 void WineText::release() noexcept {
