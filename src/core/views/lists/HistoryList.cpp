@@ -106,23 +106,22 @@ int laterFirst(const HistoryList::DateKey& a, const HistoryList::DateKey& b) {
     return 0;
 }
 
-// Sorts the keys newest first by counting when their dates lie close enough together (as those the
-// program writes do, within a few decades): linear time, where the quicksort spends most of a rebuild
-// on a large cellar. Gives false, leaving the keys as they were, for a spread too wide to count.
-bool sortByCounting(std::vector<HistoryList::SortKey>& keys, std::vector<HistoryList::SortKey>& sorted,
-                    std::vector<std::uint32_t>& counts) {
-    if (keys.empty())
+// Gives each date its place newest first by counting, when the dates lie close enough together (as
+// those the program writes do, within a few decades): linear time, where the quicksort spends most of a
+// rebuild on a large cellar. Equal dates keep their order. Gives false for a spread too wide to count.
+bool placeByCounting(const std::vector<HistoryList::DateKey>& dates, std::vector<std::uint32_t>& places,
+                     std::vector<std::uint32_t>& counts) {
+    if (dates.empty())
         return true;
-    HistoryList::DateKey low = keys.front().date;
+    HistoryList::DateKey low = dates.front();
     HistoryList::DateKey high = low;
-    for (const HistoryList::SortKey& key : keys) {
-        low = {std::min(low.year, key.date.year), std::min(low.month, key.date.month),
-               std::min(low.day, key.date.day)};
-        high = {std::max(high.year, key.date.year), std::max(high.month, key.date.month),
-                std::max(high.day, key.date.day)};
+    for (const HistoryList::DateKey& date : dates) {
+        low = {std::min(low.year, date.year), std::min(low.month, date.month), std::min(low.day, date.day)};
+        high = {std::max(high.year, date.year), std::max(high.month, date.month),
+                std::max(high.day, date.day)};
     }
     const auto span = [](int from, int to) { return std::int64_t{to} - from + 1; };
-    const std::int64_t limit = 4 * static_cast<std::int64_t>(keys.size()) + 65536;
+    const std::int64_t limit = 4 * static_cast<std::int64_t>(dates.size()) + 65536;
     const std::int64_t years = span(low.year, high.year);
     const std::int64_t months = span(low.month, high.month);
     const std::int64_t days = span(low.day, high.day);
@@ -137,14 +136,13 @@ bool sortByCounting(std::vector<HistoryList::SortKey>& keys, std::vector<History
         return static_cast<std::size_t>(buckets - 1 - oldestFirst);
     };
     counts.assign(static_cast<std::size_t>(buckets) + 1, 0);
-    for (const HistoryList::SortKey& key : keys)
-        ++counts[bucket(key.date) + 1];
+    for (const HistoryList::DateKey& date : dates)
+        ++counts[bucket(date) + 1];
     for (std::size_t i = 1; i < counts.size(); ++i)
         counts[i] += counts[i - 1];
-    sorted.resize(keys.size());
-    for (const HistoryList::SortKey& key : keys)
-        sorted[counts[bucket(key.date)]++] = key;
-    keys.swap(sorted);
+    places.resize(dates.size());
+    for (std::size_t r = 0; r < dates.size(); ++r)
+        places[r] = counts[bucket(dates[r])]++;
     return true;
 }
 
@@ -197,6 +195,7 @@ template <typename Visit> void HistoryList::forEachItem(Visit&& visit) const {
 void HistoryList::rebuild(const CBottlewrightDoc& document) {
     // Every collection keeps its capacity between rebuilds.
     m_histories.clear();
+    m_dates.clear();
     m_keys.clear();
     m_records.clear();
     m_current = {};
@@ -224,17 +223,18 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     }
     // The dates are read and put in order first; each record is then read, in the same memory order,
     // straight into its place, so the records are never held twice.
-    m_keys.reserve(items);
-    forEachItem([this](std::string_view item, int) {
-        const std::string_view date = item.substr(0, item.find('\t'));
-        m_keys.push_back({dateKey(date), static_cast<std::uint32_t>(m_keys.size())});
-    });
-    if (!sortByCounting(m_keys, m_sortedKeys, m_dateCounts))
+    m_dates.reserve(items);
+    forEachItem(
+        [this](std::string_view item, int) { m_dates.push_back(dateKey(item.substr(0, item.find('\t')))); });
+    if (!placeByCounting(m_dates, m_places, m_dateCounts)) {
+        for (std::size_t record = 0; record < m_dates.size(); ++record)
+            m_keys.push_back({m_dates[record], static_cast<std::uint32_t>(record)});
         listQuicksort(m_keys, [](const SortKey& a, const SortKey& b) { return laterFirst(a.date, b.date); });
-    m_places.resize(m_keys.size());
-    for (std::size_t place = 0; place < m_keys.size(); ++place)
-        m_places[m_keys[place].record] = static_cast<std::uint32_t>(place);
-    m_records.resize(m_keys.size());
+        m_places.resize(m_keys.size());
+        for (std::size_t place = 0; place < m_keys.size(); ++place)
+            m_places[m_keys[place].record] = static_cast<std::uint32_t>(place);
+    }
+    m_records.resize(m_dates.size());
     std::size_t read = 0;
     forEachItem([this, &read](std::string_view item, int entry) {
         constexpr std::size_t kPlacesAhead = 16; // the places lie all over the records: ask ahead

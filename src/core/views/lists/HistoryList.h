@@ -72,9 +72,9 @@ private:
     std::vector<bool> m_members;      // by Working File index, during a rebuild
     // Each item of the histories, in Working File order, as visit(item, entry index).
     template <typename Visit> void forEachItem(Visit&& visit) const;
-    std::vector<SortKey> m_keys;
+    std::vector<DateKey> m_dates;        // by record in reading order
+    std::vector<SortKey> m_keys;         // for dates too far apart to count
     std::vector<std::uint32_t> m_places; // by record in reading order, its place in date order
-    std::vector<SortKey> m_sortedKeys;
     std::vector<std::uint32_t> m_dateCounts;
     Totals m_current;
 };
