@@ -8,14 +8,6 @@
 namespace {
 constexpr const char* kNewDocumentTitle = "Cellar";
 constexpr int kRebuildGrowth = 10;
-
-bool replaceFirstIn(WineText& field, const std::string& findWhat, const std::string& replaceWith) {
-    std::string text(field);
-    if (!EntryReplace::replaceFirst(text, findWhat, replaceWith))
-        return false;
-    field = text;
-    return true;
-}
 } // namespace
 
 template <typename Visit> void CBottlewrightDoc::visitObservers(Visit visit) {
@@ -290,7 +282,7 @@ bool CBottlewrightDoc::replaceInFocusEntry(int position, int field, const std::s
                                            const std::string& replaceWith, CDocObserver* sender) {
     CWine* wine = focusEntry(position);
     WineText* text = wine != nullptr ? wine->textField(field) : nullptr;
-    if (text == nullptr || !replaceFirstIn(*text, findWhat, replaceWith))
+    if (text == nullptr || !EntryReplace::replaceFirst(*text, findWhat, replaceWith))
         return false;
     setModified(true);
     updateAllViews(sender, HintFocusSet);
@@ -302,7 +294,7 @@ int CBottlewrightDoc::replaceInFocusSet(int field, const std::string& findWhat,
     int replaced = 0;
     for (int position = 0; position < m_focusCount; ++position) {
         WineText* text = m_entries[m_focus[position]]->textField(field);
-        if (text != nullptr && replaceFirstIn(*text, findWhat, replaceWith))
+        if (text != nullptr && EntryReplace::replaceFirst(*text, findWhat, replaceWith))
             ++replaced;
     }
     if (replaced > 0) {

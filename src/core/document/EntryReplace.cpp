@@ -2,7 +2,7 @@
 
 namespace EntryReplace {
 
-bool replaceFirst(std::string& field, const std::string& findWhat, const std::string& replaceWith) {
+bool replaceFirst(WineText& field, const std::string& findWhat, const std::string& replaceWith) {
     if (findWhat.empty()) {
         if (!field.empty())
             return false;
@@ -12,7 +12,9 @@ bool replaceFirst(std::string& field, const std::string& findWhat, const std::st
     const std::size_t at = field.find(findWhat);
     if (at == std::string::npos)
         return false;
-    field.replace(at, findWhat.size(), replaceWith);
+    std::string text(field);
+    text.replace(at, findWhat.size(), replaceWith);
+    field = text;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/WineText.h"
+
 #include <array>
 #include <string>
 
@@ -15,6 +17,6 @@ inline constexpr std::array<int, 18> kFields = {1,  2,  3,  9,  14, 4,  15, 8,  
 
 // Replaces the first occurrence of findWhat; an empty findWhat fills an empty field. True when the
 // field changed hands.
-bool replaceFirst(std::string& field, const std::string& findWhat, const std::string& replaceWith);
+bool replaceFirst(WineText& field, const std::string& findWhat, const std::string& replaceWith);
 
 } // namespace EntryReplace

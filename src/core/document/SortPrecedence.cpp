@@ -407,9 +407,11 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
         if (row + kLookAhead < count)
             entryAt(row + kLookAhead).prefetch();
         const CWine& wine = entryAt(row);
-        rows[static_cast<std::size_t>(row)] = {leadWords ? lead.addGivingWords(wine) : KeyColumn::Words{},
-                                               row};
-        if (!leadWords)
+        Row& current = rows[static_cast<std::size_t>(row)];
+        current.index = row;
+        if (leadWords)
+            current.first = lead.addGivingWords(wine);
+        else
             lead.add(wine);
         for (std::size_t column = 1; column < columns.size(); ++column)
             columns[column].add(wine);

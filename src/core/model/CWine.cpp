@@ -3,6 +3,7 @@
 #include "core/model/Today.h"
 
 #include <new>
+#include <type_traits>
 
 std::string CWine::description() const {
     std::string text = m_nVintage == 0 ? std::string("  NV") : std::to_string(m_nVintage);
@@ -98,24 +99,13 @@ WineText* CWine::textField(int fieldIndex) {
     return const_cast<WineText*>(static_cast<const CWine*>(this)->textField(fieldIndex));
 }
 
-namespace {
-
-// The text members in the order visitMembers walks them.
-constexpr WineText CWine::*kTexts[] = {
-    &CWine::m_strProducer, &CWine::m_strDesignation,  &CWine::m_strWineType, &CWine::m_strAppellation,
-    &CWine::m_strRegion,   &CWine::m_strDateAcquired, &CWine::m_strTryDate,  &CWine::m_strDrinkDate,
-    &CWine::m_strRating,   &CWine::m_strCountry,      &CWine::m_strBins,     &CWine::m_strVendor,
-    &CWine::m_strUser1,    &CWine::m_strUser2,        &CWine::m_strUser3,    &CWine::m_strUser4,
-    &CWine::m_strUser5,    &CWine::m_strHistory,      &CWine::m_strSpare,    &CWine::m_strDateModified,
-    &CWine::m_strNotes};
-static_assert(std::size(kTexts) == CWine::kTextCount);
-
-} // namespace
-
 std::unique_ptr<CWine> CWine::packed(const CWine& wine) {
     std::string_view texts[kTextCount];
-    for (std::size_t i = 0; i < std::size(kTexts); ++i)
-        texts[i] = wine.*kTexts[i];
+    std::size_t i = 0;
+    visitMembers(wine, [&](const char*, const auto& member) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, WineText>)
+            texts[i++] = member;
+    });
     return packed(wine, texts);
 }
 
@@ -134,7 +124,10 @@ std::unique_ptr<CWine> CWine::packed(const CWine& numbers,
     entry->m_nNumberAcquired = numbers.m_nNumberAcquired;
     entry->m_nNumberRemaining = numbers.m_nNumberRemaining;
     char* cursor = static_cast<char*>(block) + sizeof(CWine);
-    for (std::size_t i = 0; i < std::size(kTexts); ++i)
-        cursor = ((*entry).*kTexts[i]).lend(texts[i], cursor);
+    std::size_t i = 0;
+    visitMembers(*entry, [&](const char*, auto& member) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, WineText>)
+            cursor = member.lend(texts[i++], cursor);
+    });
     return entry;
 }

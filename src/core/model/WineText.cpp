@@ -33,12 +33,11 @@ std::size_t blockCapacity(std::size_t length) {
 } // namespace
 
 WineText::WineText(WineText&& other) {
-    if (other.outside() && (other.bits() & kOwned) != 0) {
-        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
-        other.setInline({});
-    } else {
+    setInline({});
+    if (other.ownsBlock())
+        adopt(other);
+    else
         store(other.view());
-    }
 }
 
 WineText& WineText::operator=(const WineText& other) {
@@ -50,21 +49,16 @@ WineText& WineText::operator=(const WineText& other) {
 WineText& WineText::operator=(WineText&& other) {
     if (this == &other)
         return *this;
-    if (other.outside() && (other.bits() & kOwned) != 0) {
-        release();
-        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
-        other.setInline({});
-    } else {
+    if (other.ownsBlock())
+        adopt(other);
+    else
         assign(other.view());
-    }
     return *this;
 }
 
 void WineText::assign(std::string_view text) {
-    const std::uint64_t word = bits();
-    const std::uint64_t length = (word >> kLengthShift) & kLongLength;
-    const bool reusable = outside() && (word & kOwned) != 0 && length != kLongLength;
-    if (reusable && text.size() > kInlineCapacity && text.size() < kLongLength &&
+    const std::uint64_t length = lengthBits();
+    if (ownsBlock() && length != kLongLength && text.size() > kInlineCapacity && text.size() < kLongLength &&
         text.size() < blockCapacity(length)) {
         auto* characters = const_cast<char*>(address());
         std::memmove(characters, text.data(), text.size()); // the text may be part of this one
@@ -74,9 +68,7 @@ void WineText::assign(std::string_view text) {
     }
     // The text may be part of this one, so the new form is made before the old one goes.
     WineText replacement(text);
-    release();
-    std::memcpy(m_bytes, replacement.m_bytes, sizeof m_bytes);
-    replacement.setInline({});
+    adopt(replacement);
 }
 
 void WineText::clear() noexcept {
@@ -161,11 +153,16 @@ void WineText::store(std::string_view text) {
     setOutside(characters, text.size(), true);
 }
 
+void WineText::adopt(WineText& other) noexcept {
+    release();
+    std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+    other.setInline({});
+}
+
 void WineText::release() noexcept {
-    if (!outside() || (bits() & kOwned) == 0)
+    if (!ownsBlock())
         return;
-    const bool long_ = ((bits() >> kLengthShift) & kLongLength) == kLongLength;
-    std::free(const_cast<char*>(address()) - (long_ ? kLengthBytes : 0));
+    std::free(const_cast<char*>(address()) - (lengthBits() == kLongLength ? kLengthBytes : 0));
 }
 
 std::ostream& operator<<(std::ostream& out, const WineText& text) {

@@ -48,7 +48,7 @@ public:
     std::size_t size() const noexcept {
         if (!outside())
             return kInlineCapacity - static_cast<unsigned char>(m_bytes[7]);
-        const std::uint64_t length = (bits() >> kLengthShift) & kLongLength;
+        const std::uint64_t length = lengthBits();
         return length != kLongLength ? static_cast<std::size_t>(length) : longLength();
     }
     std::size_t length() const noexcept { return size(); }
@@ -113,6 +113,9 @@ private:
         return value;
     }
     bool outside() const noexcept { return (static_cast<unsigned char>(m_bytes[7]) & 0x80) != 0; }
+    bool ownsBlock() const noexcept { return outside() && (bits() & kOwned) != 0; }
+    // The outside form's length, or kLongLength when it is kept before the characters.
+    std::uint64_t lengthBits() const noexcept { return (bits() >> kLengthShift) & kLongLength; }
     const char* address() const noexcept {
         return reinterpret_cast<const char*>(static_cast<std::uintptr_t>(bits() & kAddressMask));
     }
@@ -124,6 +127,8 @@ private:
     void setOutside(const char* characters, std::size_t length, bool owned) noexcept;
     // Becomes text in a block of its own; the current form must already be released.
     void store(std::string_view text);
+    // Takes other's form, which becomes empty.
+    void adopt(WineText& other) noexcept;
     void release() noexcept;
 
     alignas(8) char m_bytes[8];
