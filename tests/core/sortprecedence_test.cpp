@@ -1,5 +1,7 @@
+#include "core/document/SharedQuicksort.h"
 #include "core/document/SortPrecedence.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -191,6 +193,40 @@ TEST(SortPrecedenceSort, EqualEntriesLandInTheQuicksortsOwnOrderAndOnlyCountedMe
     std::vector<int> none;
     SortPrecedence().sort(none, 0, entries);
     EXPECT_TRUE(none.empty());
+}
+
+TEST(SortPrecedenceSort, APartOfTheEntriesInAnyOrderAndAnEntryTwiceSortAsTheirKeys) {
+    WineList entries;
+    for (const char* producer : {"F", "E", "D", "C", "B", "A"})
+        entries.push_back(std::make_unique<CWine>(wine(producer, 1990)));
+    std::vector<int> focus{4, 1, 4, 3, 0, 7};
+    SortPrecedence().sort(focus, 5, entries);
+    EXPECT_EQ(focus, (std::vector<int>{4, 4, 3, 1, 0, 7}));
+}
+
+// Shared between threads, a sort large enough to be shared makes exactly the swaps of one thread:
+// rows of equal keys, a few of each and told apart by their tags, land in the same places.
+TEST(SharedQuicksort, EqualRowsLandWhereOneThreadPutsThem) {
+    struct Row {
+        int key;
+        int tag;
+    };
+    const auto byKey = [](const Row& a, const Row& b) { return (a.key > b.key) - (a.key < b.key); };
+    std::mt19937 random(11);
+    for (const int keys : {20000, 30000, 1 << 30}) {
+        std::uniform_int_distribution<int> key(0, keys);
+        std::vector<Row> rows(100000);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i] = {key(random), static_cast<int>(i)};
+        // Sorted rows but the last: every pivot is the middle, the sides as uneven as they come.
+        if (keys == 30000)
+            std::sort(rows.begin(), rows.end() - 1, [](const Row& a, const Row& b) { return a.key < b.key; });
+        std::vector<Row> shared = rows;
+        SharedQuicksort::sortOnThisThread(rows.data(), 0, static_cast<int>(rows.size()) - 1, byKey);
+        SharedQuicksort::sort(shared.data(), static_cast<int>(shared.size()), byKey);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            ASSERT_EQ(rows[i].tag, shared[i].tag) << keys << " keys, row " << i;
+    }
 }
 
 TEST(SortPrecedenceFile, WritesOneLinePerFieldInFileOrderAndReadsItBack) {

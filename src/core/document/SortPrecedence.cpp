@@ -1,5 +1,6 @@
 #include "core/document/SortPrecedence.h"
 
+#include "core/document/SharedQuicksort.h"
 #include "core/model/AtomicFile.h"
 #include "core/model/WineDates.h"
 
@@ -121,95 +122,88 @@ bool SortPrecedence::write(const std::filesystem::path& path) const {
 
 namespace {
 
-// The program's own quicksort over rows: the middle one is the pivot, those compare puts before it go
-// in front in the order met. Its order among equal rows is part of the behaviour.
-template <typename Row, typename Compare> void quicksort(Row* rows, int lo, int hi, const Compare& compare) {
-    while (lo < hi) {
-        std::swap(rows[lo], rows[(lo + hi) / 2]);
-        int last = lo;
-        for (int i = lo + 1; i <= hi; ++i) {
-            if (compare(rows[i], rows[lo]) < 0) {
-                ++last;
-                std::swap(rows[last], rows[i]);
-            }
-        }
-        std::swap(rows[lo], rows[last]);
-        quicksort(rows, lo, last - 1, compare);
-        lo = last + 1;
-    }
-}
-
 // One sort key of every entry being sorted, read once before the sort: counts, dates and number texts
 // would otherwise be read again at every comparison, and the entries themselves lie all over memory.
 class KeyColumn {
 public:
-    KeyColumn(int field, bool descending, std::size_t rows)
-        : m_field(field), m_kind(kindOf(field)), m_descending(descending) {
+    KeyColumn(int field, bool descending) : m_field(field), m_kind(kindOf(field)), m_descending(descending) {}
+
+    // Makes room for the keys of rows entries.
+    void makeRoom(std::size_t rows) {
         switch (m_kind) {
         case Kind::Number:
-            m_numbers.reserve(rows);
+            m_numbers.resize(rows);
             break;
         case Kind::Amount:
-            m_amounts.reserve(rows);
+            m_amounts.resize(rows);
             break;
         case Kind::Date:
-            m_dates.reserve(rows);
+            m_dates.resize(rows);
             break;
         case Kind::NumberText:
-            m_numberOffsets.reserve(rows);
-            [[fallthrough]];
+            m_numberOffsets.resize(rows);
+            m_texts.resize(rows);
+            break;
         case Kind::Text:
-            m_texts.reserve(rows);
-            m_prefixes.reserve(rows);
+            m_texts.resize(rows);
+            m_prefixes.resize(rows);
             break;
         }
     }
 
-    // A row's key as a word and a half that order as the key does, before its direction, for the kinds
-    // that have them (counts, Vintage, dates, texts by their first twelve bytes): a sort can hold them
-    // beside the row and so decide most comparisons without looking anything up. Equal words may
-    // still hide a difference, in texts past their twelfth byte.
+    // Keeps the key of the entry in row.
+    void set(std::size_t row, const CWine& wine) {
+        switch (m_kind) {
+        case Kind::Number:
+            m_numbers[row] = numberOf(wine);
+            return;
+        case Kind::Amount:
+            m_amounts[row] = amountOf(wine);
+            return;
+        case Kind::Date:
+            m_dates[row] = dateOf(wine);
+            return;
+        case Kind::NumberText: {
+            const WineText& text = *wine.textField(m_field);
+            m_texts[row] = &text;
+            m_numberOffsets[row] = m_numberArena.size();
+            appendNumbersAtDigits(text, m_numberArena);
+            return;
+        }
+        case Kind::Text:
+            m_texts[row] = wine.textField(m_field);
+            m_prefixes[row] = prefixOf(*m_texts[row]);
+            return;
+        }
+    }
+
+    // The key of an entry as a word and a half that order as the key does, before its direction, for
+    // the kinds that have them (counts, Vintage, dates, texts by their first twelve bytes): a sort can
+    // hold them beside its rows, keep nothing here, and so decide most comparisons without looking
+    // anything up. Equal words may still hide a difference, in texts past their twelfth byte.
     struct Words {
         std::uint64_t high = 0;
         std::uint32_t low = 0;
     };
     bool hasWords() const { return m_kind == Kind::Number || m_kind == Kind::Date || m_kind == Kind::Text; }
-    Words words(std::size_t row) const {
-        const auto ordered = [](std::int64_t n) {
-            return static_cast<std::uint64_t>(n) ^ (std::uint64_t{1} << 63);
-        };
+    Words words(const CWine& wine) const {
         switch (m_kind) {
         case Kind::Number:
-            return {ordered(m_numbers[row]), 0};
+            return {static_cast<std::uint64_t>(numberOf(wine)) ^ (std::uint64_t{1} << 63), 0};
         case Kind::Date: {
-            const WineDate& date = m_dates[row];
+            const WineDate date = dateOf(wine);
             const auto part = [](int n) { return static_cast<std::uint32_t>(n) ^ 0x80000000u; };
             return {std::uint64_t{part(date.year)} << 32 | part(date.month), part(date.day)};
         }
-        case Kind::Text:
-            return {m_prefixes[row].high, static_cast<std::uint32_t>(m_prefixes[row].low >> 32)};
+        case Kind::Text: {
+            const Prefix prefix = prefixOf(*wine.textField(m_field));
+            return {prefix.high, static_cast<std::uint32_t>(prefix.low >> 32)};
+        }
         default:
             return {};
         }
     }
     bool descending() const { return m_descending; }
-    // For a sort that holds the words beside its rows: frees the room made for them here, after which
-    // each entry is added by addGivingWords, which keeps nothing.
-    void releaseWords() {
-        std::vector<std::int64_t>().swap(m_numbers);
-        std::vector<WineDate>().swap(m_dates);
-        std::vector<const WineText*>().swap(m_texts);
-        std::vector<Prefix>().swap(m_prefixes);
-    }
-    Words addGivingWords(const CWine& wine) {
-        add(wine); // the words are then the only ones held
-        const Words taken = words(0);
-        m_numbers.clear();
-        m_dates.clear();
-        m_texts.clear();
-        m_prefixes.clear();
-        return taken;
-    }
     // The key's order, with its direction, for entries whose words are equal: only texts can still
     // differ, past their twelfth byte.
     int compareBeyondWords(const CWine& a, const CWine& b, const Words& words) const {
@@ -281,55 +275,34 @@ private:
         }
     }
 
-public:
-    // Appends the key of the entry in the next row.
-    void add(const CWine& wine) {
+    std::int64_t numberOf(const CWine& wine) const {
         switch (m_field) {
         case CWine::Vintage:
-            m_numbers.push_back(wine.m_nVintage);
-            return;
+            return wine.m_nVintage;
         case CWine::NumberRemaining:
-            m_numbers.push_back(wine.m_nNumberRemaining);
-            return;
+            return wine.m_nNumberRemaining;
         case CWine::NumberAcquired:
-            m_numbers.push_back(wine.m_nNumberAcquired);
-            return;
-        case CWine::NumberConsumed:
-            m_numbers.push_back(numberConsumed(wine));
-            return;
-        case CWine::Cost:
-            m_amounts.push_back(wine.m_fCost);
-            return;
-        case CWine::Value:
-            m_amounts.push_back(wine.effectiveValue());
-            return;
-        case CWine::TryDate:
-            m_dates.push_back(parseWineDate(wine.m_strTryDate));
-            return;
-        case CWine::DrinkDate:
-            m_dates.push_back(parseWineDate(wine.m_strDrinkDate));
-            return;
-        case CWine::DateAcquired:
-            m_dates.push_back(parseWineDate(wine.m_strDateAcquired));
-            return;
-        case CWine::DateModified:
-            m_dates.push_back(parseWineDate(wine.m_strDateModified));
-            return;
-        case CWine::Rating:
-        case CWine::Bins: {
-            const WineText& text = *wine.textField(m_field);
-            m_texts.push_back(&text);
-            m_numberOffsets.push_back(m_numberArena.size());
-            appendNumbersAtDigits(text, m_numberArena);
-            return;
-        }
+            return wine.m_nNumberAcquired;
         default:
-            m_texts.push_back(wine.textField(m_field));
-            m_prefixes.push_back(prefixOf(*m_texts.back()));
+            return numberConsumed(wine);
+        }
+    }
+    float amountOf(const CWine& wine) const {
+        return m_field == CWine::Cost ? wine.m_fCost : wine.effectiveValue();
+    }
+    WineDate dateOf(const CWine& wine) const {
+        switch (m_field) {
+        case CWine::TryDate:
+            return parseWineDate(wine.m_strTryDate);
+        case CWine::DrinkDate:
+            return parseWineDate(wine.m_strDrinkDate);
+        case CWine::DateAcquired:
+            return parseWineDate(wine.m_strDateAcquired);
+        default:
+            return parseWineDate(wine.m_strDateModified);
         }
     }
 
-private:
     // The first sixteen bytes of the text up to its end (as strcmp sees it), the first the most
     // significant, zeros after the end: prefixes order as strcmp orders the texts' beginnings.
     struct Prefix {
@@ -362,10 +335,10 @@ private:
     std::vector<float> m_numberArena;
 };
 
-// A column for each field the precedence compares, in order, room made for rows entries.
-std::vector<KeyColumn> keyColumns(const SortPrecedence& precedence, std::size_t rows) {
+// A column for each field the precedence compares, in order.
+std::vector<KeyColumn> keyColumns(const SortPrecedence& precedence) {
     std::vector<KeyColumn> columns;
-    precedence.forEachKey([&](int field, bool descending) { columns.emplace_back(field, descending, rows); });
+    precedence.forEachKey([&](int field, bool descending) { columns.emplace_back(field, descending); });
     return columns;
 }
 
@@ -382,7 +355,7 @@ int compareRows(const std::vector<KeyColumn>& columns, std::size_t a, std::size_
 void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& entries) const {
     if (count < 2)
         return;
-    std::vector<KeyColumn> columns = keyColumns(*this, static_cast<std::size_t>(count));
+    std::vector<KeyColumn> columns = keyColumns(*this);
     // Each row carries its first key's words, so the quicksort's passes mostly read the rows alone.
     struct Row {
         KeyColumn::Words first;
@@ -391,31 +364,44 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     KeyColumn& lead = columns.front();
     const bool leadWords = lead.hasWords();
     const int leadDirection = lead.descending() ? -1 : 1;
-    if (leadWords)
-        lead.releaseWords();
-    std::vector<Row> rows(static_cast<std::size_t>(count));
-    // One walk over the entries fills every column: each entry is read while it is at hand, and the
-    // entries a few rows on are asked for meanwhile.
+    const auto rowCount = static_cast<std::size_t>(count);
+    for (std::size_t column = leadWords ? 1 : 0; column < columns.size(); ++column)
+        columns[column].makeRoom(rowCount);
+    std::vector<Row> rows(rowCount);
+    const auto fill = [&](std::size_t row, const CWine& wine) {
+        rows[row].index = static_cast<int>(row);
+        if (leadWords)
+            rows[row].first = lead.words(wine);
+        else
+            lead.set(row, wine);
+        for (std::size_t column = 1; column < columns.size(); ++column)
+            columns[column].set(row, wine);
+    };
+    // One walk fills every column, over the entries in the order they lie in memory (as read), not in
+    // the Focus Set's: after a sort that is no order memory favours. An entry found twice in the Focus
+    // Set fills its later rows afterwards.
+    std::vector<int> rowOf(entries.size(), -1);
+    std::vector<std::size_t> repeats;
+    for (std::size_t row = 0; row < rowCount; ++row) {
+        int& first = rowOf[static_cast<std::size_t>(focus[row])];
+        if (first < 0)
+            first = static_cast<int>(row);
+        else
+            repeats.push_back(row);
+    }
+    constexpr std::size_t kLookAhead = 8;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        if (index + kLookAhead < entries.size())
+            entries[index + kLookAhead]->prefetch();
+        if (const int row = rowOf[index]; row >= 0)
+            fill(static_cast<std::size_t>(row), *entries[index]);
+    }
+    std::vector<int>().swap(rowOf);
     const auto entryAt = [&](int row) -> const CWine& {
         return *entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row)])];
     };
-    constexpr int kLookAhead = 16;
-    for (int row = 0; row < count; ++row) {
-        if (row + 2 * kLookAhead < count)
-            __builtin_prefetch(
-                &entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row + 2 * kLookAhead)])]);
-        if (row + kLookAhead < count)
-            entryAt(row + kLookAhead).prefetch();
-        const CWine& wine = entryAt(row);
-        Row& current = rows[static_cast<std::size_t>(row)];
-        current.index = row;
-        if (leadWords)
-            current.first = lead.addGivingWords(wine);
-        else
-            lead.add(wine);
-        for (std::size_t column = 1; column < columns.size(); ++column)
-            columns[column].add(wine);
-    }
+    for (const std::size_t row : repeats)
+        fill(row, entryAt(static_cast<int>(row)));
     const auto order = [&columns, &entryAt, leadWords, leadDirection](const Row& a, const Row& b) {
         const auto rowA = static_cast<std::size_t>(a.index);
         const auto rowB = static_cast<std::size_t>(b.index);
@@ -432,7 +418,7 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
         return compareRows(columns, rowA, rowB, 1);
     };
     // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
-    quicksort(rows.data(), 0, count - 1, order);
+    SharedQuicksort::sort(rows.data(), count, order);
     for (Row& row : rows)
         row.index = focus[static_cast<std::size_t>(row.index)];
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -440,10 +426,11 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
 }
 
 int SortPrecedence::compare(const CWine& a, const CWine& b) const {
-    std::vector<KeyColumn> columns = keyColumns(*this, 2);
+    std::vector<KeyColumn> columns = keyColumns(*this);
     for (KeyColumn& column : columns) {
-        column.add(a);
-        column.add(b);
+        column.makeRoom(2);
+        column.set(0, a);
+        column.set(1, b);
     }
     return compareRows(columns, 0, 1);
 }

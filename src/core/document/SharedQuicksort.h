@@ -1,0 +1,117 @@
+#pragma once
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
+
+// The program's own quicksort over rows: the middle one is the pivot, those compare puts before it go
+// in front in the order met. Its order among equal rows is part of the behaviour.
+//
+// The two sides of a pivot never meet again, so a large sort shares its sides out between the
+// machine's cores: each side gets the same swaps whichever thread sorts it, and the order is exactly
+// that of one thread. compare must be safe to call from several threads at once.
+namespace SharedQuicksort {
+
+// Puts rows[lo..hi] either side of their middle row and gives where that row lands.
+template <typename Row, typename Compare> int partition(Row* rows, int lo, int hi, const Compare& compare) {
+    std::swap(rows[lo], rows[(lo + hi) / 2]);
+    int last = lo;
+    for (int i = lo + 1; i <= hi; ++i) {
+        if (compare(rows[i], rows[lo]) < 0) {
+            ++last;
+            std::swap(rows[last], rows[i]);
+        }
+    }
+    std::swap(rows[lo], rows[last]);
+    return last;
+}
+
+template <typename Row, typename Compare>
+void sortOnThisThread(Row* rows, int lo, int hi, const Compare& compare) {
+    while (lo < hi) {
+        const int pivot = partition(rows, lo, hi, compare);
+        sortOnThisThread(rows, lo, pivot - 1, compare);
+        lo = pivot + 1;
+    }
+}
+
+// The sides waiting for a thread, and when the last one is done.
+class Ranges {
+public:
+    void give(int lo, int hi) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_waiting.emplace_back(lo, hi);
+        }
+        m_changed.notify_one();
+    }
+    // A waiting range, or false once every range is sorted.
+    bool take(int& lo, int& hi) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_waiting.empty() || m_working == 0; });
+        if (m_waiting.empty())
+            return false;
+        std::tie(lo, hi) = m_waiting.back();
+        m_waiting.pop_back();
+        ++m_working;
+        return true;
+    }
+    void done() {
+        bool finished = false;
+        {
+            const std::lock_guard lock(m_mutex);
+            finished = --m_working == 0 && m_waiting.empty();
+        }
+        if (finished)
+            m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::pair<int, int>> m_waiting;
+    int m_working = 0;
+};
+
+// Sorts rows[0..count).
+template <typename Row, typename Compare> void sort(Row* rows, int count, const Compare& compare) {
+    // Below this a side is not worth the hand-over; a sort this short is over in a few milliseconds.
+    constexpr int kShared = 1 << 14;
+    const unsigned cores = std::min(std::thread::hardware_concurrency(), 8u);
+    if (count < 2 * kShared || cores < 2) {
+        sortOnThisThread(rows, 0, count - 1, compare);
+        return;
+    }
+    Ranges ranges;
+    ranges.give(0, count - 1);
+    const auto work = [&ranges, rows, &compare] {
+        int lo = 0;
+        int hi = 0;
+        while (ranges.take(lo, hi)) {
+            while (hi - lo >= kShared) {
+                const int pivot = partition(rows, lo, hi, compare);
+                if (pivot - lo > kShared)
+                    ranges.give(lo, pivot - 1);
+                else
+                    sortOnThisThread(rows, lo, pivot - 1, compare);
+                lo = pivot + 1;
+            }
+            sortOnThisThread(rows, lo, hi, compare);
+            ranges.done();
+        }
+    };
+    std::vector<std::jthread> helpers;
+    try {
+        for (unsigned i = 1; i < cores; ++i)
+            helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // No thread to spare: the ones there are, this one included, do the work.
+    }
+    work();
+}
+
+} // namespace SharedQuicksort
