@@ -14,12 +14,12 @@ void relaunchWithLargePageHeap(char** argv) {
     // Set already, by the first start or by the user: never start again.
     if (current != nullptr && std::strstr(current, "glibc.malloc.hugetlb") != nullptr)
         return;
-    // Transparent huge pages for the heap, grown 256 MB at a time so that they can be used. Blocks up to
-    // 32 MB (a sort's rows, a list's records on a million entries) come from the heap and stay there
-    // when freed: the next sort reuses their pages, where fresh ones from the system would each be
-    // faulted in and zeroed again, a third of a sort's time.
-    std::string tunables = "glibc.malloc.hugetlb=1:glibc.malloc.top_pad=268435456:"
-                           "glibc.malloc.mmap_threshold=33554432:glibc.malloc.trim_threshold=1073741824";
+    // Transparent huge pages for the heap, grown 256 MB at a time so that they can be used. Large
+    // blocks (a sort's rows, the History List's records) come from the heap too and stay there when
+    // freed: the next sort or rebuild reuses their pages, where fresh ones from the system would each
+    // be faulted in and zeroed again, a third of a sort's time on a million entries.
+    std::string tunables = "glibc.malloc.hugetlb=1:glibc.malloc.top_pad=268435456:glibc.malloc.mmap_max=0:"
+                           "glibc.malloc.trim_threshold=1073741824";
     if (current != nullptr && *current != '\0')
         tunables = std::string(current) + ':' + tunables;
     // The program's own file by its real name, so that the system still lists the process by it.

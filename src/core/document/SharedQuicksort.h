@@ -1,10 +1,10 @@
 #pragma once
 
-#include <algorithm>
+#include "core/document/WorkInParts.h"
+
 #include <condition_variable>
 #include <mutex>
-#include <system_error>
-#include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -81,8 +81,8 @@ private:
 template <typename Row, typename Compare> void sort(Row* rows, int count, const Compare& compare) {
     // Below this a side is not worth the hand-over; a sort this short is over in a few milliseconds.
     constexpr int kShared = 1 << 14;
-    const unsigned cores = std::min(std::thread::hardware_concurrency(), 8u);
-    if (count < 2 * kShared || cores < 2) {
+    const std::size_t threads = WorkInParts::count();
+    if (count < 2 * kShared || threads < 2) {
         sortOnThisThread(rows, 0, count - 1, compare);
         return;
     }
@@ -104,14 +104,7 @@ template <typename Row, typename Compare> void sort(Row* rows, int count, const 
             ranges.done();
         }
     };
-    std::vector<std::jthread> helpers;
-    try {
-        for (unsigned i = 1; i < cores; ++i)
-            helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // No thread to spare: the ones there are, this one included, do the work.
-    }
-    work();
+    WorkInParts::run(threads, [&work](std::size_t) { work(); });
 }
 
 } // namespace SharedQuicksort

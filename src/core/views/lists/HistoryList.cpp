@@ -2,6 +2,7 @@
 
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
+#include "core/document/WorkInParts.h"
 #include "core/editing/HistoryItemList.h"
 #include "core/model/WineDates.h"
 #include "core/views/lists/ListQuicksort.h"
@@ -179,53 +180,84 @@ CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) 
     return delta;
 }
 
-template <typename Visit> void HistoryList::forEachItem(Visit&& visit) const {
-    for (std::size_t h = 0; h < m_histories.size(); ++h) {
-        if (h + kLookAhead < m_histories.size())
+template <typename Visit> void HistoryList::forEachItem(std::size_t part, Visit&& visit) const {
+    const std::size_t end = m_partStarts[part + 1];
+    for (std::size_t h = m_partStarts[part]; h < end; ++h) {
+        if (h + kLookAhead < end)
             __builtin_prefetch(m_histories[h + kLookAhead].text.data());
+        std::size_t number = m_histories[h].firstItem;
         std::string_view history = m_histories[h].text;
         while (!history.empty()) {
-            const std::size_t end = history.find(kHistoryItemEnd);
-            visit(history.substr(0, end), m_histories[h].entry);
-            history.remove_prefix(end == std::string_view::npos ? history.size() : end + 1);
+            const std::size_t itemEnd = history.find(kHistoryItemEnd);
+            visit(history.substr(0, itemEnd), m_histories[h].entry, number++);
+            history.remove_prefix(itemEnd == std::string_view::npos ? history.size() : itemEnd + 1);
         }
     }
+}
+
+void HistoryList::splitIntoParts() {
+    // The items are counted a part of the histories a core, then numbered through.
+    const std::size_t parts = std::min(WorkInParts::count(), std::max<std::size_t>(m_histories.size(), 1));
+    WorkInParts::run(parts, [this, parts](std::size_t part) {
+        const std::size_t end = WorkInParts::start(part + 1, parts, m_histories.size());
+        for (std::size_t h = WorkInParts::start(part, parts, m_histories.size()); h < end; ++h) {
+            const std::string_view text = m_histories[h].text;
+            m_histories[h].firstItem =
+                static_cast<std::size_t>(std::count(text.begin(), text.end(), kHistoryItemEnd)) +
+                (text.back() != kHistoryItemEnd ? 1 : 0);
+        }
+    });
+    std::size_t items = 0;
+    for (History& history : m_histories)
+        items += std::exchange(history.firstItem, items);
+    // Each part then takes about as many items.
+    m_partStarts.assign(parts + 1, m_histories.size());
+    std::size_t h = 0;
+    for (std::size_t part = 0; part < parts; ++part) {
+        const std::size_t firstItem = WorkInParts::start(part, parts, items);
+        while (h < m_histories.size() && m_histories[h].firstItem < firstItem)
+            ++h;
+        m_partStarts[part] = h;
+    }
+    m_itemCount = items;
 }
 
 void HistoryList::rebuild(const CBottlewrightDoc& document) {
     // Every collection keeps its capacity between rebuilds.
     m_histories.clear();
-    m_dates.clear();
     m_keys.clear();
     m_records.clear();
     m_current = {};
-    // The totals add up in Focus Set order, as single-precision sums must to come out the same.
+    // The totals add up in Focus Set order, as single-precision sums must to come out the same. The
+    // same walk marks the members: the records are then read in Working File order, which is the order
+    // the entries and their texts lie in memory, rather than jumping about in Focus Set order; equal
+    // dates have no order of their own.
+    m_members.assign(static_cast<std::size_t>(document.entryCount()), false);
     for (int p = 0; p < document.focusCount(); ++p) {
+        // In Focus Set order the entries lie all over memory: ask further ahead.
+        if (const CWine* ahead = document.focusEntry(p + 4 * static_cast<int>(kLookAhead)))
+            ahead->prefetch();
         const CWine& wine = *document.focusEntry(p);
         m_current.bottles += wine.m_nNumberRemaining;
         m_current.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
         m_current.value += wine.effectiveValue() * static_cast<float>(wine.m_nNumberRemaining);
-    }
-    // The records are read in Working File order, which is the order the entries and their texts lie
-    // in memory, rather than jumping about in Focus Set order: equal dates have no order of their own.
-    // Counting the items first spares the collections growing step by step.
-    m_members.assign(static_cast<std::size_t>(document.entryCount()), false);
-    for (int p = 0; p < document.focusCount(); ++p)
         m_members[static_cast<std::size_t>(document.focusMember(p))] = true;
-    std::size_t items = 0;
+    }
     for (int index = 0; index < document.entryCount(); ++index) {
         const std::string_view history = document.entry(index)->m_strHistory;
-        if (!m_members[static_cast<std::size_t>(index)] || history.empty())
-            continue;
-        m_histories.push_back({history, index});
-        items += static_cast<std::size_t>(std::count(history.begin(), history.end(), kHistoryItemEnd)) +
-                 (history.back() != kHistoryItemEnd ? 1 : 0);
+        if (m_members[static_cast<std::size_t>(index)] && !history.empty())
+            m_histories.push_back({history, index});
     }
+    splitIntoParts();
     // The dates are read and put in order first; each record is then read, in the same memory order,
-    // straight into its place, so the records are never held twice.
-    m_dates.reserve(items);
-    forEachItem(
-        [this](std::string_view item, int) { m_dates.push_back(dateKey(item.substr(0, item.find('\t')))); });
+    // straight into its place, so the records are never held twice. Each part of the histories is
+    // read on a core of its own.
+    m_dates.resize(m_itemCount);
+    WorkInParts::run(m_partStarts.size() - 1, [this](std::size_t part) {
+        forEachItem(part, [this](std::string_view item, int, std::size_t number) {
+            m_dates[number] = dateKey(item.substr(0, item.find('\t')));
+        });
+    });
     if (!placeByCounting(m_dates, m_places, m_dateCounts)) {
         for (std::size_t record = 0; record < m_dates.size(); ++record)
             m_keys.push_back({m_dates[record], static_cast<std::uint32_t>(record)});
@@ -235,12 +267,13 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
             m_places[m_keys[place].record] = static_cast<std::uint32_t>(place);
     }
     m_records.resize(m_dates.size());
-    std::size_t read = 0;
-    forEachItem([this, &read](std::string_view item, int entry) {
-        constexpr std::size_t kPlacesAhead = 16; // the places lie all over the records: ask ahead
-        if (read + kPlacesAhead < m_places.size())
-            __builtin_prefetch(&m_records[m_places[read + kPlacesAhead]], 1);
-        m_records[m_places[read++]] = deltaFromItem(item, entry);
+    WorkInParts::run(m_partStarts.size() - 1, [this](std::size_t part) {
+        forEachItem(part, [this](std::string_view item, int entry, std::size_t number) {
+            constexpr std::size_t kPlacesAhead = 16; // the places lie all over the records: ask ahead
+            if (number + kPlacesAhead < m_places.size())
+                __builtin_prefetch(&m_records[m_places[number + kPlacesAhead]], 1);
+            m_records[m_places[number]] = deltaFromItem(item, entry);
+        });
     });
 
     // Each record shows the totals just after its change: undo the newer ones one by one, in single

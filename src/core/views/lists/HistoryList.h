@@ -67,11 +67,18 @@ private:
     struct History {
         std::string_view text;
         int entry = 0;
+        std::size_t firstItem = 0; // the number of items in the histories before it
     };
     std::vector<History> m_histories; // of the Focus Set's entries, during a rebuild
     std::vector<bool> m_members;      // by Working File index, during a rebuild
-    // Each item of the histories, in Working File order, as visit(item, entry index).
-    template <typename Visit> void forEachItem(Visit&& visit) const;
+    // Splits the histories' items into one part a core, each a run of whole histories, for the passes
+    // over them that run side by side.
+    void splitIntoParts();
+    std::vector<std::size_t> m_partStarts; // the first history of each part, and the end
+    std::size_t m_itemCount = 0;
+    // Each item of the histories of one part, in Working File order, as visit(item, entry index, the
+    // item's number over all the histories).
+    template <typename Visit> void forEachItem(std::size_t part, Visit&& visit) const;
     std::vector<DateKey> m_dates;        // by record in reading order
     std::vector<SortKey> m_keys;         // for dates too far apart to count
     std::vector<std::uint32_t> m_places; // by record in reading order, its place in date order
