@@ -2,9 +2,12 @@
 #include "core/views/lists/HistoryList.h"
 #include "helpers/DocumentTestAccess.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <random>
 #include <string>
 
 namespace {
@@ -112,6 +115,55 @@ TEST_F(HistoryListTest, RunningTotalsUndoEachNewerChange) {
 
     m_doc.discardNewEntry(1);
     EXPECT_EQ(m_list.rowTexts(m_doc, 1)[5], "*****");
+}
+
+// A Focus Set large enough to be read on several cores gives the records and totals of one: equal
+// dates in Working File order, the totals added in Focus Set order.
+TEST_F(HistoryListTest, ALargeFocusSetReadsAsInOnePass) {
+    constexpr int kEntries = 24000;
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> day(1, 28);
+    struct Expected {
+        int year;
+        int day;
+        int entry;
+    };
+    std::vector<Expected> expected;
+    for (int entry = 0; entry < kEntries; ++entry) {
+        std::string history;
+        for (int year : {97, 98}) {
+            const int d = day(random);
+            history +=
+                item(("1-" + std::to_string(d) + "-" + std::to_string(year)).c_str(), 1, 0, 0, 0, 0, 0);
+            expected.push_back({year, d, entry});
+        }
+        add(entry % 7, 0.1f * static_cast<float>(entry), 0.0f, entry % 3 == 0 ? "" : history);
+        if (entry % 3 == 0)
+            expected.resize(expected.size() - 2);
+    }
+    std::vector<int> members(kEntries);
+    std::iota(members.begin(), members.end(), 0);
+    std::shuffle(members.begin(), members.end(), random);
+    DocumentTestAccess::setFocusMembers(m_doc, members);
+    m_list.rebuild(m_doc);
+
+    std::stable_sort(expected.begin(), expected.end(), [](const Expected& a, const Expected& b) {
+        return a.year != b.year ? a.year > b.year : a.day > b.day;
+    });
+    ASSERT_EQ(m_list.records().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(m_list.records()[i].m_nEntry, expected[i].entry) << i;
+        ASSERT_EQ(m_list.records()[i].m_strDate,
+                  "1-" + std::to_string(expected[i].day) + "-" + std::to_string(expected[i].year));
+    }
+    HistoryList::Totals totals;
+    for (const int member : members) {
+        const CWine& wine = *m_doc.entry(member);
+        totals.bottles += wine.m_nNumberRemaining;
+        totals.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
+    }
+    EXPECT_EQ(m_list.current().bottles, totals.bottles);
+    EXPECT_EQ(m_list.current().cost, totals.cost);
 }
 
 TEST_F(HistoryListTest, SummaryCountsNewerChangesAndNetChange) {

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -197,7 +199,9 @@ template <typename Visit> void HistoryList::forEachItem(std::size_t part, Visit&
 
 void HistoryList::splitIntoParts() {
     // The items are counted a part of the histories a core, then numbered through.
-    const std::size_t parts = std::min(WorkInParts::count(), std::max<std::size_t>(m_histories.size(), 1));
+    constexpr std::size_t kHistoriesAPart = 1000; // fewer are read faster than a thread starts
+    const std::size_t parts =
+        std::clamp<std::size_t>(m_histories.size() / kHistoriesAPart, 1, WorkInParts::count());
     WorkInParts::run(parts, [this, parts](std::size_t part) {
         const std::size_t end = WorkInParts::start(part + 1, parts, m_histories.size());
         for (std::size_t h = WorkInParts::start(part, parts, m_histories.size()); h < end; ++h) {
@@ -228,21 +232,32 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     m_keys.clear();
     m_records.clear();
     m_current = {};
-    // The totals add up in Focus Set order, as single-precision sums must to come out the same. The
-    // same walk marks the members: the records are then read in Working File order, which is the order
-    // the entries and their texts lie in memory, rather than jumping about in Focus Set order; equal
-    // dates have no order of their own.
-    m_members.assign(static_cast<std::size_t>(document.entryCount()), false);
-    for (int p = 0; p < document.focusCount(); ++p) {
-        // In Focus Set order the entries lie all over memory: ask further ahead.
-        if (const CWine* ahead = document.focusEntry(p + 4 * static_cast<int>(kLookAhead)))
-            ahead->prefetch();
-        const CWine& wine = *document.focusEntry(p);
-        m_current.bottles += wine.m_nNumberRemaining;
-        m_current.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
-        m_current.value += wine.effectiveValue() * static_cast<float>(wine.m_nNumberRemaining);
-        m_members[static_cast<std::size_t>(document.focusMember(p))] = true;
+    // The totals add up in Focus Set order, as single-precision sums must to come out the same. That
+    // walk jumps about memory, so it runs beside the reading of the records.
+    const auto addTotals = [this, &document] {
+        for (int p = 0; p < document.focusCount(); ++p) {
+            if (const CWine* ahead = document.focusEntry(p + 4 * static_cast<int>(kLookAhead)))
+                ahead->prefetch();
+            const CWine& wine = *document.focusEntry(p);
+            m_current.bottles += wine.m_nNumberRemaining;
+            m_current.cost += wine.m_fCost * static_cast<float>(wine.m_nNumberRemaining);
+            m_current.value += wine.effectiveValue() * static_cast<float>(wine.m_nNumberRemaining);
+        }
+    };
+    constexpr int kWorthAThread = 10000; // fewer entries are added up faster than a thread starts
+    std::jthread totals;
+    try {
+        if (document.focusCount() >= kWorthAThread)
+            totals = std::jthread(addTotals);
+    } catch (const std::system_error&) {
     }
+    if (!totals.joinable())
+        addTotals();
+    // The records are read in Working File order, which is the order the entries and their texts lie
+    // in memory, rather than jumping about in Focus Set order: equal dates have no order of their own.
+    m_members.assign(static_cast<std::size_t>(document.entryCount()), false);
+    for (int p = 0; p < document.focusCount(); ++p)
+        m_members[static_cast<std::size_t>(document.focusMember(p))] = true;
     for (int index = 0; index < document.entryCount(); ++index) {
         const std::string_view history = document.entry(index)->m_strHistory;
         if (m_members[static_cast<std::size_t>(index)] && !history.empty())
@@ -278,6 +293,8 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
 
     // Each record shows the totals just after its change: undo the newer ones one by one, in single
     // precision as the totals are kept.
+    if (totals.joinable())
+        totals.join();
     Totals running = m_current;
     for (std::size_t i = 0; i < m_records.size(); ++i) {
         if (i > 0) {
