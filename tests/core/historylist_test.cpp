@@ -76,17 +76,37 @@ TEST_F(HistoryListTest, SortsDatesFarApartTheSameWay) {
         (std::vector<std::string>{"1-1-2000000000", "2-1-98", "1-2-98", "12-31-97", "1-1--2000000000"}));
 }
 
-// Amounts are read as "%f" reads them, whichever way the reading takes.
-TEST(HistoryDelta, ReadsAmountsAsScanfDoes) {
+// Numbers are read as "%d" and "%f" read them, whichever way the reading takes: in one pass for an
+// item as the program writes it, field by field for any other.
+TEST(HistoryDelta, ReadsNumbersAsScanfDoes) {
     std::vector<std::string> amounts = {"0",         "-0.00", ".5",   "5.",    "16777217", "9999999.9",
-                                        "0.1234567", "1e3",   "0x10", "1.2.3", "-",        "."};
-    for (int cents = 0; cents < 2000000; cents += 7)
+                                        "0.1234567", "1e3",   "0x10", "1.2.3", "-",        ".",
+                                        "",          "+5",    "1\t2", " 7"};
+    for (int cents = 0; cents < 2000000; cents += 23)
         amounts.push_back(std::to_string(cents / 100) + "." + std::to_string(100 + cents % 100).substr(1));
-    for (const std::string& amount : amounts) {
-        float expected = 0.0f;
-        std::sscanf(amount.c_str(), "%f", &expected);
-        const CHistoryDelta delta = HistoryList::deltaFromItem("1-1-98\t0\t0\t" + amount, 0);
-        EXPECT_EQ(std::memcmp(&delta.m_fNewCost, &expected, sizeof expected), 0) << amount;
+    const std::vector<std::string> counts = {"0",  "-0", "12",  "-123456789", "1234567890", "99999999999",
+                                             "+5", "",   "1.5", "-",          "007",        " 3"};
+    const auto scanned = [](const std::string& text, const char* format, auto number) {
+        std::sscanf(text.c_str(), format, &number);
+        return number;
+    };
+    for (std::size_t i = 0; i < std::max(amounts.size(), counts.size()); ++i) {
+        const std::string& amount = amounts[i % amounts.size()];
+        const std::string& count = counts[i % counts.size()];
+        // The amount as each of the four amounts, and last, where the item's rest is read.
+        for (int place = 0; place < 4; ++place) {
+            std::string item = "1-1-98\t" + count + "\t" + count;
+            for (int field = 0; field < 4; ++field)
+                item += "\t" + (field == place ? amount : std::string("1.25"));
+            const CHistoryDelta delta = HistoryList::deltaFromItem(item, 0);
+            const float* read[] = {&delta.m_fNewCost, &delta.m_fOldCost, &delta.m_fNewValue,
+                                   &delta.m_fOldValue};
+            const float expected =
+                scanned(place == 3 ? amount : amount.substr(0, amount.find('\t')), "%f", 0.0f);
+            ASSERT_EQ(std::memcmp(read[place], &expected, sizeof expected), 0) << item;
+            ASSERT_EQ(delta.m_nNewQty, scanned(count, "%d", 0)) << item;
+            ASSERT_EQ(delta.m_nOldQty, scanned(count, "%d", 0)) << item;
+        }
     }
 }
 

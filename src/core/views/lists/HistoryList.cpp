@@ -35,32 +35,90 @@ std::int32_t readInt(std::string_view text) {
     return number;
 }
 
-// A decimal of at most seven digits ("123.45", "-20"), read without the general parser: the digits and
-// the power of ten are both exact floats, so the one division rounds exactly as "%f" does.
-std::optional<float> shortDecimal(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
+// A decimal of at most seven digits ("123.45", "-20") from c on, up to the first character that cannot
+// belong to one, read without the general parser: the digits and the power of ten are both exact
+// floats, so the one division rounds exactly as "%f" does. Nothing when it has no digit.
+std::optional<float> readShortDecimal(const char*& c, const char* end) {
+    const bool negative = c != end && *c == '-';
     if (negative)
-        text.remove_prefix(1);
+        ++c;
     std::uint32_t digits = 0;
     int count = 0;
     float scale = 1.0f;
     bool point = false;
-    for (const char c : text) {
-        if (c == '.' && !point) {
+    for (; c != end; ++c) {
+        if (*c == '.' && !point) {
             point = true;
-        } else if (c >= '0' && c <= '9' && count < 7) {
-            digits = digits * 10 + static_cast<std::uint32_t>(c - '0');
+        } else if (*c >= '0' && *c <= '9' && count < 7) {
+            digits = digits * 10 + static_cast<std::uint32_t>(*c - '0');
             ++count;
             if (point)
                 scale *= 10.0f;
         } else {
-            return std::nullopt;
+            break;
         }
     }
     if (count == 0)
         return std::nullopt;
     const float magnitude = static_cast<float>(digits) / scale;
     return negative ? -magnitude : magnitude;
+}
+
+std::optional<float> shortDecimal(std::string_view text) {
+    const char* c = text.data();
+    const char* const end = c + text.size();
+    const std::optional<float> number = readShortDecimal(c, end);
+    return c == end ? number : std::nullopt;
+}
+
+// A whole number of at most nine digits from c on, as from_chars reads it, up to the first other
+// character. Nothing when it has no digit.
+std::optional<std::int32_t> readShortWhole(const char*& c, const char* end) {
+    const bool negative = c != end && *c == '-';
+    if (negative)
+        ++c;
+    std::int32_t number = 0;
+    int count = 0;
+    for (; c != end && *c >= '0' && *c <= '9' && count < 9; ++c, ++count)
+        number = number * 10 + (*c - '0');
+    if (count == 0)
+        return std::nullopt;
+    return negative ? -number : number;
+}
+
+// An item as the program writes it, read in one pass: the date, two whole numbers and four short
+// decimals, each ended by a tab but the last. Gives false for any other item, which is then read
+// field by field; what it reads is what that reading gives.
+bool readPlainItem(std::string_view item, CHistoryDelta& delta) {
+    const std::size_t dateEnd = item.find('\t');
+    if (dateEnd == std::string_view::npos)
+        return false;
+    const char* c = item.data() + dateEnd + 1;
+    const char* const end = item.data() + item.size();
+    const auto ended = [&c, end](bool last) {
+        if (last)
+            return c == end;
+        if (c == end || *c != '\t')
+            return false;
+        ++c;
+        return true;
+    };
+    std::int32_t* const wholes[] = {&delta.m_nNewQty, &delta.m_nOldQty};
+    for (std::int32_t* whole : wholes) {
+        const std::optional<std::int32_t> number = readShortWhole(c, end);
+        if (!number || !ended(false))
+            return false;
+        *whole = *number;
+    }
+    float* const decimals[] = {&delta.m_fNewCost, &delta.m_fOldCost, &delta.m_fNewValue, &delta.m_fOldValue};
+    for (float* decimal : decimals) {
+        const std::optional<float> number = readShortDecimal(c, end);
+        if (!number || !ended(decimal == decimals[3]))
+            return false;
+        *decimal = *number;
+    }
+    delta.m_strDate = item.substr(0, dateEnd);
+    return true;
 }
 
 float readFloat(std::string_view text) {
@@ -158,6 +216,10 @@ std::string formatFigure(const char* format, double amount) {
 } // namespace
 
 CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) {
+    CHistoryDelta delta;
+    delta.m_nEntry = entryIndex;
+    if (readPlainItem(item, delta))
+        return delta;
     // The item cut at its tabs as the History page cuts it (the last field takes the rest), without
     // copying the fields.
     std::array<std::string_view, HistoryItemList::FieldCount> fields;
@@ -170,9 +232,7 @@ CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) 
         }
     }
     fields[field] = item.substr(start);
-    CHistoryDelta delta;
     delta.m_strDate = fields[HistoryItemList::Date];
-    delta.m_nEntry = entryIndex;
     delta.m_nNewQty = readInt(fields[HistoryItemList::NewQty]);
     delta.m_nOldQty = readInt(fields[HistoryItemList::OldQty]);
     delta.m_fNewCost = readFloat(fields[HistoryItemList::NewCost]);
