@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/model/WineText.h"
+
 #include <cstdint>
-#include <string>
 
 // One dated change of an entry's bottles, cost and value, read from an item of its History text.
 // Never stored: the History List rebuilds these from the History texts whenever it recalculates.
 struct CHistoryDelta {
-    std::string m_strDate;      // "m-d-yy" as the item holds it
+    WineText m_strDate;         // "m-d-yy" as the item holds it
     int m_nEntry = -1;          // Working File index of the entry whose History text held the item
     std::int32_t m_nNewQty = 0; // bottles on hand after the change
     std::int32_t m_nOldQty = 0;

@@ -87,9 +87,9 @@ std::optional<std::int32_t> readShortWhole(const char*& c, const char* end) {
 }
 
 // An item as the program writes it, read in one pass: the date, two whole numbers and four short
-// decimals, each ended by a tab but the last. Gives false for any other item, which is then read
-// field by field; what it reads is what that reading gives.
-bool readPlainItem(std::string_view item, CHistoryDelta& delta) {
+// decimals, each ended by a tab but the last; date is the text before the first tab. Gives false for
+// any other item, which is then read field by field; what it reads is what that reading gives.
+bool readPlainItem(std::string_view item, CHistoryDelta& delta, std::string_view& date) {
     const std::size_t dateEnd = item.find('\t');
     if (dateEnd == std::string_view::npos)
         return false;
@@ -117,7 +117,7 @@ bool readPlainItem(std::string_view item, CHistoryDelta& delta) {
             return false;
         *decimal = *number;
     }
-    delta.m_strDate = item.substr(0, dateEnd);
+    date = item.substr(0, dateEnd);
     return true;
 }
 
@@ -215,11 +215,11 @@ std::string formatFigure(const char* format, double amount) {
 
 } // namespace
 
-CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) {
-    CHistoryDelta delta;
+std::string_view HistoryList::readItem(std::string_view item, int entryIndex, CHistoryDelta& delta) {
     delta.m_nEntry = entryIndex;
-    if (readPlainItem(item, delta))
-        return delta;
+    std::string_view date;
+    if (readPlainItem(item, delta, date))
+        return date;
     // The item cut at its tabs as the History page cuts it (the last field takes the rest), without
     // copying the fields.
     std::array<std::string_view, HistoryItemList::FieldCount> fields;
@@ -232,13 +232,18 @@ CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) 
         }
     }
     fields[field] = item.substr(start);
-    delta.m_strDate = fields[HistoryItemList::Date];
     delta.m_nNewQty = readInt(fields[HistoryItemList::NewQty]);
     delta.m_nOldQty = readInt(fields[HistoryItemList::OldQty]);
     delta.m_fNewCost = readFloat(fields[HistoryItemList::NewCost]);
     delta.m_fOldCost = readFloat(fields[HistoryItemList::OldCost]);
     delta.m_fNewValue = readFloat(fields[HistoryItemList::NewValue]);
     delta.m_fOldValue = readFloat(fields[HistoryItemList::OldValue]);
+    return fields[HistoryItemList::Date];
+}
+
+CHistoryDelta HistoryList::deltaFromItem(std::string_view item, int entryIndex) {
+    CHistoryDelta delta;
+    delta.m_strDate = readItem(item, entryIndex, delta);
     return delta;
 }
 
@@ -328,11 +333,19 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     // straight into its place, so the records are never held twice. Each part of the histories is
     // read on a core of its own.
     m_dates.resize(m_itemCount);
-    WorkInParts::run(m_partStarts.size() - 1, [this](std::size_t part) {
-        forEachItem(part, [this](std::string_view item, int, std::size_t number) {
-            m_dates[number] = dateKey(item.substr(0, item.find('\t')));
+    std::vector<std::size_t> dateSpace(m_partStarts.size() - 1);
+    WorkInParts::run(dateSpace.size(), [this, &dateSpace](std::size_t part) {
+        std::size_t space = 0;
+        forEachItem(part, [this, &space](std::string_view item, int, std::size_t number) {
+            const std::string_view date = item.substr(0, item.find('\t'));
+            m_dates[number] = dateKey(date);
+            space += WineText::lentSpace(date);
         });
+        dateSpace[part] = space;
     });
+    m_dateArenas.clear();
+    for (const std::size_t space : dateSpace)
+        m_dateArenas.push_back(std::make_unique_for_overwrite<char[]>(space));
     if (!placeByCounting(m_dates, m_places, m_dateCounts)) {
         for (std::size_t record = 0; record < m_dates.size(); ++record)
             m_keys.push_back({m_dates[record], static_cast<std::uint32_t>(record)});
@@ -342,12 +355,15 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
             m_places[m_keys[place].record] = static_cast<std::uint32_t>(place);
     }
     m_records.resize(m_dates.size());
-    WorkInParts::run(m_partStarts.size() - 1, [this](std::size_t part) {
-        forEachItem(part, [this](std::string_view item, int entry, std::size_t number) {
+    // Each record's date is lent by its part's arena, written in reading order.
+    WorkInParts::run(m_dateArenas.size(), [this](std::size_t part) {
+        char* space = m_dateArenas[part].get();
+        forEachItem(part, [this, &space](std::string_view item, int entry, std::size_t number) {
             constexpr std::size_t kPlacesAhead = 16; // the places lie all over the records: ask ahead
             if (number + kPlacesAhead < m_places.size())
                 __builtin_prefetch(&m_records[m_places[number + kPlacesAhead]], 1);
-            m_records[m_places[number]] = deltaFromItem(item, entry);
+            CHistoryDelta& record = m_records[m_places[number]];
+            space = record.m_strDate.lend(readItem(item, entry, record), space);
         });
     });
 

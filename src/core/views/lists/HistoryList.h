@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,12 @@ public:
     };
 
 private:
+    // Reads an item's numbers and entry into delta and gives its date.
+    static std::string_view readItem(std::string_view item, int entryIndex, CHistoryDelta& delta);
+
+    // The records' dates, one block a part of the histories, which lends them to the records: declared
+    // before the records, so that they are freed after them.
+    std::vector<std::unique_ptr<char[]>> m_dateArenas;
     std::vector<CHistoryDelta> m_records;
     struct History {
         std::string_view text;
