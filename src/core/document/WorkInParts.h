@@ -15,18 +15,25 @@ inline std::size_t count() {
     return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
 }
 
+// Starts work on a thread of its own and gives that thread, to be joined before the work's results are
+// read. Where the system has no thread to give, does the work here and gives an empty one.
+template <typename Work> std::jthread startBeside(const Work& work) {
+    try {
+        return std::jthread(work);
+    } catch (const std::system_error&) {
+        work();
+        return {};
+    }
+}
+
 // Runs work(part) for each part in [0, parts), each on a thread of its own, the last on this one, and
-// returns once all are done. A part the system has no thread for runs on this one too.
+// returns once all are done.
 template <typename Work> void run(std::size_t parts, const Work& work) {
     std::vector<std::jthread> threads;
-    std::size_t part = 0;
-    try {
-        for (; part + 1 < parts; ++part)
-            threads.emplace_back(work, part);
-    } catch (const std::system_error&) {
-    }
-    for (; part < parts; ++part)
-        work(part);
+    for (std::size_t part = 0; part + 1 < parts; ++part)
+        threads.push_back(startBeside([&work, part] { work(part); }));
+    if (parts > 0)
+        work(parts - 1);
 }
 
 // The first of [0, total) in part of parts equal parts.

@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -156,6 +155,8 @@ HistoryList::DateKey dateKey(std::string_view date) {
 // History texts lie scattered on the heap: asking for the text a few entries ahead while this one is
 // read hides most of the wait for memory.
 constexpr std::size_t kLookAhead = 4;
+// In Focus Set order the entries lie all over memory: the walk asks further ahead.
+constexpr int kEntriesAhead = 16;
 
 int laterFirst(const HistoryList::DateKey& a, const HistoryList::DateKey& b) {
     if (a.year != b.year)
@@ -301,7 +302,7 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     // walk jumps about memory, so it runs beside the reading of the records.
     const auto addTotals = [this, &document] {
         for (int p = 0; p < document.focusCount(); ++p) {
-            if (const CWine* ahead = document.focusEntry(p + 4 * static_cast<int>(kLookAhead)))
+            if (const CWine* ahead = document.focusEntry(p + kEntriesAhead))
                 ahead->prefetch();
             const CWine& wine = *document.focusEntry(p);
             m_current.bottles += wine.m_nNumberRemaining;
@@ -311,12 +312,9 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     };
     constexpr int kWorthAThread = 10000; // fewer entries are added up faster than a thread starts
     std::jthread totals;
-    try {
-        if (document.focusCount() >= kWorthAThread)
-            totals = std::jthread(addTotals);
-    } catch (const std::system_error&) {
-    }
-    if (!totals.joinable())
+    if (document.focusCount() >= kWorthAThread)
+        totals = WorkInParts::startBeside(addTotals);
+    else
         addTotals();
     // The records are read in Working File order, which is the order the entries and their texts lie
     // in memory, rather than jumping about in Focus Set order: equal dates have no order of their own.
