@@ -160,4 +160,12 @@ void ArrayPrinter::finishElement() {
     }
 }
 
+void ArrayPrinter::printAfterBuffer(std::string_view text) {
+    if (text.empty())
+        return;
+    m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+    m_buffer.clear();
+    m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
 } // namespace JsonOutput

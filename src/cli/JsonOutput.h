@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/document/WorkInParts.h"
+
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 // JSON as the command line prints it: keys in the order written, amounts as 32-bit floats.
 using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
@@ -44,16 +48,48 @@ public:
         write(startElement());
         finishElement();
     }
+    // Elements 0 to count - 1, element i written by write(out, i) as for addWith. A long array is
+    // written on every core: this thread prints the first part as it goes, the others write theirs
+    // into buffers of their own, printed after it in order. write must only read what it shares.
+    template <typename Write> void addEach(std::size_t count, const Write& write);
 
 private:
     static constexpr std::size_t kBlock = std::size_t{1} << 16;
 
+    // Arrays shorter than this are written on this thread alone.
+    static constexpr std::size_t kSharedCount = 20000;
+
     std::string& startElement();
     void finishElement();
+    // Prints the buffer and then text, which holds elements that follow it.
+    void printAfterBuffer(std::string_view text);
 
     std::ostream& m_out;
     std::string m_buffer;
     bool m_empty = true;
 };
+
+template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Write& write) {
+    const std::size_t parts = count >= kSharedCount ? WorkInParts::count() : 1;
+    const auto first = [count, parts](std::size_t part) { return WorkInParts::start(part, parts, count); };
+    std::vector<std::string> later(parts - 1);
+    std::vector<std::jthread> threads;
+    for (std::size_t part = 1; part < parts; ++part) {
+        threads.push_back(WorkInParts::startBeside([&, part] {
+            std::string& out = later[part - 1];
+            for (std::size_t i = first(part); i < first(part + 1); ++i) {
+                out += ",\n";
+                write(out, i);
+            }
+        }));
+    }
+    for (std::size_t i = 0; i < first(1); ++i)
+        addWith([&](std::string& out) { write(out, i); });
+    for (std::size_t part = 1; part < parts; ++part) {
+        if (threads[part - 1].joinable())
+            threads[part - 1].join();
+        printAfterBuffer(later[part - 1]);
+    }
+}
 
 } // namespace JsonOutput

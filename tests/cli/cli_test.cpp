@@ -133,6 +133,25 @@ TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
     EXPECT_EQ(fileContents(m_folder / "srtprec.bw3"), byVintage());
 }
 
+// A long Focus Set is written on several cores in parts; the parts must join into one list, in order.
+TEST_F(Cli, ListOfManyEntriesPrintsEachOnceInOrder) {
+    constexpr int kCount = 45001;
+    WineList entries;
+    std::string expected = "{\"focus\":[\n";
+    for (int i = 0; i < kCount; ++i) {
+        // Read backwards, so that the Focus Set's order is not the file's.
+        const int index = kCount - 1 - i;
+        entries.push_back(std::make_unique<CWine>());
+        entries.back()->m_strProducer = "P" + std::to_string(100000 + index);
+        expected += "{\"index\":" + std::to_string(index) + ",\"description\":\"1993 P" +
+                    std::to_string(100000 + i) + "  \"}" + (i + 1 < kCount ? ",\n" : "\n]}\n");
+    }
+    ASSERT_EQ(CellarFile::save(m_folder / "many.bwf", entries), "");
+    const Outcome result = run("list many.bwf --json");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.out == expected) << "the list differs from the " << kCount << " entries in order";
+}
+
 // A file with a copy tool's padding is read; the user is told once, on standard error.
 TEST_F(Cli, BytesAfterTheLastEntryGiveANoteAndExitZero) {
     write("padded.bwf", fileContents(fixture("two-entries.bwf")) + std::string(3, '\0'));

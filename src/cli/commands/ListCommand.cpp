@@ -6,6 +6,26 @@
 #include <iostream>
 #include <memory>
 
+namespace {
+
+// {"index":7,"description":"1990 Producer Appellation Designation"}
+void appendMember(std::string& out, const CBottlewrightDoc& doc, int position) {
+    // Sorted, the entries are met in no order memory favours.
+    constexpr int kLookAhead = 8;
+    if (const CWine* ahead = doc.focusEntry(position + kLookAhead))
+        ahead->prefetch();
+    thread_local std::string description; // kept, so that describing an entry seldom allocates
+    description.clear();
+    doc.focusEntry(position)->appendDescription(description);
+    out += "{\"index\":";
+    JsonOutput::appendNumber(out, doc.focusMember(position));
+    out += ",\"description\":";
+    JsonOutput::appendText(out, description);
+    out += '}';
+}
+
+} // namespace
+
 void addListCommand(CLI::App& app) {
     CLI::App& command = *app.add_subcommand(
         "list", "the Focus Set after opening, sorted by SCHEME.bws or else by srtprec.bw3 in the current "
@@ -19,19 +39,10 @@ void addListCommand(CLI::App& app) {
         return focus->withFocusSet(*file, [](const CBottlewrightDoc& doc) {
             {
                 JsonOutput::ArrayPrinter members(std::cout, "focus");
-                // Sorted, the entries are met in no order memory favours.
-                constexpr int kLookAhead = 8;
-                for (int position = 0; position < doc.focusCount(); ++position) {
-                    if (const CWine* ahead = doc.focusEntry(position + kLookAhead))
-                        ahead->prefetch();
-                    members.addWith([&](std::string& out) {
-                        out += "{\"index\":";
-                        JsonOutput::appendNumber(out, doc.focusMember(position));
-                        out += ",\"description\":";
-                        JsonOutput::appendText(out, doc.focusEntry(position)->description());
-                        out += '}';
-                    });
-                }
+                members.addEach(static_cast<std::size_t>(doc.focusCount()),
+                                [&doc](std::string& out, std::size_t position) {
+                                    appendMember(out, doc, static_cast<int>(position));
+                                });
             }
             return CliSupport::finishOutput();
         });

@@ -177,13 +177,14 @@ public:
         }
     }
 
-    // The key of an entry as a word and a half that order as the key does, before its direction, for
-    // the kinds that have them (counts, Vintage, dates, texts by their first twelve bytes): a sort can
-    // hold them beside its rows, keep nothing here, and so decide most comparisons without looking
-    // anything up. Equal words may still hide a difference, in texts past their twelfth byte.
+    // The key of an entry as two words that order as the key does, before its direction, for the kinds
+    // that have them (counts, Vintage, dates, texts by their first sixteen bytes): a sort can hold them
+    // beside its rows, keep nothing here, and so decide most comparisons without looking anything up.
+    // Sixteen bytes hold most producers' names whole. Equal words may still hide a difference, in texts
+    // past their sixteenth byte.
     struct Words {
         std::uint64_t high = 0;
-        std::uint32_t low = 0;
+        std::uint64_t low = 0;
     };
     bool hasWords() const { return m_kind == Kind::Number || m_kind == Kind::Date || m_kind == Kind::Text; }
     Words words(const CWine& wine) const {
@@ -197,7 +198,7 @@ public:
         }
         case Kind::Text: {
             const Prefix prefix = prefixOf(*wine.textField(m_field));
-            return {prefix.high, static_cast<std::uint32_t>(prefix.low >> 32)};
+            return {prefix.high, prefix.low};
         }
         default:
             return {};
@@ -205,12 +206,12 @@ public:
     }
     bool descending() const { return m_descending; }
     // The key's order, with its direction, for entries whose words are equal: only texts can still
-    // differ, past their twelfth byte.
+    // differ, past their sixteenth byte.
     int compareBeyondWords(const CWine& a, const CWine& b, const Words& words) const {
         if (m_kind != Kind::Text || (words.low & 0xFF) == 0)
             return 0;
         const int result =
-            std::strcmp(a.textField(m_field)->c_str() + 12, b.textField(m_field)->c_str() + 12);
+            std::strcmp(a.textField(m_field)->c_str() + 16, b.textField(m_field)->c_str() + 16);
         return m_descending ? -result : result;
     }
 

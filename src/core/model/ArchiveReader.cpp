@@ -27,6 +27,12 @@ bool ArchiveReader::fill(std::size_t count) {
     return windowLeft() >= count;
 }
 
+std::span<const std::uint8_t> ArchiveReader::ahead(std::size_t count) {
+    if (windowLeft() < count && m_stream != nullptr)
+        fill(static_cast<std::size_t>(std::min<std::uint64_t>({count, m_buffer.size(), remaining()})));
+    return m_window.subspan(m_position);
+}
+
 bool ArchiveReader::readI32(std::int32_t& value) {
     std::uint32_t word = 0;
     if (!readU32(word))

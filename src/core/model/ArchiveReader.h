@@ -43,6 +43,11 @@ public:
         return true;
     }
 
+    // The unread bytes, at least count of them where the file still has them and the window can hold
+    // them, for a caller that reads several values straight from memory and then skips what it used.
+    std::span<const std::uint8_t> ahead(std::size_t count);
+    void skip(std::size_t count) { m_position += count; }
+
     bool readI32(std::int32_t& value);
     bool readFloat(float& value);
 

@@ -2,17 +2,27 @@
 
 #include "core/model/Today.h"
 
+#include <charconv>
 #include <new>
 #include <type_traits>
 
 std::string CWine::description() const {
-    std::string text = m_nVintage == 0 ? std::string("  NV") : std::to_string(m_nVintage);
-    text.reserve(text.size() + 3 + m_strProducer.size() + m_strAppellation.size() + m_strDesignation.size());
-    for (const WineText* part : {&m_strProducer, &m_strAppellation, &m_strDesignation}) {
-        text += ' ';
-        text += part->view();
-    }
+    std::string text;
+    appendDescription(text);
     return text;
+}
+
+void CWine::appendDescription(std::string& out) const {
+    if (m_nVintage == 0) {
+        out += "  NV";
+    } else {
+        char digits[12];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, m_nVintage).ptr);
+    }
+    for (const WineText* part : {&m_strProducer, &m_strAppellation, &m_strDesignation}) {
+        out += ' ';
+        out += part->view();
+    }
 }
 
 void CWine::copyFrom(const CWine& source, bool whole) {

@@ -84,6 +84,8 @@ public:
 
     // "1990 Producer Appellation Designation", or "  NV Producer Appellation Designation".
     std::string description() const;
+    // The same at the end of out, for a caller that describes many entries into one buffer.
+    void appendDescription(std::string& out) const;
 
     // A whole copy takes every field. A partial copy starts a new entry from an existing one:
     // names, amounts and user fields are kept, bottles, bins, history and notes start empty

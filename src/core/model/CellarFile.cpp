@@ -5,6 +5,7 @@
 #include "core/model/AtomicFile.h"
 
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <istream>
@@ -94,6 +95,56 @@ ArchiveReader::Text readMembers(ArchiveReader& in, CWine& numbers, std::string& 
         }
     });
     return text;
+}
+
+// An entry as the program writes it, read straight from the bytes ahead: a later entry's class tag
+// first when tagged, and no text of 65,534 bytes or more. Gives the bytes it takes, or 0 for anything
+// else (an entry past the bytes given, a long or wide text, another tag), which the reading value by
+// value then reads or refuses with its reason.
+std::size_t readPlainEntry(std::span<const std::uint8_t> bytes, bool tagged, CWine& numbers,
+                           std::array<std::string_view, CWine::kTextCount>& texts) {
+    const std::uint8_t* p = bytes.data();
+    const std::uint8_t* const end = p + bytes.size();
+    const auto word16 = [](const std::uint8_t* at) {
+        return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
+    };
+    if (tagged) {
+        if (end - p < 2 || word16(p) != kFirstClassReference)
+            return 0;
+        p += 2;
+    }
+    bool plain = true;
+    std::size_t textIndex = 0;
+    CWine::visitMembers(numbers, [&](const char*, auto& member) {
+        if (!plain)
+            return;
+        using Member = std::decay_t<decltype(member)>;
+        if constexpr (std::is_same_v<Member, WineText>) {
+            std::size_t length = 0xFFFF;
+            if (p < end && *p != 0xFF) {
+                length = *p++;
+            } else if (end - p >= 3) {
+                length = word16(p + 1);
+                p += 3;
+            }
+            if (length >= 0xFFFE || length > static_cast<std::size_t>(end - p)) {
+                plain = false;
+                return;
+            }
+            texts[textIndex++] = std::string_view(reinterpret_cast<const char*>(p), length);
+            p += length;
+        } else {
+            if (end - p < 4) {
+                plain = false;
+                return;
+            }
+            const std::uint32_t word = static_cast<std::uint32_t>(word16(p)) | std::uint32_t{word16(p + 2)}
+                                                                                   << 16;
+            member = std::bit_cast<Member>(word);
+            p += 4;
+        }
+    });
+    return plain ? static_cast<std::size_t>(p - bytes.data()) : 0;
 }
 
 std::string endsInside(std::uint64_t number) {
@@ -208,7 +259,14 @@ CellarReadResult parse(ArchiveReader& in) {
     std::string scratch;
     std::array<std::size_t, CWine::kTextCount + 1> textEnds{};
     std::array<std::string_view, CWine::kTextCount> texts;
+    // Most entries are read straight from the bytes ahead; what that cannot read is read value by value.
+    constexpr std::size_t kPlainEntryBytes = 8192;
     for (std::uint64_t number = 1; number <= count; ++number) {
+        if (const std::size_t used = readPlainEntry(in.ahead(kPlainEntryBytes), number > 1, numbers, texts)) {
+            in.skip(used);
+            entries.push_back(CWine::packed(numbers, texts));
+            continue;
+        }
         if (number > 1)
             if (std::string reason = readClassTag(in, number); !reason.empty())
                 return failure(std::move(reason));

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr std::size_t kLengthBytes = sizeof(std::uint64_t);
-
 // The bytes a block for a text of this many characters is given: its characters, the NUL, and what
 // the allocator would round up to anyway (blocks come in steps of 16 bytes, 8 of them its own). A text
 // that later gets no longer than that reuses the block, so a text read again and again into the same
@@ -89,47 +87,6 @@ std::size_t WineText::longLength() const noexcept {
     return static_cast<std::size_t>(length);
 }
 
-std::size_t WineText::lentSpace(std::string_view text) noexcept {
-    if (text.size() <= kInlineCapacity)
-        return 0;
-    return text.size() + 1 + (text.size() >= kLongLength ? kLengthBytes : 0);
-}
-
-char* WineText::lend(std::string_view text, char* space) noexcept {
-    release();
-    if (text.size() <= kInlineCapacity) {
-        setInline(text);
-        return space;
-    }
-    setOutside(write(text, space), text.size(), false);
-    return space + lentSpace(text);
-}
-
-void WineText::setInline(std::string_view text) noexcept {
-    std::memset(m_bytes, 0, sizeof m_bytes);
-    if (!text.empty())
-        std::memcpy(m_bytes, text.data(), text.size());
-    m_bytes[7] = static_cast<char>(kInlineCapacity - text.size());
-}
-
-char* WineText::write(std::string_view text, char* space) noexcept {
-    if (text.size() >= kLongLength) {
-        const std::uint64_t length = text.size();
-        std::memcpy(space, &length, kLengthBytes);
-        space += kLengthBytes;
-    }
-    std::memcpy(space, text.data(), text.size());
-    space[text.size()] = '\0';
-    return space;
-}
-
-void WineText::setOutside(const char* characters, std::size_t length, bool owned) noexcept {
-    const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(characters));
-    const std::uint64_t value = kOutside | (owned ? kOwned : 0) |
-                                (std::min<std::uint64_t>(length, kLongLength) << kLengthShift) | address;
-    std::memcpy(m_bytes, &value, sizeof value);
-}
-
 void WineText::store(std::string_view text) {
     if (text.size() <= kInlineCapacity) {
         setInline(text);
@@ -157,12 +114,6 @@ void WineText::adopt(WineText& other) noexcept {
     release();
     std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
     other.setInline({});
-}
-
-void WineText::release() noexcept {
-    if (!ownsBlock())
-        return;
-    std::free(const_cast<char*>(address()) - (lengthBits() == kLongLength ? kLengthBytes : 0));
 }
 
 std::ostream& operator<<(std::ostream& out, const WineText& text) {

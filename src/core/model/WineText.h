@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <iosfwd>
 #include <string>
@@ -105,6 +107,8 @@ private:
     static constexpr int kLengthShift = 48;
     static constexpr std::uint64_t kLongLength = 0x3FFF;
     static constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kLengthShift) - 1;
+    // The length before the characters of a text too long for the length bits.
+    static constexpr std::size_t kLengthBytes = sizeof(std::uint64_t);
     static_assert(std::endian::native == std::endian::little, "the inline form keeps its length in byte 7");
 
     std::uint64_t bits() const noexcept {
@@ -133,6 +137,54 @@ private:
 
     alignas(8) char m_bytes[8];
 };
+
+// Inline, as reading a file makes every text of every entry through them.
+inline std::size_t WineText::lentSpace(std::string_view text) noexcept {
+    if (text.size() <= kInlineCapacity)
+        return 0;
+    return text.size() + 1 + (text.size() >= kLongLength ? kLengthBytes : 0);
+}
+
+inline char* WineText::lend(std::string_view text, char* space) noexcept {
+    release();
+    if (text.size() <= kInlineCapacity) {
+        setInline(text);
+        return space;
+    }
+    setOutside(write(text, space), text.size(), false);
+    return space + lentSpace(text);
+}
+
+inline void WineText::setInline(std::string_view text) noexcept {
+    std::memset(m_bytes, 0, sizeof m_bytes);
+    if (!text.empty())
+        std::memcpy(m_bytes, text.data(), text.size());
+    m_bytes[7] = static_cast<char>(kInlineCapacity - text.size());
+}
+
+inline char* WineText::write(std::string_view text, char* space) noexcept {
+    if (text.size() >= kLongLength) {
+        const std::uint64_t length = text.size();
+        std::memcpy(space, &length, kLengthBytes);
+        space += kLengthBytes;
+    }
+    std::memcpy(space, text.data(), text.size());
+    space[text.size()] = '\0';
+    return space;
+}
+
+inline void WineText::setOutside(const char* characters, std::size_t length, bool owned) noexcept {
+    const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(characters));
+    const std::uint64_t value = kOutside | (owned ? kOwned : 0) |
+                                (std::min<std::uint64_t>(length, kLongLength) << kLengthShift) | address;
+    std::memcpy(m_bytes, &value, sizeof value);
+}
+
+inline void WineText::release() noexcept {
+    if (!ownsBlock())
+        return;
+    std::free(const_cast<char*>(address()) - (lengthBits() == kLongLength ? kLengthBytes : 0));
+}
 
 std::ostream& operator<<(std::ostream& out, const WineText& text);
 
