@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/WorkInParts.h"
+#include "core/model/WorkInParts.h"
 
 #include <cstdint>
 #include <nlohmann/json.hpp>

@@ -318,6 +318,74 @@ TEST(CellarFileLoad, LoadingAFileGivesWhatReadingItsBytesGives) {
     std::filesystem::remove(path);
 }
 
+// A large file is loaded in two halves, the second from a place that looks like the start of an
+// entry; whatever the file holds, the outcome must be that of one reading from the start.
+TEST(CellarFileLoad, ALargeFileLoadedInTwoHalvesGivesWhatOneReadingGives) {
+    constexpr std::size_t kCount = 30000;
+    const auto entriesWith = [](std::size_t at, const std::string& notes) {
+        WineList entries;
+        for (std::size_t i = 0; i < kCount; ++i) {
+            entries.push_back(std::make_unique<CWine>());
+            entries.back()->m_nNumberRemaining = static_cast<std::int32_t>(i);
+            entries.back()->m_strProducer.assign(i % 23, 'p');
+        }
+        entries[at]->m_strNotes = notes;
+        return entries;
+    };
+    const auto offsetOf = [](const WineList& entries, std::size_t entry) {
+        std::vector<const CWine*> first;
+        for (std::size_t i = 0; i < entry; ++i)
+            first.push_back(entries[i].get());
+        return CellarFile::write(first).size();
+    };
+    // Entries as a later entry is written, tag first: a text of them in the middle entry makes the
+    // second half start inside that text, where it only looks like entries.
+    const WineList plain = entriesWith(0, "");
+    const Bytes written = CellarFile::write(plain);
+    const auto laterEntries = written.begin() + static_cast<std::ptrdiff_t>(offsetOf(plain, 1));
+    const std::string lookalike(laterEntries, laterEntries + 30000);
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("bw-halves-" + std::to_string(std::random_device{}()) + ".bwf");
+    const struct {
+        const char* what;
+        std::size_t at;
+        std::string notes;
+        void (*damage)(Bytes&, std::size_t entryAt);
+    } cases[] = {
+        {"plain entries", 0, "", nullptr},
+        {"padding after the last entry", 0, "",
+         [](Bytes& b, std::size_t) {
+             b.insert(b.end(), {1, 0x80, 0});
+         }},
+        {"a text that looks like entries across the half", kCount / 2, lookalike, nullptr},
+        {"a long text in the second half", kCount * 3 / 4, std::string(70000, 'n'), nullptr},
+        {"a file cut in the second half", kCount - 100, "",
+         [](Bytes& b, std::size_t at) { b.resize(at + 10); }},
+        {"a wrong tag in the second half", kCount - 100, "", [](Bytes& b, std::size_t at) { b[at] = 2; }},
+        {"wide text in the second half", kCount - 100, "",
+         [](Bytes& b, std::size_t at) {
+             replace(b, at + 6, 1, {0xFF, 0xFE, 0xFF, 0x01});
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const WineList entries = entriesWith(c.at, c.notes);
+        Bytes bytes = CellarFile::write(entries);
+        if (c.damage != nullptr)
+            c.damage(bytes, offsetOf(entries, c.at));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        const CellarReadResult loaded = CellarFile::load(path);
+        const CellarReadResult read = CellarFile::read(bytes);
+        EXPECT_EQ(loaded.error, read.error);
+        EXPECT_EQ(loaded.trailingBytes, read.trailingBytes);
+        ASSERT_EQ(loaded.entries.size(), read.entries.size());
+        for (std::size_t i = 0; i < read.entries.size(); ++i)
+            ASSERT_EQ(*loaded.entries[i], *read.entries[i]) << "entry " << i;
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(CellarFileLoad, StreamThroughAnyWindowReadsLikeMemory) {
     const Bytes whole = fixture("two-entries.bwf");
     for (std::size_t window = 16; window <= 80; ++window) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/WorkInParts.h"
+#include "core/model/WorkInParts.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -3,12 +3,19 @@
 #include "core/model/ArchiveReader.h"
 #include "core/model/ArchiveWriter.h"
 #include "core/model/AtomicFile.h"
+#include "core/model/WorkInParts.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <istream>
+#include <iterator>
+#include <new>
+#include <optional>
 #include <streambuf>
 #include <string_view>
 #include <type_traits>
@@ -176,13 +183,11 @@ std::string readClassTag(ArchiveReader& in, std::uint64_t number) {
     return {};
 }
 
-// The bytes of an open file as a stream, read straight into the reader's window; closes the file.
+// The bytes of an open file from an offset on, as a stream read straight into the reader's window. It
+// reads at an offset of its own, so that two of them can read one file at once.
 class DescriptorBuffer : public std::streambuf {
 public:
-    explicit DescriptorBuffer(int fd) : m_fd(fd) {}
-    ~DescriptorBuffer() override { ::close(m_fd); }
-    DescriptorBuffer(const DescriptorBuffer&) = delete;
-    DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
+    DescriptorBuffer(int fd, std::uint64_t offset) : m_fd(fd), m_offset(offset) {}
 
 protected:
     std::streamsize xsgetn(char* out, std::streamsize count) override {
@@ -193,12 +198,14 @@ protected:
             done = 1;
         }
         while (done < count) {
-            const long got = ::read(m_fd, out + done, static_cast<std::size_t>(count - done));
+            const long got = ::pread(m_fd, out + done, static_cast<std::size_t>(count - done),
+                                     static_cast<off_t>(m_offset));
             if (got < 0 && errno == EINTR)
                 continue;
             if (got <= 0)
                 break;
             done += got;
+            m_offset += static_cast<std::uint64_t>(got);
         }
         return done;
     }
@@ -213,8 +220,21 @@ protected:
 
 private:
     int m_fd;
+    std::uint64_t m_offset;
     char m_byte = 0;
 };
+
+// A reader over a file's last bytes, with the stream it reads through.
+struct TailSource {
+    TailSource(int fd, std::uint64_t offset, std::uint64_t size, std::size_t window)
+        : buffer(fd, offset), stream(&buffer), reader(stream, size, window) {}
+    DescriptorBuffer buffer;
+    std::istream stream;
+    ArchiveReader reader;
+};
+
+constexpr std::size_t kLoadWindow = std::size_t{1} << 16;
+constexpr const char* kCannotReadToEnd = "The file could not be read to its end.";
 
 CellarReadResult failure(std::string reason) {
     CellarReadResult result;
@@ -222,8 +242,147 @@ CellarReadResult failure(std::string reason) {
     return result;
 }
 
+// Most entries are read straight from the bytes ahead; what that cannot read is read value by value.
+constexpr std::size_t kPlainEntryBytes = 8192;
+
+// What reading an entry needs besides the reader, kept from one entry to the next.
+struct EntryScratch {
+    CWine numbers;
+    // An entry read value by value has its texts one after another in the pool.
+    std::string pool;
+    std::string text;
+    std::array<std::size_t, CWine::kTextCount + 1> textEnds{};
+    std::array<std::string_view, CWine::kTextCount> texts;
+};
+
+// Reads entry number (its class tag first unless it is the first) and appends it to entries; gives
+// the reason when it cannot.
+std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scratch, WineList& entries) {
+    if (const std::size_t used =
+            readPlainEntry(in.ahead(kPlainEntryBytes), number > 1, scratch.numbers, scratch.texts)) {
+        in.skip(used);
+        entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+        return {};
+    }
+    if (number > 1)
+        if (std::string reason = readClassTag(in, number); !reason.empty())
+            return reason;
+    switch (readMembers(in, scratch.numbers, scratch.pool, scratch.textEnds, scratch.text)) {
+    case ArchiveReader::Text::Read:
+        break;
+    case ArchiveReader::Text::Truncated:
+        return endsInside(number);
+    case ArchiveReader::Text::Wide:
+        return formatted("Entry %llu holds wide-character text, which Cellar Files never contain.",
+                         static_cast<unsigned long long>(number));
+    }
+    for (std::size_t i = 0; i < scratch.texts.size(); ++i)
+        scratch.texts[i] = std::string_view(scratch.pool)
+                               .substr(scratch.textEnds[i], scratch.textEnds[i + 1] - scratch.textEnds[i]);
+    entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+    return {};
+}
+
+// The second half of a large file, read on a thread of its own while the first half is read from the
+// start. It looks for a place after the half where entries follow one another, and reads the plain
+// entries from there. Where the reading from the start arrives at exactly that place, it takes them,
+// so the entries are those of one reading from the start; where it passes the place (which only
+// looked like entries), they are thrown away and the reading from the start goes on alone.
+class TailReading {
+public:
+    static constexpr std::uint64_t kNowhere = ~std::uint64_t{0};
+
+    explicit TailReading(ArchiveReader& tail) : m_tail(tail), m_tailBytes(tail.remaining()) {}
+
+    // The bytes the tail began with: a reading from the start has reached the tail once it has no
+    // more bytes left than these.
+    std::uint64_t tailBytes() const { return m_tailBytes; }
+
+    // Runs on the thread of its own.
+    void run() {
+        const std::uint64_t start = findEntryStart();
+        m_start.store(start);
+        m_start.notify_all();
+        if (start == kNowhere)
+            return;
+        try {
+            EntryScratch scratch;
+            while (!m_abandoned.load(std::memory_order_relaxed)) {
+                const std::size_t used =
+                    readPlainEntry(m_tail.ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
+                if (used == 0)
+                    return;
+                m_entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+                m_bytesAfter.push_back(m_tail.remaining() - used);
+                m_tail.skip(used);
+            }
+        } catch (const std::bad_alloc&) {
+            m_outOfMemory = true; // the reading from the start reads on alone, and will tell
+        }
+    }
+
+    // The bytes left after the place where the tail's entries start, once it is found: kNowhere when
+    // there is none.
+    std::uint64_t start() const {
+        m_start.wait(kUnknown);
+        return m_start.load();
+    }
+    void abandon() { m_abandoned.store(true); }
+
+    // Once the thread is joined: whether memory ran out, the entries read, the bytes left after each,
+    // and the reader, which stands at the first entry the tail did not read.
+    bool ranOutOfMemory() const { return m_outOfMemory; }
+    WineList& entries() { return m_entries; }
+    std::uint64_t bytesAfter(std::size_t entry) const { return m_bytesAfter[entry]; }
+    ArchiveReader& reader() { return m_tail; }
+
+private:
+    static constexpr std::uint64_t kUnknown = kNowhere - 1;
+
+    // Where three plain entries follow one another, within the tail's first 64 KB.
+    std::uint64_t findEntryStart() {
+        constexpr int kEntriesInARow = 3;
+        constexpr std::size_t kSearched = std::size_t{1} << 16;
+        EntryScratch scratch;
+        for (std::size_t skipped = 0; skipped < kSearched; ++skipped) {
+            const std::span<const std::uint8_t> bytes = m_tail.ahead(kEntriesInARow * kPlainEntryBytes);
+            if (bytes.empty())
+                return kNowhere;
+            std::size_t at = 0;
+            int inARow = 0;
+            while (inARow < kEntriesInARow) {
+                const std::size_t used =
+                    readPlainEntry(bytes.subspan(at), true, scratch.numbers, scratch.texts);
+                if (used == 0)
+                    break;
+                at += used;
+                ++inARow;
+            }
+            if (inARow == kEntriesInARow)
+                return m_tail.remaining();
+            m_tail.skip(1);
+        }
+        return kNowhere;
+    }
+
+    ArchiveReader& m_tail;
+    const std::uint64_t m_tailBytes;
+    std::atomic<std::uint64_t> m_start{kUnknown};
+    std::atomic<bool> m_abandoned{false};
+    bool m_outOfMemory = false;
+    WineList m_entries;
+    std::vector<std::uint64_t> m_bytesAfter;
+};
+
+// Files of fewer entries are read on one thread.
+constexpr std::uint64_t kEntriesReadInTwo = 20000;
+
+// Makes a reader over the last bytes of the file, for reading them on another thread; or none.
+using TailOf = std::function<ArchiveReader*(std::uint64_t bytes)>;
+
 // The header, the count and the entries; refuses a count the bytes left cannot hold before reserving.
-CellarReadResult parse(ArchiveReader& in) {
+// A large file is read in two halves when tailOf gives a reader over its second.
+CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     std::uint32_t headerWord = 0; // carries nothing the entries depend on
     std::uint16_t shortCount = 0;
     if (!in.readU32(headerWord) || !in.readU16(shortCount))
@@ -252,43 +411,62 @@ CellarReadResult parse(ArchiveReader& in) {
 
     WineList entries;
     entries.reserve(count);
-    // Each entry's texts are read into one pool and then packed with it, so that reading allocates
-    // once an entry.
-    CWine numbers;
-    std::string pool;
-    std::string scratch;
-    std::array<std::size_t, CWine::kTextCount + 1> textEnds{};
-    std::array<std::string_view, CWine::kTextCount> texts;
-    // Most entries are read straight from the bytes ahead; what that cannot read is read value by value.
-    constexpr std::size_t kPlainEntryBytes = 8192;
-    for (std::uint64_t number = 1; number <= count; ++number) {
-        if (const std::size_t used = readPlainEntry(in.ahead(kPlainEntryBytes), number > 1, numbers, texts)) {
-            in.skip(used);
-            entries.push_back(CWine::packed(numbers, texts));
-            continue;
-        }
-        if (number > 1)
-            if (std::string reason = readClassTag(in, number); !reason.empty())
-                return failure(std::move(reason));
-        switch (readMembers(in, numbers, pool, textEnds, scratch)) {
-        case ArchiveReader::Text::Read:
-            break;
-        case ArchiveReader::Text::Truncated:
-            return failure(endsInside(number));
-        case ArchiveReader::Text::Wide:
-            return failure(
-                formatted("Entry %llu holds wide-character text, which Cellar Files never contain.",
-                          static_cast<unsigned long long>(number)));
-        }
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            texts[i] = std::string_view(pool).substr(textEnds[i], textEnds[i + 1] - textEnds[i]);
-        entries.push_back(CWine::packed(numbers, texts));
+    std::optional<TailReading> tail;
+    std::jthread tailThread;
+    if (ArchiveReader* tailReader =
+            count >= kEntriesReadInTwo && tailOf ? tailOf(in.remaining() / 2) : nullptr) {
+        tail.emplace(*tailReader);
+        tailThread = WorkInParts::startBeside([&tail] { tail->run(); });
     }
+    const auto stopTail = [&] {
+        tail->abandon();
+        if (tailThread.joinable())
+            tailThread.join();
+        tail.reset();
+    };
+    ArchiveReader* reader = &in;
+    EntryScratch scratch;
+    for (std::uint64_t number = 1; number <= count; ++number) {
+        if (tail && reader->remaining() <= tail->tailBytes()) {
+            const std::uint64_t start = tail->start();
+            if (reader->remaining() == start) {
+                if (tailThread.joinable())
+                    tailThread.join();
+                if (!tail->ranOutOfMemory()) {
+                    // The tail's entries are entries number, number + 1, and so on.
+                    const std::uint64_t wanted = count - number + 1;
+                    const std::uint64_t taken = std::min<std::uint64_t>(wanted, tail->entries().size());
+                    std::move(tail->entries().begin(),
+                              tail->entries().begin() + static_cast<std::ptrdiff_t>(taken),
+                              std::back_inserter(entries));
+                    if (taken == wanted) {
+                        CellarReadResult result;
+                        result.entries = std::move(entries);
+                        result.trailingBytes = tail->bytesAfter(static_cast<std::size_t>(taken) - 1);
+                        return result;
+                    }
+                    // The tail stopped at an entry it could not read plainly: read on from there.
+                    number += taken;
+                    reader = &tail->reader();
+                }
+                tail.reset();
+            } else if (start == TailReading::kNowhere || reader->remaining() < start) {
+                stopTail();
+            }
+        }
+        if (std::string reason = readEntry(*reader, number, scratch, entries); !reason.empty()) {
+            if (tail)
+                stopTail();
+            return failure(std::move(reason));
+        }
+    }
+    if (tail)
+        stopTail();
 
     // Nothing is written after the last entry, but copy tools pad: those bytes are counted, not read.
     CellarReadResult result;
     result.entries = std::move(entries);
-    result.trailingBytes = in.remaining();
+    result.trailingBytes = reader->remaining();
     return result;
 }
 
@@ -320,16 +498,29 @@ CellarReadResult load(const std::filesystem::path& path) {
     const int fd = openReadableFile(path, size, problem, systemError);
     if (fd < 0)
         return failure(std::move(problem));
-    DescriptorBuffer buffer(fd);
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    DescriptorBuffer buffer(fd, 0);
     std::istream stream(&buffer);
-    return read(stream, size);
+    ArchiveReader in(stream, size, kLoadWindow);
+    // The second half of a large file is read beside the first, through a reader of its own.
+    std::optional<TailSource> tail;
+    CellarReadResult result = parse(in, [&](std::uint64_t bytes) {
+        tail.emplace(fd, size - bytes, bytes, kLoadWindow);
+        return &tail->reader;
+    });
+    if (in.streamFailed() || (tail && tail->reader.streamFailed()))
+        return failure(kCannotReadToEnd);
+    return result;
 }
 
 CellarReadResult read(std::istream& stream, std::uint64_t size, std::size_t window) {
     ArchiveReader in(stream, size, window);
     CellarReadResult result = parse(in);
     if (in.streamFailed())
-        return failure("The file could not be read to its end.");
+        return failure(kCannotReadToEnd);
     return result;
 }
 

@@ -2,9 +2,9 @@
 
 #include "core/document/CBottlewrightDoc.h"
 #include "core/document/Statistics.h"
-#include "core/document/WorkInParts.h"
 #include "core/editing/HistoryItemList.h"
 #include "core/model/WineDates.h"
+#include "core/model/WorkInParts.h"
 #include "core/views/lists/ListQuicksort.h"
 
 #include <algorithm>
