@@ -2,7 +2,9 @@
 
 #include "core/model/WorkInParts.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
@@ -49,15 +51,17 @@ public:
         finishElement();
     }
     // Elements 0 to count - 1, element i written by write(out, i) as for addWith. A long array is
-    // written on every core: this thread prints the first part as it goes, the others write theirs
-    // into buffers of their own, printed after it in order. write must only read what it shares.
+    // written on every core, in rounds: this thread prints the first part of a round as it goes, the
+    // others write theirs into buffers of their own, printed after it in order. write must only read
+    // what it shares.
     template <typename Write> void addEach(std::size_t count, const Write& write);
 
 private:
     static constexpr std::size_t kBlock = std::size_t{1} << 16;
 
-    // Arrays shorter than this are written on this thread alone.
+    // Arrays shorter than this are written on this thread alone; longer ones in rounds of kRound.
     static constexpr std::size_t kSharedCount = 20000;
+    static constexpr std::size_t kRound = std::size_t{1} << 16;
 
     std::string& startElement();
     void finishElement();
@@ -71,24 +75,38 @@ private:
 
 template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Write& write) {
     const std::size_t parts = count >= kSharedCount ? WorkInParts::count() : 1;
-    const auto first = [count, parts](std::size_t part) { return WorkInParts::start(part, parts, count); };
     std::vector<std::string> later(parts - 1);
-    std::vector<std::jthread> threads;
-    for (std::size_t part = 1; part < parts; ++part) {
-        threads.push_back(WorkInParts::startBeside([&, part] {
-            std::string& out = later[part - 1];
-            for (std::size_t i = first(part); i < first(part + 1); ++i) {
-                out += ",\n";
-                write(out, i);
-            }
-        }));
-    }
-    for (std::size_t i = 0; i < first(1); ++i)
-        addWith([&](std::string& out) { write(out, i); });
-    for (std::size_t part = 1; part < parts; ++part) {
-        if (threads[part - 1].joinable())
-            threads[part - 1].join();
-        printAfterBuffer(later[part - 1]);
+    std::vector<std::exception_ptr> failures(parts - 1);
+    // In rounds, so that the buffers stay small however long the array.
+    for (std::size_t begin = 0; begin < count; begin += kRound) {
+        const std::size_t elements = std::min(kRound, count - begin);
+        const auto first = [&](std::size_t part) {
+            return begin + WorkInParts::start(part, parts, elements);
+        };
+        std::vector<std::jthread> threads;
+        for (std::size_t part = 1; part < parts; ++part) {
+            threads.push_back(WorkInParts::startBeside([&, part] {
+                try {
+                    std::string& out = later[part - 1];
+                    out.clear();
+                    for (std::size_t i = first(part); i < first(part + 1); ++i) {
+                        out += ",\n";
+                        write(out, i);
+                    }
+                } catch (...) {
+                    failures[part - 1] = std::current_exception();
+                }
+            }));
+        }
+        for (std::size_t i = begin; i < first(1); ++i)
+            addWith([&](std::string& out) { write(out, i); });
+        for (std::size_t part = 1; part < parts; ++part) {
+            if (threads[part - 1].joinable())
+                threads[part - 1].join();
+            if (failures[part - 1])
+                std::rethrow_exception(failures[part - 1]);
+            printAfterBuffer(later[part - 1]);
+        }
     }
 }
 

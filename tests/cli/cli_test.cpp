@@ -133,9 +133,9 @@ TEST_F(Cli, ListSortsByTheSchemeGivenOrElseByTheLastUsedPrecedence) {
     EXPECT_EQ(fileContents(m_folder / "srtprec.bw3"), byVintage());
 }
 
-// A long Focus Set is written on several cores in parts; the parts must join into one list, in order.
+// A long Focus Set is written on several cores, in parts and rounds; they must join into one list, in order.
 TEST_F(Cli, ListOfManyEntriesPrintsEachOnceInOrder) {
-    constexpr int kCount = 45001;
+    constexpr int kCount = 70001;
     WineList entries;
     std::string expected = "{\"focus\":[\n";
     for (int i = 0; i < kCount; ++i) {
