@@ -25,7 +25,7 @@ void fillDocument(CBottlewrightDoc& document, int count) {
         wine.m_strWineType = "Red";
         wine.m_strRegion = "Napa Valley";
         wine.m_strCountry = "USA";
-        wine.m_strBins = "A" + std::to_string(i % 50);
+        wine.m_strBins = std::string("A").append(std::to_string(i % 50));
         wine.m_nNumberAcquired = 12;
         wine.m_nNumberRemaining = i % 13;
         wine.m_fCost = 10.0f + static_cast<float>(i % 90);

@@ -142,7 +142,7 @@ TEST_F(Cli, ListOfManyEntriesPrintsEachOnceInOrder) {
         // Read backwards, so that the Focus Set's order is not the file's.
         const int index = kCount - 1 - i;
         entries.push_back(std::make_unique<CWine>());
-        entries.back()->m_strProducer = "P" + std::to_string(100000 + index);
+        entries.back()->m_strProducer = std::string("P").append(std::to_string(100000 + index));
         expected += "{\"index\":" + std::to_string(index) + ",\"description\":\"1993 P" +
                     std::to_string(100000 + i) + "  \"}" + (i + 1 < kCount ? ",\n" : "\n]}\n");
     }

@@ -42,7 +42,7 @@ protected:
         CWine& wine = *m_doc.focusEntry(m_doc.addNewEntry());
         wine.m_nNumberRemaining = left;
         wine.m_strBins = bins;
-        wine.m_strProducer = "P" + std::to_string(m_doc.entryCount() - 1);
+        wine.m_strProducer = std::string("P").append(std::to_string(m_doc.entryCount() - 1));
     }
     std::vector<std::string> texts(int first, int count) const {
         std::vector<std::string> result;

@@ -19,7 +19,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             CWine& wine = *m_cellar->document.focusEntry(m_cellar->document.addNewEntry());
             wine.m_nNumberRemaining = 10 + i;
-            wine.m_strBins = "A" + std::to_string(i);
+            wine.m_strBins = std::string("A").append(std::to_string(i));
             wine.m_strHistory =
                 "1-" + std::to_string(i + 1) + "-98\t" + std::to_string(10 + i) + "\t0\t5\t0\t5\t0\x06";
         }

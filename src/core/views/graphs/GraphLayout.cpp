@@ -66,7 +66,9 @@ Ticks verticalTicks(int plotHeight, int maximum, int halfHeight) {
 }
 
 std::string axisLabel(int value, bool money) {
-    return (money ? "$" : "") + std::to_string(value);
+    std::string label = money ? "$" : "";
+    label += std::to_string(value);
+    return label;
 }
 
 int hitTestBar(int x, int y, const Rect& plot, bool vertical, int pitch, int firstBar, int barsPerView,
