@@ -24,11 +24,19 @@ public:
     // False when the stream failed before its announced length.
     bool streamFailed() const { return m_streamFailed; }
 
+    // The little-endian words at p, for a caller that reads straight from the bytes ahead.
+    static std::uint16_t u16At(const std::uint8_t* p) {
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    }
+    static std::uint32_t u32At(const std::uint8_t* p) {
+        return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+               (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    }
+
     bool readU16(std::uint16_t& value) {
         if (windowLeft() < 2 && !fill(2))
             return false;
-        const std::uint8_t* p = m_window.data() + m_position;
-        value = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+        value = u16At(m_window.data() + m_position);
         m_position += 2;
         return true;
     }
@@ -36,9 +44,7 @@ public:
     bool readU32(std::uint32_t& value) {
         if (windowLeft() < 4 && !fill(4))
             return false;
-        const std::uint8_t* p = m_window.data() + m_position;
-        value = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-                (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+        value = u32At(m_window.data() + m_position);
         m_position += 4;
         return true;
     }

@@ -112,11 +112,8 @@ std::size_t readPlainEntry(std::span<const std::uint8_t> bytes, bool tagged, CWi
                            std::array<std::string_view, CWine::kTextCount>& texts) {
     const std::uint8_t* p = bytes.data();
     const std::uint8_t* const end = p + bytes.size();
-    const auto word16 = [](const std::uint8_t* at) {
-        return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
-    };
     if (tagged) {
-        if (end - p < 2 || word16(p) != kFirstClassReference)
+        if (end - p < 2 || ArchiveReader::u16At(p) != kFirstClassReference)
             return 0;
         p += 2;
     }
@@ -131,7 +128,7 @@ std::size_t readPlainEntry(std::span<const std::uint8_t> bytes, bool tagged, CWi
             if (p < end && *p != 0xFF) {
                 length = *p++;
             } else if (end - p >= 3) {
-                length = word16(p + 1);
+                length = ArchiveReader::u16At(p + 1);
                 p += 3;
             }
             if (length >= 0xFFFE || length > static_cast<std::size_t>(end - p)) {
@@ -145,9 +142,7 @@ std::size_t readPlainEntry(std::span<const std::uint8_t> bytes, bool tagged, CWi
                 plain = false;
                 return;
             }
-            const std::uint32_t word = static_cast<std::uint32_t>(word16(p)) | std::uint32_t{word16(p + 2)}
-                                                                                   << 16;
-            member = std::bit_cast<Member>(word);
+            member = std::bit_cast<Member>(ArchiveReader::u32At(p));
             p += 4;
         }
     });
@@ -233,7 +228,6 @@ struct TailSource {
     ArchiveReader reader;
 };
 
-constexpr std::size_t kLoadWindow = std::size_t{1} << 16;
 constexpr const char* kCannotReadToEnd = "The file could not be read to its end.";
 
 CellarReadResult failure(std::string reason) {
@@ -504,11 +498,11 @@ CellarReadResult load(const std::filesystem::path& path) {
     } closer{fd};
     DescriptorBuffer buffer(fd, 0);
     std::istream stream(&buffer);
-    ArchiveReader in(stream, size, kLoadWindow);
+    ArchiveReader in(stream, size, kWindow);
     // The second half of a large file is read beside the first, through a reader of its own.
     std::optional<TailSource> tail;
     CellarReadResult result = parse(in, [&](std::uint64_t bytes) {
-        tail.emplace(fd, size - bytes, bytes, kLoadWindow);
+        tail.emplace(fd, size - bytes, bytes, kWindow);
         return &tail->reader;
     });
     if (in.streamFailed() || (tail && tail->reader.streamFailed()))

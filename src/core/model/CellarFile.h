@@ -24,6 +24,8 @@ struct CellarReadResult {
 namespace CellarFile {
 
 inline constexpr std::uint32_t kHeaderWord = 0;
+// The bytes of a file held at a time while it is read.
+inline constexpr std::size_t kWindow = std::size_t{1} << 16;
 
 // The note the user gets once when a file holds bytes after its last entry; empty when it holds none.
 std::string trailingBytesNote(std::uint64_t trailingBytes);
@@ -32,7 +34,7 @@ std::string trailingBytesNote(std::uint64_t trailingBytes);
 CellarReadResult read(std::span<const std::uint8_t> bytes);
 // The same from the next size bytes of a stream, holding no more than window bytes of them at a time,
 // so that the entries and the file are never in memory together.
-CellarReadResult read(std::istream& stream, std::uint64_t size, std::size_t window = std::size_t{1} << 16);
+CellarReadResult read(std::istream& stream, std::uint64_t size, std::size_t window = kWindow);
 CellarReadResult load(const std::filesystem::path& path);
 
 // The archive bytes for the entries in the order given.
