@@ -70,6 +70,23 @@ Strings sortedTexts(int field, bool descending, const Strings& texts) {
     return sortedNames(keys({{field, 1, descending}}), wines);
 }
 
+// The quicksort as the program has always run it, one comparison and one swap at a time: the middle
+// row is the pivot, and each row that compares before it swaps with the one after the last such row.
+template <typename Row, typename Compare>
+void plainQuicksort(std::vector<Row>& rows, int lo, int hi, Compare compare) {
+    if (lo >= hi)
+        return;
+    std::swap(rows[lo], rows[(lo + hi) / 2]);
+    int last = lo;
+    for (int i = lo + 1; i <= hi; ++i) {
+        if (compare(rows[i], rows[lo]) < 0)
+            std::swap(rows[++last], rows[i]);
+    }
+    std::swap(rows[lo], rows[last]);
+    plainQuicksort(rows, lo, last - 1, compare);
+    plainQuicksort(rows, last + 1, hi, compare);
+}
+
 std::filesystem::path tempFile(const std::string& name) {
     return std::filesystem::temp_directory_path() /
            ("bw-sortprecedence-" + std::to_string(std::random_device{}()) + "-" + name);
@@ -204,6 +221,41 @@ TEST(SortPrecedenceSort, APartOfTheEntriesInAnyOrderAndAnEntryTwiceSortAsTheirKe
     EXPECT_EQ(focus, (std::vector<int>{4, 4, 3, 1, 0, 7}));
 }
 
+// Whatever the sort keeps beside its rows (a text's first bytes, a count), it puts equal and unequal
+// entries exactly where the plain quicksort over compare() puts them.
+TEST(SortPrecedenceSort, LandsWhereThePlainQuicksortOverCompareLands) {
+    std::mt19937 random(5);
+    const Strings producers = {"Bodega 1",
+                               "Bodega 1",
+                               "Domaine de la Romanee-Conti",
+                               "Domaine de la Romanee-Contj",
+                               "Domaine de la Romanee",
+                               "",
+                               "Zz"};
+    std::uniform_int_distribution<std::size_t> producer(0, producers.size() - 1);
+    std::uniform_int_distribution<int> small(0, 3);
+    WineList entries;
+    for (int i = 0; i < 1200; ++i) {
+        CWine entry = wine(producers[producer(random)], 1990 + small(random), std::to_string(small(random)));
+        entry.m_nNumberAcquired = small(random);
+        entry.m_nNumberRemaining = small(random) - 1;
+        entries.push_back(std::make_unique<CWine>(entry));
+    }
+    for (const SortPrecedence& precedence :
+         {SortPrecedence(), keys({{CWine::Producer, 1}, {CWine::Vintage, 2, true}, {CWine::Designation, 3}}),
+          keys({{CWine::Producer, 1, true}, {CWine::NumberConsumed, 2}}),
+          keys({{CWine::NumberAcquired, 1}, {CWine::NumberRemaining, 2, true}}),
+          keys({{CWine::Designation, 1}, {CWine::Cost, 2}})}) {
+        std::vector<int> focus(entries.size());
+        std::iota(focus.begin(), focus.end(), 0);
+        std::vector<int> expected = focus;
+        precedence.sort(focus, static_cast<int>(focus.size()), entries);
+        plainQuicksort(expected, 0, static_cast<int>(expected.size()) - 1,
+                       [&](int a, int b) { return precedence.compare(*entries[a], *entries[b]); });
+        EXPECT_EQ(focus, expected);
+    }
+}
+
 // Shared between threads, a sort large enough to be shared makes exactly the swaps of one thread:
 // rows of equal keys, a few of each and told apart by their tags, land in the same places.
 TEST(SharedQuicksort, EqualRowsLandWhereOneThreadPutsThem) {
@@ -222,7 +274,7 @@ TEST(SharedQuicksort, EqualRowsLandWhereOneThreadPutsThem) {
         if (keys == 30000)
             std::sort(rows.begin(), rows.end() - 1, [](const Row& a, const Row& b) { return a.key < b.key; });
         std::vector<Row> shared = rows;
-        SharedQuicksort::sortOnThisThread(rows.data(), 0, static_cast<int>(rows.size()) - 1, byKey);
+        plainQuicksort(rows, 0, static_cast<int>(rows.size()) - 1, byKey);
         SharedQuicksort::sort(shared.data(), static_cast<int>(shared.size()), byKey);
         for (std::size_t i = 0; i < rows.size(); ++i)
             ASSERT_EQ(rows[i].tag, shared[i].tag) << keys << " keys, row " << i;

@@ -19,15 +19,21 @@ namespace SharedQuicksort {
 // Puts rows[lo..hi] either side of their middle row and gives where that row lands.
 template <typename Row, typename Compare> int partition(Row* rows, int lo, int hi, const Compare& compare) {
     std::swap(rows[lo], rows[(lo + hi) / 2]);
-    int last = lo;
+    const Row pivot = rows[lo];
+    // Each row that goes before the pivot swaps with the one at next. Whether it goes before is as
+    // likely as not, so the swap is written without a branch: when it does not, both writes put back
+    // what was there.
+    int next = lo + 1;
     for (int i = lo + 1; i <= hi; ++i) {
-        if (compare(rows[i], rows[lo]) < 0) {
-            ++last;
-            std::swap(rows[last], rows[i]);
-        }
+        const Row row = rows[i];
+        const int before = compare(row, pivot) < 0 ? 1 : 0;
+        const int distance = -before & (i - next);
+        rows[next + distance] = rows[next];
+        rows[i - distance] = row;
+        next += before;
     }
-    std::swap(rows[lo], rows[last]);
-    return last;
+    std::swap(rows[lo], rows[next - 1]);
+    return next - 1;
 }
 
 template <typename Row, typename Compare>

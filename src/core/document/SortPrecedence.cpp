@@ -205,15 +205,18 @@ public:
         }
     }
     bool descending() const { return m_descending; }
-    // The key's order, with its direction, for entries whose words are equal: only texts can still
-    // differ, past their sixteenth byte.
-    int compareBeyondWords(const CWine& a, const CWine& b, const Words& words) const {
-        if (m_kind != Kind::Text || (words.low & 0xFF) == 0)
-            return 0;
+    // Whether entries with these equal words can still differ: only texts can, past their sixteenth byte.
+    bool goesBeyondWords(const Words& words) const { return m_kind == Kind::Text && (words.low & 0xFF) != 0; }
+    // The key's order, with its direction, for entries whose equal words go beyond themselves.
+    int compareBeyondWords(const CWine& a, const CWine& b) const {
         const int result =
             std::strcmp(a.textField(m_field)->c_str() + 16, b.textField(m_field)->c_str() + 16);
         return m_descending ? -result : result;
     }
+
+    // Counts and Vintage that fit 32 bits, which a sort can hold beside its rows as they are.
+    bool fitsInt32() const { return m_kind == Kind::Number && m_field != CWine::NumberConsumed; }
+    std::int32_t int32Of(const CWine& wine) const { return static_cast<std::int32_t>(numberOf(wine)); }
 
     // The key's order for the entries at rows a and b, with its direction. Texts compare byte by byte
     // with unsigned bytes, case-sensitive, so every capital comes before every small letter; Cost and
@@ -357,25 +360,31 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     if (count < 2)
         return;
     std::vector<KeyColumn> columns = keyColumns(*this);
-    // Each row carries its first key's words, so the quicksort's passes mostly read the rows alone.
+    // Each row carries its first key's words, and the second key when it is a count or Vintage, so the
+    // quicksort's passes mostly read the rows alone.
     struct Row {
         KeyColumn::Words first;
         int index = 0;
+        std::int32_t second = 0;
     };
-    KeyColumn& lead = columns.front();
+    const KeyColumn& lead = columns.front();
     const bool leadWords = lead.hasWords();
     const int leadDirection = lead.descending() ? -1 : 1;
+    const bool secondInRow = leadWords && columns.size() > 1 && columns[1].fitsInt32();
+    const int secondDirection = secondInRow && columns[1].descending() ? -1 : 1;
+    // The first column that the rows do not carry.
+    const std::size_t restFrom = leadWords ? (secondInRow ? 2 : 1) : 0;
     const auto rowCount = static_cast<std::size_t>(count);
-    for (std::size_t column = leadWords ? 1 : 0; column < columns.size(); ++column)
+    for (std::size_t column = restFrom; column < columns.size(); ++column)
         columns[column].makeRoom(rowCount);
     std::vector<Row> rows(rowCount);
     const auto fill = [&](std::size_t row, const CWine& wine) {
         rows[row].index = static_cast<int>(row);
         if (leadWords)
             rows[row].first = lead.words(wine);
-        else
-            lead.set(row, wine);
-        for (std::size_t column = 1; column < columns.size(); ++column)
+        if (secondInRow)
+            rows[row].second = columns[1].int32Of(wine);
+        for (std::size_t column = restFrom; column < columns.size(); ++column)
             columns[column].set(row, wine);
     };
     // One walk fills every column, over the entries in the order they lie in memory (as read), not in
@@ -403,7 +412,7 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     };
     for (const std::size_t row : repeats)
         fill(row, entryAt(static_cast<int>(row)));
-    const auto order = [&columns, &entryAt, leadWords, leadDirection](const Row& a, const Row& b) {
+    const auto order = [&](const Row& a, const Row& b) {
         const auto rowA = static_cast<std::size_t>(a.index);
         const auto rowB = static_cast<std::size_t>(b.index);
         if (!leadWords)
@@ -412,11 +421,13 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
             return a.first.high < b.first.high ? -leadDirection : leadDirection;
         if (a.first.low != b.first.low)
             return a.first.low < b.first.low ? -leadDirection : leadDirection;
-        if (const int result =
-                columns.front().compareBeyondWords(entryAt(a.index), entryAt(b.index), a.first);
-            result != 0)
-            return result;
-        return compareRows(columns, rowA, rowB, 1);
+        if (lead.goesBeyondWords(a.first)) {
+            if (const int result = lead.compareBeyondWords(entryAt(a.index), entryAt(b.index)); result != 0)
+                return result;
+        }
+        if (secondInRow && a.second != b.second)
+            return a.second < b.second ? -secondDirection : secondDirection;
+        return compareRows(columns, rowA, rowB, restFrom);
     };
     // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
     SharedQuicksort::sort(rows.data(), count, order);
