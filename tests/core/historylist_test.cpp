@@ -39,8 +39,8 @@ protected:
         add(0, 0.0f, 0.0f, history);
         m_list.rebuild(m_doc);
         std::vector<std::string> dates;
-        for (const CHistoryDelta& record : m_list.records())
-            dates.push_back(record.m_strDate);
+        for (int i = 0; i < m_list.count(); ++i)
+            dates.push_back(m_list.record(i).m_strDate);
         return dates;
     }
     CBottlewrightDoc m_doc{std::filesystem::temp_directory_path() / "bw-historylist-absent" / "none"};
@@ -167,19 +167,26 @@ TEST_F(HistoryListTest, ALargeFocusSetReadsAsInOnePass) {
     std::shuffle(members.begin(), members.end(), random);
     DocumentTestAccess::setFocusMembers(m_doc, members);
     m_list.rebuild(m_doc);
-    const CHistoryDelta newest = m_list.records().front();
+    const CHistoryDelta newest = m_list.record(0);
     m_list.rebuild(m_doc);
 
     std::stable_sort(expected.begin(), expected.end(), [](const Expected& a, const Expected& b) {
         return a.year != b.year ? a.year > b.year : a.day > b.day;
     });
-    ASSERT_EQ(m_list.records().size(), expected.size());
+    ASSERT_EQ(static_cast<std::size_t>(m_list.count()), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        ASSERT_EQ(m_list.records()[i].m_nEntry, expected[i].entry) << i;
-        ASSERT_EQ(m_list.records()[i].m_strDate,
+        const CHistoryDelta& record = m_list.record(static_cast<int>(i));
+        ASSERT_EQ(record.m_nEntry, expected[i].entry) << i;
+        ASSERT_EQ(record.m_strDate,
                   "1-" + std::to_string(expected[i].day) + "-" + std::to_string(expected[i].year));
     }
-    EXPECT_EQ(newest.m_strDate, m_list.records().front().m_strDate);
+    EXPECT_EQ(newest.m_strDate, m_list.record(0).m_strDate);
+    // Each row's bottles are those of the row above with its change undone.
+    EXPECT_EQ(m_list.totalsAfter(0).bottles, m_list.current().bottles);
+    for (int i = 1; i < m_list.count(); ++i)
+        ASSERT_EQ(m_list.totalsAfter(i).bottles,
+                  m_list.totalsAfter(i - 1).bottles - m_list.record(i - 1).change())
+            << i;
     HistoryList::Totals totals;
     for (const int member : members) {
         const CWine& wine = *m_doc.entry(member);

@@ -15,12 +15,6 @@ struct CHistoryDelta {
     float m_fOldCost = 0.0f;
     float m_fNewValue = 0.0f;
     float m_fOldValue = 0.0f;
-    // Running totals of the Focus Set just after this change. They are turned into the texts the list
-    // shows only for the rows drawn: formatting every record's texts would cost more than the rest
-    // of a rebuild.
-    std::int32_t m_nTotalBottles = 0;
-    float m_fTotalCost = 0.0f;
-    float m_fTotalValue = 0.0f;
 
     std::int32_t change() const { return m_nNewQty - m_nOldQty; }
 };

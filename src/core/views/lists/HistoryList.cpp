@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -168,10 +169,11 @@ int laterFirst(const HistoryList::DateKey& a, const HistoryList::DateKey& b) {
     return 0;
 }
 
-// Gives each date its place newest first by counting, when the dates lie close enough together (as
-// those the program writes do, within a few decades): linear time, where the quicksort spends most of a
-// rebuild on a large cellar. Equal dates keep their order. Gives false for a spread too wide to count.
-bool placeByCounting(const std::vector<HistoryList::DateKey>& dates, std::vector<std::uint32_t>& places,
+// Puts the dates' numbers in order newest first by counting, when the dates lie close enough together
+// (as those the program writes do, within a few decades): linear time, where the quicksort spends most
+// of a rebuild on a large cellar. Equal dates keep their order. Gives false for a spread too wide to
+// count.
+bool orderByCounting(const std::vector<HistoryList::DateKey>& dates, std::vector<std::uint32_t>& order,
                      std::vector<std::uint32_t>& counts) {
     if (dates.empty())
         return true;
@@ -202,9 +204,9 @@ bool placeByCounting(const std::vector<HistoryList::DateKey>& dates, std::vector
         ++counts[bucket(date) + 1];
     for (std::size_t i = 1; i < counts.size(); ++i)
         counts[i] += counts[i - 1];
-    places.resize(dates.size());
+    order.resize(dates.size());
     for (std::size_t r = 0; r < dates.size(); ++r)
-        places[r] = counts[bucket(dates[r])]++;
+        order[counts[bucket(dates[r])]++] = static_cast<std::uint32_t>(r);
     return true;
 }
 
@@ -318,91 +320,93 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
         addTotals();
     // The records are read in Working File order, which is the order the entries and their texts lie
     // in memory, rather than jumping about in Focus Set order: equal dates have no order of their own.
+    m_histories.reserve(static_cast<std::size_t>(document.focusCount()));
     m_members.assign(static_cast<std::size_t>(document.entryCount()), false);
     for (int p = 0; p < document.focusCount(); ++p)
         m_members[static_cast<std::size_t>(document.focusMember(p))] = true;
     for (int index = 0; index < document.entryCount(); ++index) {
+        if (index + kEntriesAhead < document.entryCount())
+            __builtin_prefetch(&document.entry(index + kEntriesAhead)->m_strHistory);
         const std::string_view history = document.entry(index)->m_strHistory;
         if (m_members[static_cast<std::size_t>(index)] && !history.empty())
             m_histories.push_back({history, index});
     }
     splitIntoParts();
-    // The dates are read and put in order first; each record is then read, in the same memory order,
-    // straight into its place, so the records are never held twice. Each part of the histories is
-    // read on a core of its own.
+    // Each part of the histories is read on a core of its own, in memory order, into its own stretch of
+    // the records, so every write goes to the next record. The dates too long to keep in a record's
+    // eight bytes are lent by blocks of the part's own.
+    const std::size_t parts = m_partStarts.size() - 1;
     m_dates.resize(m_itemCount);
-    std::vector<std::size_t> dateSpace(m_partStarts.size() - 1);
-    WorkInParts::run(dateSpace.size(), [this, &dateSpace](std::size_t part) {
-        std::size_t space = 0;
-        forEachItem(part, [this, &space](std::string_view item, int, std::size_t number) {
-            const std::string_view date = item.substr(0, item.find('\t'));
+    m_records.resize(m_itemCount);
+    std::vector<std::vector<std::unique_ptr<char[]>>> dateBlocks(parts);
+    WorkInParts::run(parts, [this, &dateBlocks](std::size_t part) {
+        constexpr std::size_t kDateBlock = std::size_t{1} << 16;
+        char* space = nullptr;
+        std::size_t spaceLeft = 0;
+        forEachItem(part, [&](std::string_view item, int entry, std::size_t number) {
+            CHistoryDelta& record = m_records[number];
+            const std::string_view date = readItem(item, entry, record);
             m_dates[number] = dateKey(date);
-            space += WineText::lentSpace(date);
+            const std::size_t needed = WineText::lentSpace(date);
+            if (needed > spaceLeft) {
+                spaceLeft = std::max(needed, kDateBlock);
+                dateBlocks[part].push_back(std::make_unique_for_overwrite<char[]>(spaceLeft));
+                space = dateBlocks[part].back().get();
+            }
+            space = record.m_strDate.lend(date, space);
+            spaceLeft -= needed;
         });
-        dateSpace[part] = space;
     });
     m_dateArenas.clear();
-    for (const std::size_t space : dateSpace)
-        m_dateArenas.push_back(std::make_unique_for_overwrite<char[]>(space));
-    if (!placeByCounting(m_dates, m_places, m_dateCounts)) {
+    for (std::vector<std::unique_ptr<char[]>>& blocks : dateBlocks)
+        std::move(blocks.begin(), blocks.end(), std::back_inserter(m_dateArenas));
+    if (!orderByCounting(m_dates, m_order, m_dateCounts)) {
         for (std::size_t record = 0; record < m_dates.size(); ++record)
             m_keys.push_back({m_dates[record], static_cast<std::uint32_t>(record)});
         listQuicksort(m_keys, [](const SortKey& a, const SortKey& b) { return laterFirst(a.date, b.date); });
-        m_places.resize(m_keys.size());
+        m_order.resize(m_keys.size());
         for (std::size_t place = 0; place < m_keys.size(); ++place)
-            m_places[m_keys[place].record] = static_cast<std::uint32_t>(place);
+            m_order[place] = m_keys[place].record;
     }
-    m_records.resize(m_dates.size());
-    // Each record's date is lent by its part's arena, written in reading order.
-    WorkInParts::run(m_dateArenas.size(), [this](std::size_t part) {
-        char* space = m_dateArenas[part].get();
-        forEachItem(part, [this, &space](std::string_view item, int entry, std::size_t number) {
-            constexpr std::size_t kPlacesAhead = 16; // the places lie all over the records: ask ahead
-            if (number + kPlacesAhead < m_places.size())
-                __builtin_prefetch(&m_records[m_places[number + kPlacesAhead]], 1);
-            CHistoryDelta& record = m_records[m_places[number]];
-            space = record.m_strDate.lend(readItem(item, entry, record), space);
-        });
-    });
 
     // Each record shows the totals just after its change: undo the newer ones one by one, in single
     // precision as the totals are kept.
     if (totals.joinable())
         totals.join();
+    m_totals.resize(m_order.size());
     Totals running = m_current;
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (i > 0) {
-            const CHistoryDelta& newer = m_records[i - 1];
-            const auto newQty = static_cast<float>(newer.m_nNewQty);
-            const auto oldQty = static_cast<float>(newer.m_nOldQty);
-            running.bottles += newer.m_nOldQty - newer.m_nNewQty;
-            running.cost -= newer.m_fNewCost * newQty - newer.m_fOldCost * oldQty;
-            running.value -= newer.m_fNewValue * newQty - newer.m_fOldValue * oldQty;
-        }
-        CHistoryDelta& record = m_records[i];
-        record.m_nTotalBottles = running.bottles;
-        record.m_fTotalCost = running.cost;
-        record.m_fTotalValue = running.value;
+    constexpr std::size_t kRecordsAhead = 64; // newest first, the records lie all over memory: ask ahead
+    for (std::size_t i = 0; i < m_order.size(); ++i) {
+        if (i + kRecordsAhead < m_order.size())
+            __builtin_prefetch(&m_records[m_order[i + kRecordsAhead]]);
+        m_totals[i] = running;
+        const CHistoryDelta& record = m_records[m_order[i]];
+        const auto newQty = static_cast<float>(record.m_nNewQty);
+        const auto oldQty = static_cast<float>(record.m_nOldQty);
+        running.bottles += record.m_nOldQty - record.m_nNewQty;
+        running.cost -= record.m_fNewCost * newQty - record.m_fOldCost * oldQty;
+        running.value -= record.m_fNewValue * newQty - record.m_fOldValue * oldQty;
     }
 }
 
 HistoryList::Summary HistoryList::summary(int index) const {
-    const CHistoryDelta& clicked = m_records.at(static_cast<std::size_t>(index));
+    const CHistoryDelta& clicked = record(index);
+    const Totals& clickedTotals = totalsAfter(index);
     Summary summary;
     summary.date = clicked.m_strDate;
     for (int i = 0; i < index; ++i) {
-        const CHistoryDelta& record = m_records[static_cast<std::size_t>(i)];
-        const std::int32_t d = record.change();
+        const CHistoryDelta& newer = record(i);
+        const std::int32_t d = newer.change();
         Totals& totals = d < 0 ? summary.consumed : summary.acquired;
         const std::int32_t bottles = d < 0 ? -d : d;
         totals.bottles += bottles;
-        totals.cost += static_cast<float>(bottles) * record.m_fNewCost;
-        totals.value += static_cast<float>(bottles) * record.m_fNewValue;
+        totals.cost += static_cast<float>(bottles) * newer.m_fNewCost;
+        totals.value += static_cast<float>(bottles) * newer.m_fNewValue;
     }
     // The clicked row's totals as read back from the texts it shows, so cents are what the user saw.
-    summary.net.bottles = m_current.bottles - clicked.m_nTotalBottles;
-    summary.net.cost = m_current.cost - readMoney(moneyText(clicked.m_fTotalCost));
-    summary.net.value = m_current.value - readMoney(moneyText(clicked.m_fTotalValue));
+    summary.net.bottles = m_current.bottles - clickedTotals.bottles;
+    summary.net.cost = m_current.cost - readMoney(moneyText(clickedTotals.cost));
+    summary.net.value = m_current.value - readMoney(moneyText(clickedTotals.value));
     return summary;
 }
 
@@ -418,17 +422,14 @@ std::string HistoryList::summaryText(const Summary& summary) {
 
 std::array<std::string, HistoryList::kColumns> HistoryList::rowTexts(const CBottlewrightDoc& document,
                                                                      int index) const {
-    const CHistoryDelta& record = m_records.at(static_cast<std::size_t>(index));
+    const CHistoryDelta& record = this->record(index);
+    const Totals& totals = totalsAfter(index);
     // A record outlives its entry until the next rebuild.
     std::string wine = record.m_nEntry >= 0 && record.m_nEntry < document.entryCount()
                            ? document.entry(record.m_nEntry)->description()
                            : std::string("*****");
-    return {record.m_strDate,
-            std::to_string(record.change()),
-            std::to_string(record.m_nTotalBottles),
-            moneyText(record.m_fTotalCost),
-            moneyText(record.m_fTotalValue),
-            std::move(wine)};
+    return {record.m_strDate,       std::to_string(record.change()), std::to_string(totals.bottles),
+            moneyText(totals.cost), moneyText(totals.value),         std::move(wine)};
 }
 
 namespace HistoryListLayout {

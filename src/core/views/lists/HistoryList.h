@@ -34,8 +34,14 @@ public:
     // plain numbers, no century) and fills their running totals.
     void rebuild(const CBottlewrightDoc& document);
 
-    const std::vector<CHistoryDelta>& records() const { return m_records; }
-    int count() const { return static_cast<int>(m_records.size()); }
+    int count() const { return static_cast<int>(m_order.size()); }
+    // The record at the index, 0 the newest, and the Focus Set's running totals just after its change.
+    // The totals are turned into the texts the list shows only for the rows drawn: formatting every
+    // record's texts would cost more than the rest of a rebuild.
+    const CHistoryDelta& record(int index) const {
+        return m_records[m_order.at(static_cast<std::size_t>(index))];
+    }
+    const Totals& totalsAfter(int index) const { return m_totals.at(static_cast<std::size_t>(index)); }
     // The Focus Set's totals at the last rebuild.
     const Totals& current() const { return m_current; }
 
@@ -67,10 +73,12 @@ private:
     // Reads an item's numbers and entry into delta and gives its date.
     static std::string_view readItem(std::string_view item, int entryIndex, CHistoryDelta& delta);
 
-    // The records' dates, one block a part of the histories, which lends them to the records: declared
+    // The blocks that lend the records their dates, a few for each part of the histories: declared
     // before the records, so that they are freed after them.
     std::vector<std::unique_ptr<char[]>> m_dateArenas;
-    std::vector<CHistoryDelta> m_records;
+    std::vector<CHistoryDelta> m_records; // in reading order
+    std::vector<std::uint32_t> m_order;   // the records newest first, by their place in reading order
+    std::vector<Totals> m_totals;         // newest first
     struct History {
         std::string_view text;
         int entry = 0;
@@ -86,9 +94,8 @@ private:
     // Each item of the histories of one part, in Working File order, as visit(item, entry index, the
     // item's number over all the histories).
     template <typename Visit> void forEachItem(std::size_t part, Visit&& visit) const;
-    std::vector<DateKey> m_dates;        // by record in reading order
-    std::vector<SortKey> m_keys;         // for dates too far apart to count
-    std::vector<std::uint32_t> m_places; // by record in reading order, its place in date order
+    std::vector<DateKey> m_dates; // by record in reading order
+    std::vector<SortKey> m_keys;  // for dates too far apart to count
     std::vector<std::uint32_t> m_dateCounts;
     Totals m_current;
 };
