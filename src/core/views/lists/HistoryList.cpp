@@ -370,22 +370,33 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
     }
 
     // Each record shows the totals just after its change: undo the newer ones one by one, in single
-    // precision as the totals are kept.
+    // precision as the totals are kept. The records' changes are first put in newest-first order, on
+    // every core, as in that order the records lie all over memory; the totals then add up along
+    // them, in place, on one.
+    m_totals.resize(m_order.size());
+    const std::size_t changeParts = m_order.size() >= kWorthAThread ? WorkInParts::count() : 1;
+    WorkInParts::run(changeParts, [this, changeParts](std::size_t part) {
+        constexpr std::size_t kRecordsAhead = 64;
+        const std::size_t end = WorkInParts::start(part + 1, changeParts, m_order.size());
+        for (std::size_t i = WorkInParts::start(part, changeParts, m_order.size()); i < end; ++i) {
+            if (i + kRecordsAhead < end)
+                __builtin_prefetch(&m_records[m_order[i + kRecordsAhead]]);
+            const CHistoryDelta& record = m_records[m_order[i]];
+            const auto newQty = static_cast<float>(record.m_nNewQty);
+            const auto oldQty = static_cast<float>(record.m_nOldQty);
+            m_totals[i] = {record.change(), record.m_fNewCost * newQty - record.m_fOldCost * oldQty,
+                           record.m_fNewValue * newQty - record.m_fOldValue * oldQty};
+        }
+    });
     if (totals.joinable())
         totals.join();
-    m_totals.resize(m_order.size());
     Totals running = m_current;
-    constexpr std::size_t kRecordsAhead = 64; // newest first, the records lie all over memory: ask ahead
-    for (std::size_t i = 0; i < m_order.size(); ++i) {
-        if (i + kRecordsAhead < m_order.size())
-            __builtin_prefetch(&m_records[m_order[i + kRecordsAhead]]);
-        m_totals[i] = running;
-        const CHistoryDelta& record = m_records[m_order[i]];
-        const auto newQty = static_cast<float>(record.m_nNewQty);
-        const auto oldQty = static_cast<float>(record.m_nOldQty);
-        running.bottles += record.m_nOldQty - record.m_nNewQty;
-        running.cost -= record.m_fNewCost * newQty - record.m_fOldCost * oldQty;
-        running.value -= record.m_fNewValue * newQty - record.m_fOldValue * oldQty;
+    for (Totals& after : m_totals) {
+        const Totals change = after;
+        after = running;
+        running.bottles -= change.bottles;
+        running.cost -= change.cost;
+        running.value -= change.value;
     }
 }
 
