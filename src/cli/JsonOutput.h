@@ -3,12 +3,17 @@
 #include "core/model/WorkInParts.h"
 
 #include <algorithm>
+#include <array>
+#include <barrier>
 #include <cstdint>
 #include <exception>
+#include <latch>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -51,9 +56,9 @@ public:
         finishElement();
     }
     // Elements 0 to count - 1, element i written by write(out, i) as for addWith. A long array is
-    // written on every core, in rounds: this thread prints the first part of a round as it goes, the
-    // others write theirs into buffers of their own, printed after it in order. write must only read
-    // what it shares.
+    // written on every core, in short rounds: this thread prints the first part of a round as it goes,
+    // helper threads, started once, write theirs into buffers of their own, printed after it in order.
+    // Short rounds keep those buffers small and reused. write must only read what it shares.
     template <typename Write> void addEach(std::size_t count, const Write& write);
 
 private:
@@ -61,7 +66,7 @@ private:
 
     // Arrays shorter than this are written on this thread alone; longer ones in rounds of kRound.
     static constexpr std::size_t kSharedCount = 20000;
-    static constexpr std::size_t kRound = std::size_t{1} << 16;
+    static constexpr std::size_t kRound = std::size_t{1} << 13;
 
     std::string& startElement();
     void finishElement();
@@ -74,40 +79,70 @@ private:
 };
 
 template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Write& write) {
-    const std::size_t parts = count >= kSharedCount ? WorkInParts::count() : 1;
-    std::vector<std::string> later(parts - 1);
-    std::vector<std::exception_ptr> failures(parts - 1);
-    // In rounds, so that the buffers stay small however long the array.
-    for (std::size_t begin = 0; begin < count; begin += kRound) {
-        const std::size_t elements = std::min(kRound, count - begin);
-        const auto first = [&](std::size_t part) {
-            return begin + WorkInParts::start(part, parts, elements);
-        };
-        std::vector<std::jthread> threads;
-        for (std::size_t part = 1; part < parts; ++part) {
-            threads.push_back(WorkInParts::startBeside([&, part] {
-                try {
-                    std::string& out = later[part - 1];
-                    out.clear();
-                    for (std::size_t i = first(part); i < first(part + 1); ++i) {
+    std::vector<std::jthread> helpers;
+    // Each helper writes its share of a round into one of its two buffers while this thread prints
+    // what it wrote into the other the round before; all meet at the end of every round.
+    std::vector<std::array<std::string, 2>> later;
+    std::vector<std::exception_ptr> failures;
+    std::optional<std::barrier<>> roundEnd;
+    std::latch started(1);
+    std::size_t parts = 1;
+    const std::size_t rounds = (count + kRound - 1) / kRound;
+    const auto first = [&](std::size_t round, std::size_t part) {
+        const std::size_t begin = round * kRound;
+        return begin + WorkInParts::start(part, parts, std::min(kRound, count - begin));
+    };
+    const auto help = [&](std::size_t part) {
+        started.wait();
+        for (std::size_t round = 0; round < rounds; ++round) {
+            std::string& out = later[part - 1][round % 2];
+            out.clear();
+            try {
+                if (!failures[part - 1])
+                    for (std::size_t i = first(round, part); i < first(round, part + 1); ++i) {
                         out += ",\n";
                         write(out, i);
                     }
-                } catch (...) {
-                    failures[part - 1] = std::current_exception();
-                }
-            }));
+            } catch (...) {
+                failures[part - 1] = std::current_exception();
+            }
+            roundEnd->arrive_and_wait();
         }
-        for (std::size_t i = begin; i < first(1); ++i)
-            addWith([&](std::string& out) { write(out, i); });
-        for (std::size_t part = 1; part < parts; ++part) {
-            if (threads[part - 1].joinable())
-                threads[part - 1].join();
+    };
+    if (count >= kSharedCount) {
+        const std::size_t wanted = WorkInParts::count();
+        later.resize(wanted - 1);
+        failures.resize(wanted - 1);
+        try {
+            for (std::size_t part = 1; part < wanted; ++part)
+                helpers.emplace_back(help, part);
+        } catch (const std::system_error&) {
+            // The helpers there are share the work.
+        }
+        parts = helpers.size() + 1;
+    }
+    roundEnd.emplace(static_cast<std::ptrdiff_t>(parts));
+    started.count_down();
+    std::exception_ptr failure;
+    for (std::size_t round = 0; round < rounds; ++round) {
+        try {
+            if (!failure)
+                for (std::size_t i = first(round, 0); i < first(round, 1); ++i)
+                    addWith([&](std::string& out) { write(out, i); });
+        } catch (...) {
+            failure = std::current_exception(); // the helpers still wait for this thread at every round's end
+        }
+        roundEnd->arrive_and_wait();
+        for (std::size_t part = 1; part < parts && !failure; ++part) {
             if (failures[part - 1])
-                std::rethrow_exception(failures[part - 1]);
-            printAfterBuffer(later[part - 1]);
+                failure = failures[part - 1];
+            else
+                printAfterBuffer(later[part - 1][round % 2]);
         }
     }
+    helpers.clear();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace JsonOutput

@@ -5,20 +5,22 @@
 
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace {
 
 // {"index":7,"description":"1990 Producer Appellation Designation"}
-void appendMember(std::string& out, const CBottlewrightDoc& doc, int position) {
+void appendMember(std::string& out, const CBottlewrightDoc& doc, const std::vector<const CWine*>& entries,
+                  std::size_t position) {
     // Sorted, the entries are met in no order memory favours.
-    constexpr int kLookAhead = 8;
-    if (const CWine* ahead = doc.focusEntry(position + kLookAhead))
-        ahead->prefetch();
+    constexpr std::size_t kLookAhead = 8;
+    if (position + kLookAhead < entries.size())
+        entries[position + kLookAhead]->prefetch();
     thread_local std::string description; // kept, so that describing an entry seldom allocates
     description.clear();
-    doc.focusEntry(position)->appendDescription(description);
+    entries[position]->appendDescription(description);
     out += "{\"index\":";
-    JsonOutput::appendNumber(out, doc.focusMember(position));
+    JsonOutput::appendNumber(out, doc.focusMember(static_cast<int>(position)));
     out += ",\"description\":";
     JsonOutput::appendText(out, description);
     out += '}';
@@ -38,11 +40,13 @@ void addListCommand(CLI::App& app) {
     CliSupport::setAction(command, [file, focus] {
         return focus->withFocusSet(*file, [](const CBottlewrightDoc& doc) {
             {
+                // Looked up all at once, the entries' addresses take a fraction of the time they
+                // would one by one between the descriptions.
+                const std::vector<const CWine*> entries = doc.focusEntries();
                 JsonOutput::ArrayPrinter members(std::cout, "focus");
-                members.addEach(static_cast<std::size_t>(doc.focusCount()),
-                                [&doc](std::string& out, std::size_t position) {
-                                    appendMember(out, doc, static_cast<int>(position));
-                                });
+                members.addEach(entries.size(), [&doc, &entries](std::string& out, std::size_t position) {
+                    appendMember(out, doc, entries, position);
+                });
             }
             return CliSupport::finishOutput();
         });

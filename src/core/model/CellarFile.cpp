@@ -3,6 +3,7 @@
 #include "core/model/ArchiveReader.h"
 #include "core/model/ArchiveWriter.h"
 #include "core/model/AtomicFile.h"
+#include "core/model/EntryArena.h"
 #include "core/model/WorkInParts.h"
 
 #include <algorithm>
@@ -247,6 +248,7 @@ struct EntryScratch {
     std::string text;
     std::array<std::size_t, CWine::kTextCount + 1> textEnds{};
     std::array<std::string_view, CWine::kTextCount> texts;
+    EntryArena arena;
 };
 
 // Reads entry number (its class tag first unless it is the first) and appends it to entries; gives
@@ -255,7 +257,7 @@ std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scr
     if (const std::size_t used =
             readPlainEntry(in.ahead(kPlainEntryBytes), number > 1, scratch.numbers, scratch.texts)) {
         in.skip(used);
-        entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+        entries.push_back(scratch.arena.packed(scratch.numbers, scratch.texts));
         return {};
     }
     if (number > 1)
@@ -273,7 +275,7 @@ std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scr
     for (std::size_t i = 0; i < scratch.texts.size(); ++i)
         scratch.texts[i] = std::string_view(scratch.pool)
                                .substr(scratch.textEnds[i], scratch.textEnds[i + 1] - scratch.textEnds[i]);
-    entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+    entries.push_back(scratch.arena.packed(scratch.numbers, scratch.texts));
     return {};
 }
 
@@ -306,7 +308,7 @@ public:
                     readPlainEntry(m_tail.ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
                 if (used == 0)
                     return;
-                m_entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+                m_entries.push_back(scratch.arena.packed(scratch.numbers, scratch.texts));
                 m_bytesAfter.push_back(m_tail.remaining() - used);
                 m_tail.skip(used);
             }
