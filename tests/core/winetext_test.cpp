@@ -1,15 +1,9 @@
 #include "core/model/CWine.h"
-#include "core/model/EntryArena.h"
 #include "core/model/WineText.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -108,48 +102,4 @@ TEST(WineText, PackedEntryHoldsTheSameAndCopiesOutliveIt) {
         EXPECT_EQ(copy, source);
         EXPECT_EQ(taken, source.m_strNotes);
     }
-}
-
-// Entries made one after another, over blocks of growing size, with one too long for any block. Each
-// holds what it was made from and starts on a cache line, and every entry can go before or after the
-// arena, in any order: a block given back early shows to the debug build's sanitizers, one kept after
-// its last entry in the count of blocks held.
-TEST(EntryArena, EntriesHoldTheSameOnCacheLinesAndGoInAnyOrder) {
-    // Entries without long texts first, which fill a block to its last byte.
-    std::vector<CWine> sources(300);
-    for (std::size_t i = 0; i < 300; ++i)
-        sources.push_back(wineWithTexts(i));
-    sources[450].m_strNotes = textOfLength(300000);
-    std::vector<std::unique_ptr<CWine>> entries;
-    {
-        EntryArena arena;
-        for (const CWine& source : sources) {
-            std::array<std::string_view, CWine::kTextCount> texts;
-            std::size_t i = 0;
-            CWine::visitMembers(source, [&](const char*, const auto& member) {
-                if constexpr (std::is_same_v<std::decay_t<decltype(member)>, WineText>)
-                    texts[i++] = member;
-            });
-            entries.push_back(arena.packed(source, texts));
-            EXPECT_EQ(*entries.back(), sources[entries.size() - 1]);
-            if (entries.size() != 451) {
-                EXPECT_EQ(reinterpret_cast<std::uintptr_t>(entries.back().get()) % 64, 0u);
-            }
-            // Entries going while the arena still fills their block leave it to the arena.
-            if (entries.size() % 7 == 0)
-                entries.back().reset();
-        }
-        for (std::size_t i = 0; i < entries.size(); i += 5)
-            entries[i].reset();
-    }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i]) {
-            EXPECT_EQ(*entries[i], sources[i]);
-            entries[i]->m_strProducer = "Changed after the arena went";
-        }
-    }
-    EXPECT_GT(EntryArena::blocksHeld(), 0u);
-    std::reverse(entries.begin(), entries.end());
-    entries.clear();
-    EXPECT_EQ(EntryArena::blocksHeld(), 0u);
 }

@@ -200,6 +200,8 @@ void CBottlewrightDoc::appendToFocusSet(int entryIndex) {
 
 void CBottlewrightDoc::selectAllWines() {
     clearFocusSet();
+    // Room for every entry at once, rather than a list copied over as it grows.
+    m_focus.reserve(m_entries.size());
     for (int index = 0; index < entryCount(); ++index)
         appendToFocusSet(index);
     focusSetChanged();

@@ -1,10 +1,8 @@
 #include "core/model/CWine.h"
 
-#include "core/model/EntryArena.h"
 #include "core/model/Today.h"
 
 #include <charconv>
-#include <memory>
 #include <new>
 #include <type_traits>
 
@@ -123,44 +121,23 @@ std::unique_ptr<CWine> CWine::packed(const CWine& wine) {
 
 std::unique_ptr<CWine> CWine::packed(const CWine& numbers,
                                      std::span<const std::string_view, kTextCount> texts) {
-    return std::unique_ptr<CWine>(packInto(operator new(packedSize(texts)), numbers, texts));
-}
-
-std::size_t CWine::packedSize(std::span<const std::string_view, kTextCount> texts) {
-    std::size_t space = sizeof(CWine);
+    std::size_t space = 0;
     for (const std::string_view text : texts)
         space += WineText::lentSpace(text);
-    return space;
-}
 
-CWine* CWine::packInto(void* space, const CWine& numbers,
-                       std::span<const std::string_view, kTextCount> texts) {
-    CWine* const entry = std::construct_at(static_cast<CWine*>(space));
+    void* block = ::operator new(sizeof(CWine) + space);
+    std::unique_ptr<CWine> entry(new (block) CWine);
     entry->m_nVintage = numbers.m_nVintage;
     entry->m_nLetterColor = numbers.m_nLetterColor;
     entry->m_fCost = numbers.m_fCost;
     entry->m_fValue = numbers.m_fValue;
     entry->m_nNumberAcquired = numbers.m_nNumberAcquired;
     entry->m_nNumberRemaining = numbers.m_nNumberRemaining;
-    char* cursor = static_cast<char*>(space) + sizeof(CWine);
+    char* cursor = static_cast<char*>(block) + sizeof(CWine);
     std::size_t i = 0;
     visitMembers(*entry, [&](const char*, auto& member) {
         if constexpr (std::is_same_v<std::decay_t<decltype(member)>, WineText>)
             cursor = member.lend(texts[i++], cursor);
     });
     return entry;
-}
-
-void* CWine::operator new(std::size_t bytes) {
-    void** const block = static_cast<void**>(::operator new(sizeof(void*) + bytes));
-    *block = nullptr;
-    return block + 1;
-}
-
-void CWine::operator delete(void* entry) noexcept {
-    void** const word = static_cast<void**>(entry) - 1;
-    if (*word == nullptr)
-        ::operator delete(word);
-    else
-        EntryArena::release(*word);
 }

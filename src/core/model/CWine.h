@@ -2,6 +2,7 @@
 
 #include "core/model/WineText.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -97,27 +98,25 @@ public:
     const WineText* textField(int fieldIndex) const;
 
     // A copy of wine in a single allocation: the entry, then every text too long for its eight bytes.
-    // Reading a file makes its entries so, many to an allocation (EntryArena), which keeps a large
-    // cellar small in memory.
+    // Reading a file makes its entries so, which keeps a large cellar small in memory.
     static std::unique_ptr<CWine> packed(const CWine& wine);
     // The same from an entry's numbers and its texts, in the order visitMembers walks them.
     static constexpr std::size_t kTextCount = 21;
     static std::unique_ptr<CWine> packed(const CWine& numbers,
                                          std::span<const std::string_view, kTextCount> texts);
-    // The bytes such an entry takes, and the entry made in them; the bytes must outlast it.
-    static std::size_t packedSize(std::span<const std::string_view, kTextCount> texts);
-    static CWine* packInto(void* space, const CWine& numbers,
-                           std::span<const std::string_view, kTextCount> texts);
-    // Asks the processor for the entry's first bytes and for the texts packed after it, ahead of a walk
-    // that reaches entries in an order of its own.
+    // Asks the processor for the entry's first 64 bytes (the numbers, and the words of the texts a
+    // description shows) and for the first texts packed after it, ahead of a walk that reaches entries in
+    // an order of its own. An entry need not start on a cache line, so each of them may take two.
     void prefetch() const {
-        __builtin_prefetch(this);
-        __builtin_prefetch(reinterpret_cast<const char*>(this) + sizeof(CWine));
+        constexpr std::size_t kWanted = 64;
+        const char* const entry = reinterpret_cast<const char*>(this);
+        __builtin_prefetch(entry);
+        __builtin_prefetch(entry + kWanted - 1);
+        __builtin_prefetch(entry + sizeof(CWine));
+        __builtin_prefetch(entry + sizeof(CWine) + kWanted - 1);
     }
-    // Every entry allocated by new, by packed or by an EntryArena has a word before it: the arena block
-    // that holds it, or none when its allocation is its own. Delete gives the bytes back either way.
-    static void* operator new(std::size_t bytes);
-    static void operator delete(void* entry) noexcept;
+    // Entries are allocated by new or by packed, whose blocks are longer than the class.
+    static void operator delete(void* entry) noexcept { ::operator delete(entry); }
 
     bool operator==(const CWine&) const = default;
 

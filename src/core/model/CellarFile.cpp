@@ -3,7 +3,6 @@
 #include "core/model/ArchiveReader.h"
 #include "core/model/ArchiveWriter.h"
 #include "core/model/AtomicFile.h"
-#include "core/model/EntryArena.h"
 #include "core/model/WorkInParts.h"
 
 #include <algorithm>
@@ -248,7 +247,6 @@ struct EntryScratch {
     std::string text;
     std::array<std::size_t, CWine::kTextCount + 1> textEnds{};
     std::array<std::string_view, CWine::kTextCount> texts;
-    EntryArena arena;
 };
 
 // Reads entry number (its class tag first unless it is the first) and appends it to entries; gives
@@ -257,7 +255,7 @@ std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scr
     if (const std::size_t used =
             readPlainEntry(in.ahead(kPlainEntryBytes), number > 1, scratch.numbers, scratch.texts)) {
         in.skip(used);
-        entries.push_back(scratch.arena.packed(scratch.numbers, scratch.texts));
+        entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
         return {};
     }
     if (number > 1)
@@ -275,7 +273,7 @@ std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scr
     for (std::size_t i = 0; i < scratch.texts.size(); ++i)
         scratch.texts[i] = std::string_view(scratch.pool)
                                .substr(scratch.textEnds[i], scratch.textEnds[i + 1] - scratch.textEnds[i]);
-    entries.push_back(scratch.arena.packed(scratch.numbers, scratch.texts));
+    entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
     return {};
 }
 
@@ -288,7 +286,9 @@ class TailReading {
 public:
     static constexpr std::uint64_t kNowhere = ~std::uint64_t{0};
 
-    explicit TailReading(ArchiveReader& tail) : m_tail(tail), m_tailBytes(tail.remaining()) {}
+    // expectedEntries: about how many entries the tail holds, so that its lists grow at most once.
+    TailReading(ArchiveReader& tail, std::uint64_t expectedEntries)
+        : m_tail(tail), m_tailBytes(tail.remaining()), m_expectedEntries(expectedEntries) {}
 
     // The bytes the tail began with: a reading from the start has reached the tail once it has no
     // more bytes left than these.
@@ -302,13 +302,15 @@ public:
         if (start == kNowhere)
             return;
         try {
+            m_entries.reserve(static_cast<std::size_t>(m_expectedEntries));
+            m_bytesAfter.reserve(static_cast<std::size_t>(m_expectedEntries));
             EntryScratch scratch;
             while (!m_abandoned.load(std::memory_order_relaxed)) {
                 const std::size_t used =
                     readPlainEntry(m_tail.ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
                 if (used == 0)
                     return;
-                m_entries.push_back(scratch.arena.packed(scratch.numbers, scratch.texts));
+                m_entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
                 m_bytesAfter.push_back(m_tail.remaining() - used);
                 m_tail.skip(used);
             }
@@ -363,6 +365,7 @@ private:
 
     ArchiveReader& m_tail;
     const std::uint64_t m_tailBytes;
+    const std::uint64_t m_expectedEntries;
     std::atomic<std::uint64_t> m_start{kUnknown};
     std::atomic<bool> m_abandoned{false};
     bool m_outOfMemory = false;
@@ -411,7 +414,8 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     std::jthread tailThread;
     if (ArchiveReader* tailReader =
             count >= kEntriesReadInTwo && tailOf ? tailOf(in.remaining() / 2) : nullptr) {
-        tail.emplace(*tailReader);
+        // The second half of the bytes holds about half the entries; a little more leaves room.
+        tail.emplace(*tailReader, count / 2 + count / 32);
         tailThread = WorkInParts::startBeside([&tail] { tail->run(); });
     }
     const auto stopTail = [&] {
