@@ -96,6 +96,21 @@ TEST_F(Cli, DumpPrintsEveryEntryAsJsonAndRewriteGivesTheSameBytes) {
     EXPECT_EQ(fileContents(m_folder / "copy.bwf"), fileContents(fixture("two-entries.bwf")));
 }
 
+// The bottlewright-cli users start hands over to the program proper, which it looks for from its own
+// real file: a copy away from it says so, rather than failing silently.
+TEST_F(Cli, TheLauncherAwayFromTheProgramSaysWhereItLooked) {
+    fs::create_directories(m_folder / "bin");
+    fs::copy_file(BW_CLI, m_folder / "bin" / "bottlewright-cli");
+    const std::string command = "'" + (m_folder / "bin" / "bottlewright-cli").string() + "' --version 2>'" +
+                                (m_folder / "err.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    const std::string error = fileContents(m_folder / "err.txt");
+    EXPECT_TRUE(error.starts_with("bottlewright-cli: " + (m_folder / "bin/").string())) << error;
+    EXPECT_TRUE(error.ends_with("/bottlewright-cli cannot be started: No such file or directory.\n"))
+        << error;
+}
+
 TEST_F(Cli, DumpAndListEscapeBackslashQuoteAndControlCharactersAlike) {
     WineList entries;
     entries.push_back(std::make_unique<CWine>());

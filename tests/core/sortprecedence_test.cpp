@@ -245,6 +245,7 @@ TEST(SortPrecedenceSort, LandsWhereThePlainQuicksortOverCompareLands) {
          {SortPrecedence(), keys({{CWine::Producer, 1}, {CWine::Vintage, 2, true}, {CWine::Designation, 3}}),
           keys({{CWine::Producer, 1, true}, {CWine::NumberConsumed, 2}}),
           keys({{CWine::NumberAcquired, 1}, {CWine::NumberRemaining, 2, true}}),
+          keys({{CWine::Vintage, 1, true}, {CWine::NumberRemaining, 2, true}}),
           keys({{CWine::Designation, 1}, {CWine::Cost, 2}})}) {
         std::vector<int> focus(entries.size());
         std::iota(focus.begin(), focus.end(), 0);

@@ -1,8 +1,8 @@
 #include "core/app/LargePageHeap.h"
 
+#include "core/app/LargePageTunables.h"
+
 #include <cstdlib>
-#include <cstring>
-#include <string>
 
 #if defined(__linux__) && defined(__GLIBC__)
 #include <cstdint>
@@ -38,27 +38,17 @@ void startHeapAtLargePage() {
 
 void relaunchWithLargePageHeap(char** argv) {
 #if defined(__linux__) && defined(__GLIBC__)
-    const char* const current = std::getenv("GLIBC_TUNABLES");
-    // Set already, by the first start or by the user: never start again.
-    if (current != nullptr && std::strstr(current, "glibc.malloc.hugetlb") != nullptr) {
+    if (LargePageTunables::chosen(std::getenv("GLIBC_TUNABLES"))) {
         startHeapAtLargePage();
         return;
     }
-    // Transparent huge pages for the heap, grown 256 MB at a time so that they can be used. Large
-    // blocks (a sort's rows, the History List's records) come from the heap too and stay there when
-    // freed: the next sort or rebuild reuses their pages, where fresh ones from the system would each
-    // be faulted in and zeroed again, a third of a sort's time on a million entries.
-    std::string tunables = "glibc.malloc.hugetlb=1:glibc.malloc.top_pad=268435456:glibc.malloc.mmap_max=0:"
-                           "glibc.malloc.trim_threshold=1073741824";
-    if (current != nullptr && *current != '\0')
-        tunables = std::string(current) + ':' + tunables;
     // The program's own file by its real name, so that the system still lists the process by it.
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof self - 1)
         return;
     self[length] = '\0';
-    if (setenv("GLIBC_TUNABLES", tunables.c_str(), 1) != 0)
+    if (!LargePageTunables::set())
         return;
     execv(self, argv);
     // Only on failure: the program goes on with the ordinary heap.

@@ -177,36 +177,26 @@ public:
         }
     }
 
-    // The key of an entry as two words that order as the key does, before its direction, for the kinds
-    // that have them (counts, Vintage, dates, texts by their first sixteen bytes): a sort can hold them
-    // beside its rows, keep nothing here, and so decide most comparisons without looking anything up.
-    // Sixteen bytes hold most producers' names whole. Equal words may still hide a difference, in texts
-    // past their sixteenth byte.
+    // The key of an entry as two words that order ascending as the key orders with its direction, for the
+    // kinds that have them (counts, Vintage, dates, texts by their first sixteen bytes): a sort can hold
+    // them beside its rows, keep nothing here, and so decide most comparisons without looking anything up
+    // or asking which way the key goes. Sixteen bytes hold most producers' names whole. Equal words may
+    // still hide a difference, in texts past their sixteenth byte.
     struct Words {
         std::uint64_t high = 0;
         std::uint64_t low = 0;
     };
     bool hasWords() const { return m_kind == Kind::Number || m_kind == Kind::Date || m_kind == Kind::Text; }
     Words words(const CWine& wine) const {
-        switch (m_kind) {
-        case Kind::Number:
-            return {static_cast<std::uint64_t>(numberOf(wine)) ^ (std::uint64_t{1} << 63), 0};
-        case Kind::Date: {
-            const WineDate date = dateOf(wine);
-            const auto part = [](int n) { return static_cast<std::uint32_t>(n) ^ 0x80000000u; };
-            return {std::uint64_t{part(date.year)} << 32 | part(date.month), part(date.day)};
-        }
-        case Kind::Text: {
-            const Prefix prefix = prefixOf(*wine.textField(m_field));
-            return {prefix.high, prefix.low};
-        }
-        default:
-            return {};
-        }
+        const Words ascending = ascendingWords(wine);
+        // Complemented, words order the other way.
+        return m_descending ? Words{~ascending.high, ~ascending.low} : ascending;
     }
-    bool descending() const { return m_descending; }
     // Whether entries with these equal words can still differ: only texts can, past their sixteenth byte.
-    bool goesBeyondWords(const Words& words) const { return m_kind == Kind::Text && (words.low & 0xFF) != 0; }
+    bool goesBeyondWords(const Words& words) const {
+        const std::uint64_t low = m_descending ? ~words.low : words.low;
+        return m_kind == Kind::Text && (low & 0xFF) != 0;
+    }
     // The key's order, with its direction, for entries whose equal words go beyond themselves.
     int compareBeyondWords(const CWine& a, const CWine& b) const {
         const int result =
@@ -214,9 +204,13 @@ public:
         return m_descending ? -result : result;
     }
 
-    // Counts and Vintage that fit 32 bits, which a sort can hold beside its rows as they are.
+    // Counts and Vintage that fit 32 bits, which a sort can hold beside its rows, as 32 bits that order
+    // ascending as the key orders with its direction.
     bool fitsInt32() const { return m_kind == Kind::Number && m_field != CWine::NumberConsumed; }
-    std::int32_t int32Of(const CWine& wine) const { return static_cast<std::int32_t>(numberOf(wine)); }
+    std::uint32_t orderedInt32Of(const CWine& wine) const {
+        const std::uint32_t ascending = static_cast<std::uint32_t>(numberOf(wine)) ^ 0x80000000u;
+        return m_descending ? ~ascending : ascending;
+    }
 
     // The key's order for the entries at rows a and b, with its direction. Texts compare byte by byte
     // with unsigned bytes, case-sensitive, so every capital comes before every small letter; Cost and
@@ -255,6 +249,24 @@ public:
 
 private:
     enum class Kind { Number, Amount, Date, NumberText, Text };
+
+    Words ascendingWords(const CWine& wine) const {
+        switch (m_kind) {
+        case Kind::Number:
+            return {static_cast<std::uint64_t>(numberOf(wine)) ^ (std::uint64_t{1} << 63), 0};
+        case Kind::Date: {
+            const WineDate date = dateOf(wine);
+            const auto part = [](int n) { return static_cast<std::uint32_t>(n) ^ 0x80000000u; };
+            return {std::uint64_t{part(date.year)} << 32 | part(date.month), part(date.day)};
+        }
+        case Kind::Text: {
+            const Prefix prefix = prefixOf(*wine.textField(m_field));
+            return {prefix.high, prefix.low};
+        }
+        default:
+            return {};
+        }
+    }
 
     static Kind kindOf(int field) {
         switch (field) {
@@ -346,6 +358,11 @@ std::vector<KeyColumn> keyColumns(const SortPrecedence& precedence) {
     return columns;
 }
 
+__extension__ typedef unsigned __int128 Wide;
+Wide wide(const KeyColumn::Words& words) {
+    return Wide{words.high} << 64 | words.low;
+}
+
 int compareRows(const std::vector<KeyColumn>& columns, std::size_t a, std::size_t b, std::size_t from = 0) {
     for (std::size_t i = from; i < columns.size(); ++i) {
         if (const int result = columns[i].compare(a, b); result != 0)
@@ -365,13 +382,11 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     struct Row {
         KeyColumn::Words first;
         int index = 0;
-        std::int32_t second = 0;
+        std::uint32_t second = 0;
     };
     const KeyColumn& lead = columns.front();
     const bool leadWords = lead.hasWords();
-    const int leadDirection = lead.descending() ? -1 : 1;
     const bool secondInRow = leadWords && columns.size() > 1 && columns[1].fitsInt32();
-    const int secondDirection = secondInRow && columns[1].descending() ? -1 : 1;
     // The first column that the rows do not carry.
     const std::size_t restFrom = leadWords ? (secondInRow ? 2 : 1) : 0;
     const auto rowCount = static_cast<std::size_t>(count);
@@ -383,7 +398,7 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
         if (leadWords)
             rows[row].first = lead.words(wine);
         if (secondInRow)
-            rows[row].second = columns[1].int32Of(wine);
+            rows[row].second = columns[1].orderedInt32Of(wine);
         for (std::size_t column = restFrom; column < columns.size(); ++column)
             columns[column].set(row, wine);
     };
@@ -417,16 +432,15 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
         const auto rowB = static_cast<std::size_t>(b.index);
         if (!leadWords)
             return compareRows(columns, rowA, rowB);
-        if (a.first.high != b.first.high)
-            return a.first.high < b.first.high ? -leadDirection : leadDirection;
-        if (a.first.low != b.first.low)
-            return a.first.low < b.first.low ? -leadDirection : leadDirection;
+        // As one wide number the words compare without a branch to mispredict.
+        if (const Wide wordsA = wide(a.first), wordsB = wide(b.first); wordsA != wordsB)
+            return wordsA < wordsB ? -1 : 1;
         if (lead.goesBeyondWords(a.first)) {
             if (const int result = lead.compareBeyondWords(entryAt(a.index), entryAt(b.index)); result != 0)
                 return result;
         }
         if (secondInRow && a.second != b.second)
-            return a.second < b.second ? -secondDirection : secondDirection;
+            return a.second < b.second ? -1 : 1;
         return compareRows(columns, rowA, rowB, restFrom);
     };
     // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
