@@ -3,6 +3,7 @@
 #include "core/model/Cp1252.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -51,21 +52,30 @@ void appendEscape(std::string& out, char c) {
     }
 }
 
-bool needsEscape(char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\';
-}
+// The bytes that go across as they are: printable ASCII but the quote and the backslash.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int byte = 0x20; byte < 0x80; ++byte)
+        plain[static_cast<std::size_t>(byte)] = byte != '"' && byte != '\\';
+    return plain;
+}();
 
 } // namespace
 
 void appendText(std::string& out, std::string_view cp1252) {
     out += '"';
+    // One pass finds both what needs escaping and what needs UTF-8.
     while (!cp1252.empty()) {
-        const auto special = std::find_if(cp1252.begin(), cp1252.end(), needsEscape);
+        const auto special = std::find_if(cp1252.begin(), cp1252.end(),
+                                          [](char c) { return !kPlain[static_cast<unsigned char>(c)]; });
         const auto plain = static_cast<std::size_t>(special - cp1252.begin());
-        Cp1252::appendUtf8(out, cp1252.substr(0, plain));
+        out.append(cp1252.data(), plain);
         if (plain == cp1252.size())
             break;
-        appendEscape(out, cp1252[plain]);
+        if (static_cast<unsigned char>(cp1252[plain]) >= 0x80)
+            Cp1252::appendUtf8(out, cp1252.substr(plain, 1));
+        else
+            appendEscape(out, cp1252[plain]);
         cp1252.remove_prefix(plain + 1);
     }
     out += '"';

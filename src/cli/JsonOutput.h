@@ -4,17 +4,14 @@
 
 #include <algorithm>
 #include <array>
-#include <barrier>
+#include <atomic>
 #include <cstdint>
 #include <exception>
-#include <latch>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 // JSON as the command line prints it: keys in the order written, amounts as 32-bit floats.
@@ -79,13 +76,13 @@ private:
 };
 
 template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Write& write) {
-    std::vector<std::jthread> helpers;
+    std::vector<WorkInParts::Task> helpers;
     // Each helper writes its share of a round into one of its two buffers while this thread prints
     // what it wrote into the other the round before; all meet at the end of every round.
     std::vector<std::array<std::string, 2>> later;
     std::vector<std::exception_ptr> failures;
-    std::optional<std::barrier<>> roundEnd;
-    std::latch started(1);
+    std::optional<WorkInParts::Meeting> roundEnd;
+    std::atomic<bool> started{false};
     std::size_t parts = 1;
     const std::size_t rounds = (count + kRound - 1) / kRound;
     const auto first = [&](std::size_t round, std::size_t part) {
@@ -93,7 +90,7 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
         return begin + WorkInParts::start(part, parts, std::min(kRound, count - begin));
     };
     const auto help = [&](std::size_t part) {
-        started.wait();
+        WorkInParts::waitUntilSet(started);
         for (std::size_t round = 0; round < rounds; ++round) {
             std::string& out = later[part - 1][round % 2];
             out.clear();
@@ -106,23 +103,25 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
             } catch (...) {
                 failures[part - 1] = std::current_exception();
             }
-            roundEnd->arrive_and_wait();
+            roundEnd->arriveAndWait();
         }
     };
     if (count >= kSharedCount) {
         const std::size_t wanted = WorkInParts::count();
         later.resize(wanted - 1);
         failures.resize(wanted - 1);
-        try {
-            for (std::size_t part = 1; part < wanted; ++part)
-                helpers.emplace_back(help, part);
-        } catch (const std::system_error&) {
-            // The helpers there are share the work.
+        for (std::size_t part = 1; part < wanted; ++part) {
+            std::optional<WorkInParts::Task> helper =
+                WorkInParts::tryStartBeside([&help, part] { help(part); });
+            if (!helper)
+                break; // the helpers there are share the work
+            helpers.push_back(std::move(*helper));
         }
         parts = helpers.size() + 1;
     }
     roundEnd.emplace(static_cast<std::ptrdiff_t>(parts));
-    started.count_down();
+    started.store(true, std::memory_order_release);
+    started.notify_all();
     std::exception_ptr failure;
     for (std::size_t round = 0; round < rounds; ++round) {
         try {
@@ -132,7 +131,7 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
         } catch (...) {
             failure = std::current_exception(); // the helpers still wait for this thread at every round's end
         }
-        roundEnd->arrive_and_wait();
+        roundEnd->arriveAndWait();
         for (std::size_t part = 1; part < parts && !failure; ++part) {
             if (failures[part - 1])
                 failure = failures[part - 1];

@@ -2,6 +2,7 @@
 #include "cli/CliSupport.h"
 #include "cli/commands/Commands.h"
 #include "core/app/LargePageHeap.h"
+#include "core/model/WorkInParts.h"
 
 #include <iostream>
 #include <new>
@@ -24,6 +25,8 @@ int usageError(const CLI::App& app, const std::string& problem) {
 
 int main(int argc, char** argv) {
     relaunchWithLargePageHeap(argv);
+    // Reading, sorting and writing a large cellar share their work with helper threads.
+    WorkInParts::startHelpers();
     std::ios::sync_with_stdio(false);
     CLI::App app("Reads and writes Bottlewright Cellar Files without the windows.", "bottlewright-cli");
     app.get_formatter()->label("Usage", "usage");

@@ -257,6 +257,33 @@ TEST(SortPrecedenceSort, LandsWhereThePlainQuicksortOverCompareLands) {
     }
 }
 
+// A sort of many entries reads their keys on every core, a run of entries each: every row still gets
+// the keys of its own entry, an entry twice in the Focus Set included.
+TEST(SortPrecedenceSort, ManyEntriesReadOnEveryCoreSortAsTheirKeys) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> small(0, 30);
+    const auto number = [&] { return std::to_string(small(random)); };
+    WineList entries;
+    for (int i = 0; i < 40000; ++i) {
+        CWine entry = wine(number(), 1990, number(), static_cast<float>(small(random)));
+        entry.m_strDateAcquired = std::to_string(small(random) % 12 + 1) + "-1-" + number();
+        entries.push_back(std::make_unique<CWine>(entry));
+    }
+    const SortPrecedence precedence =
+        keys({{CWine::Designation, 1}, {CWine::DateAcquired, 2, true}, {CWine::Cost, 3}});
+    std::vector<int> focus(entries.size());
+    std::iota(focus.begin(), focus.end(), 0);
+    focus[1] = 0;
+    precedence.sort(focus, static_cast<int>(focus.size()), entries);
+    std::vector<int> counts(entries.size());
+    for (const int index : focus)
+        ++counts[static_cast<std::size_t>(index)];
+    EXPECT_EQ(counts[0], 2);
+    EXPECT_EQ(counts[1], 0);
+    for (std::size_t i = 1; i < focus.size(); ++i)
+        ASSERT_LE(precedence.compare(*entries[focus[i - 1]], *entries[focus[i]]), 0) << i;
+}
+
 // Shared between threads, a sort large enough to be shared makes exactly the swaps of one thread:
 // rows of equal keys, a few of each and told apart by their tags, land in the same places.
 TEST(SharedQuicksort, EqualRowsLandWhereOneThreadPutsThem) {

@@ -2,6 +2,7 @@
 
 #include "core/model/WorkInParts.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <tuple>
@@ -52,13 +53,15 @@ public:
         {
             const std::lock_guard lock(m_mutex);
             m_waiting.emplace_back(lo, hi);
+            m_news.fetch_add(1, std::memory_order_release);
         }
         m_changed.notify_one();
     }
     // A waiting range, or false once every range is sorted.
     bool take(int& lo, int& hi) {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_waiting.empty() || m_working == 0; });
+        WorkInParts::waitFor(lock, m_changed, m_news,
+                             [this] { return !m_waiting.empty() || m_working == 0; });
         if (m_waiting.empty())
             return false;
         std::tie(lo, hi) = m_waiting.back();
@@ -71,6 +74,7 @@ public:
         {
             const std::lock_guard lock(m_mutex);
             finished = --m_working == 0 && m_waiting.empty();
+            m_news.fetch_add(1, std::memory_order_release);
         }
         if (finished)
             m_changed.notify_all();
@@ -81,6 +85,7 @@ private:
     std::condition_variable m_changed;
     std::vector<std::pair<int, int>> m_waiting;
     int m_working = 0;
+    std::atomic<unsigned> m_news{0}; // each range given and each done
 };
 
 // Sorts rows[0..count).

@@ -3,6 +3,7 @@
 #include "core/document/SharedQuicksort.h"
 #include "core/model/AtomicFile.h"
 #include "core/model/WineDates.h"
+#include "core/model/WorkInParts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -150,6 +151,9 @@ public:
             break;
         }
     }
+
+    // Whether set() for different rows may run at once: number texts gather their numbers in one list.
+    bool fillsRowsApart() const { return m_kind != Kind::NumberText; }
 
     // Keeps the key of the entry in row.
     void set(std::size_t row, const CWine& wine) {
@@ -414,13 +418,23 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
         else
             repeats.push_back(row);
     }
-    constexpr std::size_t kLookAhead = 8;
-    for (std::size_t index = 0; index < entries.size(); ++index) {
-        if (index + kLookAhead < entries.size())
-            entries[index + kLookAhead]->prefetch();
-        if (const int row = rowOf[index]; row >= 0)
-            fill(static_cast<std::size_t>(row), *entries[index]);
-    }
+    // Each row is filled once, so a long walk is shared between the cores, a run of entries each, where
+    // no column gathers its keys in a list of its own.
+    constexpr std::size_t kSharedWalk = std::size_t{1} << 15;
+    const bool share = entries.size() >= kSharedWalk &&
+                       std::all_of(columns.begin() + static_cast<std::ptrdiff_t>(restFrom), columns.end(),
+                                   [](const KeyColumn& column) { return column.fillsRowsApart(); });
+    const std::size_t parts = share ? WorkInParts::count() : 1;
+    WorkInParts::run(parts, [&](std::size_t part) {
+        constexpr std::size_t kLookAhead = 8;
+        const std::size_t end = WorkInParts::start(part + 1, parts, entries.size());
+        for (std::size_t index = WorkInParts::start(part, parts, entries.size()); index < end; ++index) {
+            if (index + kLookAhead < end)
+                entries[index + kLookAhead]->prefetch();
+            if (const int row = rowOf[index]; row >= 0)
+                fill(static_cast<std::size_t>(row), *entries[index]);
+        }
+    });
     std::vector<int>().swap(rowOf);
     const auto entryAt = [&](int row) -> const CWine& {
         return *entries[static_cast<std::size_t>(focus[static_cast<std::size_t>(row)])];

@@ -411,7 +411,7 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     WineList entries;
     entries.reserve(count);
     std::optional<TailReading> tail;
-    std::jthread tailThread;
+    WorkInParts::Task tailThread;
     if (ArchiveReader* tailReader =
             count >= kEntriesReadInTwo && tailOf ? tailOf(in.remaining() / 2) : nullptr) {
         // The second half of the bytes holds about half the entries; a little more leaves room.

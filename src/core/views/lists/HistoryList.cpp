@@ -13,7 +13,6 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -313,7 +312,7 @@ void HistoryList::rebuild(const CBottlewrightDoc& document) {
         }
     };
     constexpr int kWorthAThread = 10000; // fewer entries are added up faster than a thread starts
-    std::jthread totals;
+    WorkInParts::Task totals;
     if (document.focusCount() >= kWorthAThread)
         totals = WorkInParts::startBeside(addTotals);
     else

@@ -1,0 +1,161 @@
+#include "core/model/WorkInParts.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kStayAwake = std::chrono::milliseconds(5);
+
+// Yields the core for as long as kStayAwake while ready() does not hold; gives whether it came to hold.
+template <typename Ready> bool stayAwakeUntil(const Ready& ready) {
+    const Clock::time_point until = Clock::now() + kStayAwake;
+    while (!ready()) {
+        if (Clock::now() >= until)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
+// The helper threads and the work waiting for them. Never destroyed: a helper may still be looking for
+// work while the program ends.
+class Helpers {
+public:
+    static Helpers& instance() {
+        static Helpers* const helpers = new Helpers;
+        return *helpers;
+    }
+
+    // Queues task, starting another helper when every helper is busy; false if none could be started.
+    bool hand(std::function<void()> task) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_tasks.push_back(std::move(task));
+            m_queued.store(m_tasks.size(), std::memory_order_release);
+            if (m_tasks.size() > m_idle) {
+                try {
+                    std::thread([this] { serve(); }).detach();
+                    ++m_idle; // it looks for work as soon as it runs
+                } catch (const std::system_error&) {
+                    m_tasks.pop_back();
+                    m_queued.store(m_tasks.size(), std::memory_order_release);
+                    return false;
+                }
+            }
+        }
+        m_wake.notify_one();
+        return true;
+    }
+
+private:
+    [[noreturn]] void serve() {
+        for (;;) {
+            std::function<void()> task = take();
+            task();
+            const std::lock_guard lock(m_mutex);
+            ++m_idle;
+        }
+    }
+
+    std::function<void()> take() {
+        stayAwakeUntil([this] { return m_queued.load(std::memory_order_acquire) > 0; });
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return !m_tasks.empty(); });
+        std::function<void()> task = std::move(m_tasks.front());
+        m_tasks.pop_front();
+        m_queued.store(m_tasks.size(), std::memory_order_release);
+        --m_idle;
+        return task;
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_tasks;
+    std::atomic<std::size_t> m_queued{0}; // m_tasks.size(), for a look without the lock
+    std::size_t m_idle = 0;               // helpers not running a task
+};
+
+} // namespace
+
+namespace WorkInParts {
+
+Task& Task::operator=(Task&& other) noexcept {
+    join();
+    m_done = std::move(other.m_done);
+    return *this;
+}
+
+void Task::join() {
+    if (!m_done)
+        return;
+    waitUntilSet(*m_done);
+    m_done.reset();
+}
+
+void waitUntilSet(const std::atomic<bool>& flag) {
+    if (!stayAwakeUntil([&flag] { return flag.load(std::memory_order_acquire); }))
+        flag.wait(false, std::memory_order_acquire);
+}
+
+void Meeting::arriveAndWait() {
+    const unsigned meeting = m_meetings.load(std::memory_order_acquire);
+    if (m_arrived.fetch_add(1, std::memory_order_acq_rel) + 1 == m_threads) {
+        // The last to arrive lets the others go; none can arrive at the next meeting before this.
+        m_arrived.store(0, std::memory_order_relaxed);
+        m_meetings.fetch_add(1, std::memory_order_release);
+        m_meetings.notify_all();
+        return;
+    }
+    const auto over = [&] { return m_meetings.load(std::memory_order_acquire) != meeting; };
+    if (!stayAwakeUntil(over))
+        while (!over())
+            m_meetings.wait(meeting, std::memory_order_acquire);
+}
+
+void startHelpers() {
+    for (std::size_t helper = 1; helper < count(); ++helper)
+        Helpers::instance().hand([] {});
+}
+
+std::optional<Task> tryStartBeside(std::function<void()> work) {
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    const bool handed = Helpers::instance().hand([work = std::move(work), done] {
+        work();
+        done->store(true, std::memory_order_release);
+        done->notify_all();
+    });
+    if (!handed)
+        return std::nullopt;
+    Task task;
+    task.m_done = std::move(done);
+    return task;
+}
+
+Task startBeside(std::function<void()> work) {
+    if (std::optional<Task> task = tryStartBeside(work))
+        return std::move(*task);
+    work();
+    return {};
+}
+
+void waitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& changed,
+             const std::atomic<unsigned>& news, const std::function<bool()>& ready) {
+    while (!ready()) {
+        const unsigned seen = news.load(std::memory_order_acquire);
+        lock.unlock();
+        const bool came = stayAwakeUntil([&] { return news.load(std::memory_order_acquire) != seen; });
+        lock.lock();
+        if (!came) {
+            changed.wait(lock, ready);
+            return;
+        }
+    }
+}
+
+} // namespace WorkInParts
