@@ -69,6 +69,8 @@ sqlite_list() { sqlite3 -json cellar.db "$select"; }
 sqlite_sums() { sqlite3 cellar.db "$sums"; }
 ours_import() { rm -f imported.bwf && "$cli" import cellar.txt imported.bwf --map full.bwx; }
 
+# The files just made are written out now, not by the system in the middle of the timed runs.
+sync
 echo "$n entries: cellar.bwf $(stat -c %s cellar.bwf) bytes, cellar.txt $(stat -c %s cellar.txt) bytes," \
     "$repeat alternating runs each, medians of wall time"
 compare list "$cli list cellar.bwf --json" sqlite_list

@@ -441,24 +441,30 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
     };
     for (const std::size_t row : repeats)
         fill(row, entryAt(static_cast<int>(row)));
-    const auto order = [&](const Row& a, const Row& b) {
-        const auto rowA = static_cast<std::size_t>(a.index);
-        const auto rowB = static_cast<std::size_t>(b.index);
-        if (!leadWords)
-            return compareRows(columns, rowA, rowB);
-        // As one wide number the words compare without a branch to mispredict.
-        if (const Wide wordsA = wide(a.first), wordsB = wide(b.first); wordsA != wordsB)
-            return wordsA < wordsB ? -1 : 1;
+    // The rows' own words decide most comparisons, so those are looked at first, with nothing else to
+    // look up on the way: what the rest needs is reached only for rows whose words are equal.
+    const auto rest = [&](const Row& a, const Row& b) {
         if (lead.goesBeyondWords(a.first)) {
             if (const int result = lead.compareBeyondWords(entryAt(a.index), entryAt(b.index)); result != 0)
                 return result;
         }
         if (secondInRow && a.second != b.second)
             return a.second < b.second ? -1 : 1;
-        return compareRows(columns, rowA, rowB, restFrom);
+        return compareRows(columns, static_cast<std::size_t>(a.index), static_cast<std::size_t>(b.index),
+                           restFrom);
     };
-    // The rows are sorted as the positions would be, swap for swap, then mapped back to entries.
-    SharedQuicksort::sort(rows.data(), count, order);
+    if (leadWords) {
+        SharedQuicksort::sort(rows.data(), count, [&rest](const Row& a, const Row& b) {
+            // As one wide number the words compare without a branch to mispredict.
+            if (const Wide wordsA = wide(a.first), wordsB = wide(b.first); wordsA != wordsB)
+                return wordsA < wordsB ? -1 : 1;
+            return rest(a, b);
+        });
+    } else {
+        SharedQuicksort::sort(rows.data(), count, [&columns](const Row& a, const Row& b) {
+            return compareRows(columns, static_cast<std::size_t>(a.index), static_cast<std::size_t>(b.index));
+        });
+    }
     for (Row& row : rows)
         row.index = focus[static_cast<std::size_t>(row.index)];
     for (std::size_t i = 0; i < rows.size(); ++i)
