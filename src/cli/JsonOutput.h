@@ -38,7 +38,8 @@ std::string line(const Json& value);
 
 // Writes {"NAME":[ with each element on a line of its own, then ]} and a line break, so long outputs
 // can be read and compared line by line; an empty array stays on the first line.
-class ArrayPrinter {
+// Its buffer, written for every element, has cache lines of its own: helpers read what lies around it.
+class alignas(64) ArrayPrinter {
 public:
     ArrayPrinter(std::ostream& out, std::string_view name);
     ~ArrayPrinter();
@@ -78,8 +79,12 @@ private:
 template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Write& write) {
     std::vector<WorkInParts::Task> helpers;
     // Each helper writes its share of a round into one of its two buffers while this thread prints
-    // what it wrote into the other the round before; all meet at the end of every round.
-    std::vector<std::array<std::string, 2>> later;
+    // what it wrote into the other the round before; all meet at the end of every round. A helper's
+    // buffers share no cache line with what another thread writes.
+    struct alignas(64) Buffers {
+        std::array<std::string, 2> rounds;
+    };
+    std::vector<Buffers> later;
     std::vector<std::exception_ptr> failures;
     std::optional<WorkInParts::Meeting> roundEnd;
     std::atomic<bool> started{false};
@@ -92,7 +97,7 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
     const auto help = [&](std::size_t part) {
         WorkInParts::waitUntilSet(started);
         for (std::size_t round = 0; round < rounds; ++round) {
-            std::string& out = later[part - 1][round % 2];
+            std::string& out = later[part - 1].rounds[round % 2];
             out.clear();
             try {
                 if (!failures[part - 1])
@@ -136,7 +141,7 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
             if (failures[part - 1])
                 failure = failures[part - 1];
             else
-                printAfterBuffer(later[part - 1][round % 2]);
+                printAfterBuffer(later[part - 1].rounds[round % 2]);
         }
     }
     helpers.clear();

@@ -2,11 +2,18 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
 
 namespace {
+
+std::size_t threadsOfThisProcess() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return static_cast<std::size_t>(std::distance(begin(tasks), end(tasks)));
+}
 
 TEST(WorkInParts, EveryPartRunsOnceAndRunReturnsWhenAllAreDone) {
     for (const std::size_t parts : {std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
@@ -81,6 +88,23 @@ TEST(WorkInParts, AtEachMeetingEveryThreadSeesWhatTheOthersDidBefore) {
     });
     WorkInParts::waitUntilSet(flag);
     EXPECT_TRUE(flag.load());
+}
+
+// Helpers started ahead of the work are all the work needs, even when it is handed over before they
+// have begun to run, and each is free again for the next piece as soon as its last one is joined: no
+// thread more than a core each, which would take turns with the working ones. Run in a process of its
+// own, whose helpers no other test has started.
+TEST(WorkInPartsDeathTest, WorkHandedOverAfterStartHelpersNeedsNoFurtherThread) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::size_t expected = 1 + std::max<std::size_t>(WorkInParts::count() - 1, 1);
+    EXPECT_EXIT(
+        {
+            WorkInParts::startHelpers();
+            for (int piece = 0; piece < 20; ++piece)
+                WorkInParts::startBeside([] {}).join();
+            std::_Exit(threadsOfThisProcess() == expected ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -277,42 +277,53 @@ std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scr
     return {};
 }
 
-// The second half of a large file, read on a thread of its own while the first half is read from the
-// start. It looks for a place after the half where entries follow one another, and reads the plain
-// entries from there. Where the reading from the start arrives at exactly that place, it takes them,
-// so the entries are those of one reading from the start; where it passes the place (which only
-// looked like entries), they are thrown away and the reading from the start goes on alone.
-class TailReading {
+// Makes a reader over the last bytes of the file, for reading them on another thread; or none.
+using TailOf = std::function<ArchiveReader*(std::uint64_t bytes)>;
+
+// The second part of a large file, read on a thread of its own while the first is read from the
+// start. Its thread, once it runs, takes half of what the reading from the start has not yet reached:
+// a helper that starts late still gets as much work as is left. It looks for a place there where
+// entries follow one another, and reads the plain entries from there. Where the reading from the start
+// arrives at exactly that place, it takes them, so the entries are those of one reading from the start;
+// where it passes the place (which only looked like entries), they are thrown away and the reading
+// from the start goes on alone. It has cache lines of its own: its thread writes to it for every entry
+// it reads, and the reading from the start must not share a line with that.
+class alignas(64) TailReading {
 public:
     static constexpr std::uint64_t kNowhere = ~std::uint64_t{0};
 
-    // expectedEntries: about how many entries the tail holds, so that its lists grow at most once.
-    TailReading(ArchiveReader& tail, std::uint64_t expectedEntries)
-        : m_tail(tail), m_tailBytes(tail.remaining()), m_expectedEntries(expectedEntries) {}
+    // headRemaining: the bytes the reading from the start has left, which it keeps up to date.
+    // entriesPerByte: about how many entries a byte holds, so that the tail's lists grow at most once.
+    TailReading(TailOf tailOf, const std::atomic<std::uint64_t>& headRemaining, double entriesPerByte)
+        : m_tailOf(std::move(tailOf)), m_headRemaining(headRemaining), m_entriesPerByte(entriesPerByte) {}
 
-    // The bytes the tail began with: a reading from the start has reached the tail once it has no
-    // more bytes left than these.
-    std::uint64_t tailBytes() const { return m_tailBytes; }
+    // The bytes the tail began with, 0 until its thread has chosen them: a reading from the start has
+    // reached the tail once it has no more bytes left than these. They never change once chosen.
+    std::uint64_t tailBytes() const { return m_tailBytes.load(std::memory_order_acquire); }
 
     // Runs on the thread of its own.
     void run() {
-        const std::uint64_t start = findEntryStart();
+        std::uint64_t start = kNowhere;
+        if (!m_abandoned.load())
+            start = chooseAndFindStart();
         m_start.store(start);
         m_start.notify_all();
         if (start == kNowhere)
             return;
         try {
-            m_entries.reserve(static_cast<std::size_t>(m_expectedEntries));
-            m_bytesAfter.reserve(static_cast<std::size_t>(m_expectedEntries));
+            const auto expected =
+                static_cast<std::size_t>(static_cast<double>(m_tailBytesChosen) * m_entriesPerByte);
+            m_entries.reserve(expected + expected / 16);
+            m_bytesAfter.reserve(expected + expected / 16);
             EntryScratch scratch;
             while (!m_abandoned.load(std::memory_order_relaxed)) {
                 const std::size_t used =
-                    readPlainEntry(m_tail.ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
+                    readPlainEntry(m_tail->ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
                 if (used == 0)
                     return;
                 m_entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
-                m_bytesAfter.push_back(m_tail.remaining() - used);
-                m_tail.skip(used);
+                m_bytesAfter.push_back(m_tail->remaining() - used);
+                m_tail->skip(used);
             }
         } catch (const std::bad_alloc&) {
             m_outOfMemory = true; // the reading from the start reads on alone, and will tell
@@ -332,10 +343,19 @@ public:
     bool ranOutOfMemory() const { return m_outOfMemory; }
     WineList& entries() { return m_entries; }
     std::uint64_t bytesAfter(std::size_t entry) const { return m_bytesAfter[entry]; }
-    ArchiveReader& reader() { return m_tail; }
+    ArchiveReader& reader() { return *m_tail; }
 
 private:
     static constexpr std::uint64_t kUnknown = kNowhere - 1;
+
+    std::uint64_t chooseAndFindStart() {
+        m_tailBytesChosen = m_headRemaining.load(std::memory_order_relaxed) / 2;
+        m_tail = m_tailOf(m_tailBytesChosen);
+        if (m_tail == nullptr)
+            return kNowhere;
+        m_tailBytes.store(m_tailBytesChosen, std::memory_order_release);
+        return findEntryStart();
+    }
 
     // Where three plain entries follow one another, within the tail's first 64 KB.
     std::uint64_t findEntryStart() {
@@ -343,7 +363,7 @@ private:
         constexpr std::size_t kSearched = std::size_t{1} << 16;
         EntryScratch scratch;
         for (std::size_t skipped = 0; skipped < kSearched; ++skipped) {
-            const std::span<const std::uint8_t> bytes = m_tail.ahead(kEntriesInARow * kPlainEntryBytes);
+            const std::span<const std::uint8_t> bytes = m_tail->ahead(kEntriesInARow * kPlainEntryBytes);
             if (bytes.empty())
                 return kNowhere;
             std::size_t at = 0;
@@ -357,15 +377,18 @@ private:
                 ++inARow;
             }
             if (inARow == kEntriesInARow)
-                return m_tail.remaining();
-            m_tail.skip(1);
+                return m_tail->remaining();
+            m_tail->skip(1);
         }
         return kNowhere;
     }
 
-    ArchiveReader& m_tail;
-    const std::uint64_t m_tailBytes;
-    const std::uint64_t m_expectedEntries;
+    const TailOf m_tailOf;
+    const std::atomic<std::uint64_t>& m_headRemaining;
+    const double m_entriesPerByte;
+    ArchiveReader* m_tail = nullptr;
+    std::uint64_t m_tailBytesChosen = 0;
+    std::atomic<std::uint64_t> m_tailBytes{0};
     std::atomic<std::uint64_t> m_start{kUnknown};
     std::atomic<bool> m_abandoned{false};
     bool m_outOfMemory = false;
@@ -376,11 +399,8 @@ private:
 // Files of fewer entries are read on one thread.
 constexpr std::uint64_t kEntriesReadInTwo = 20000;
 
-// Makes a reader over the last bytes of the file, for reading them on another thread; or none.
-using TailOf = std::function<ArchiveReader*(std::uint64_t bytes)>;
-
 // The header, the count and the entries; refuses a count the bytes left cannot hold before reserving.
-// A large file is read in two halves when tailOf gives a reader over its second.
+// A large file is read in two parts when tailOf gives readers over its last bytes.
 CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     std::uint32_t headerWord = 0; // carries nothing the entries depend on
     std::uint16_t shortCount = 0;
@@ -411,11 +431,10 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     WineList entries;
     entries.reserve(count);
     std::optional<TailReading> tail;
+    std::atomic<std::uint64_t> headRemaining{in.remaining()};
     WorkInParts::Task tailThread;
-    if (ArchiveReader* tailReader =
-            count >= kEntriesReadInTwo && tailOf ? tailOf(in.remaining() / 2) : nullptr) {
-        // The second half of the bytes holds about half the entries; a little more leaves room.
-        tail.emplace(*tailReader, count / 2 + count / 32);
+    if (count >= kEntriesReadInTwo && tailOf) {
+        tail.emplace(tailOf, headRemaining, static_cast<double>(count) / static_cast<double>(remaining));
         tailThread = WorkInParts::startBeside([&tail] { tail->run(); });
     }
     const auto stopTail = [&] {
@@ -426,8 +445,15 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     };
     ArchiveReader* reader = &in;
     EntryScratch scratch;
+    // Kept here once known: the tail's thread writes next to it for every entry it reads.
+    std::uint64_t tailBytes = 0;
     for (std::uint64_t number = 1; number <= count; ++number) {
-        if (tail && reader->remaining() <= tail->tailBytes()) {
+        if (tail) {
+            headRemaining.store(reader->remaining(), std::memory_order_relaxed);
+            if (tailBytes == 0)
+                tailBytes = tail->tailBytes();
+        }
+        if (tail && reader->remaining() <= tailBytes) {
             const std::uint64_t start = tail->start();
             if (reader->remaining() == start) {
                 if (tailThread.joinable())

@@ -32,53 +32,79 @@ public:
         return *helpers;
     }
 
-    // Queues task, starting another helper when every helper is busy; false if none could be started.
-    bool hand(std::function<void()> task) {
+    // Queues work, starting another helper when every helper is busy; false if none could be started.
+    // done is set once the work is done and its helper counts as idle again, so that work handed on
+    // straight after never starts a helper more than it needs.
+    bool hand(std::function<void()> work, std::shared_ptr<std::atomic<bool>> done) {
         {
             const std::lock_guard lock(m_mutex);
-            m_tasks.push_back(std::move(task));
+            m_tasks.push_back({std::move(work), std::move(done)});
             m_queued.store(m_tasks.size(), std::memory_order_release);
-            if (m_tasks.size() > m_idle) {
-                try {
-                    std::thread([this] { serve(); }).detach();
-                    ++m_idle; // it looks for work as soon as it runs
-                } catch (const std::system_error&) {
-                    m_tasks.pop_back();
-                    m_queued.store(m_tasks.size(), std::memory_order_release);
-                    return false;
-                }
+            if (m_tasks.size() > m_idle && !startOne()) {
+                m_tasks.pop_back();
+                m_queued.store(m_tasks.size(), std::memory_order_release);
+                return false;
             }
         }
         m_wake.notify_one();
         return true;
     }
 
-private:
-    [[noreturn]] void serve() {
-        for (;;) {
-            std::function<void()> task = take();
-            task();
-            const std::lock_guard lock(m_mutex);
-            ++m_idle;
+    // Starts helpers until there are count of them, with no work yet.
+    void startUpTo(std::size_t count) {
+        const std::lock_guard lock(m_mutex);
+        while (m_started < count && startOne()) {
         }
     }
 
-    std::function<void()> take() {
+private:
+    // With m_mutex held.
+    bool startOne() {
+        try {
+            std::thread([this] { serve(); }).detach();
+        } catch (const std::system_error&) {
+            return false;
+        }
+        ++m_started;
+        ++m_idle; // it looks for work as soon as it runs, which on a virtual machine can be milliseconds away
+        return true;
+    }
+
+    struct Job {
+        std::function<void()> work;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+
+    [[noreturn]] void serve() {
+        for (;;) {
+            const Job job = take();
+            job.work();
+            {
+                const std::lock_guard lock(m_mutex);
+                ++m_idle;
+            }
+            job.done->store(true, std::memory_order_release);
+            job.done->notify_all();
+        }
+    }
+
+    Job take() {
         stayAwakeUntil([this] { return m_queued.load(std::memory_order_acquire) > 0; });
         std::unique_lock lock(m_mutex);
         m_wake.wait(lock, [this] { return !m_tasks.empty(); });
-        std::function<void()> task = std::move(m_tasks.front());
+        Job job = std::move(m_tasks.front());
         m_tasks.pop_front();
         m_queued.store(m_tasks.size(), std::memory_order_release);
         --m_idle;
-        return task;
+        return job;
     }
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::deque<std::function<void()>> m_tasks;
+    std::deque<Job> m_tasks;
     std::atomic<std::size_t> m_queued{0}; // m_tasks.size(), for a look without the lock
     std::size_t m_idle = 0;               // helpers not running a task
+    std::size_t m_started = 0;
 };
 
 } // namespace
@@ -119,18 +145,12 @@ void Meeting::arriveAndWait() {
 }
 
 void startHelpers() {
-    for (std::size_t helper = 1; helper < count(); ++helper)
-        Helpers::instance().hand([] {});
+    Helpers::instance().startUpTo(count() - 1);
 }
 
 std::optional<Task> tryStartBeside(std::function<void()> work) {
     auto done = std::make_shared<std::atomic<bool>>(false);
-    const bool handed = Helpers::instance().hand([work = std::move(work), done] {
-        work();
-        done->store(true, std::memory_order_release);
-        done->notify_all();
-    });
-    if (!handed)
+    if (!Helpers::instance().hand(std::move(work), done))
         return std::nullopt;
     Task task;
     task.m_done = std::move(done);
