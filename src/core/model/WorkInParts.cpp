@@ -12,13 +12,33 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kStayAwake = std::chrono::milliseconds(5);
 
-// Yields the core for as long as kStayAwake while ready() does not hold; gives whether it came to hold.
+// Tells the core that this thread is waiting in a loop, without asking the system anything.
+void pause() {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#elif defined(__aarch64__)
+    asm volatile("yield");
+#else
+    std::this_thread::yield();
+#endif
+}
+
+// Looks at ready() for as long as kStayAwake while it does not hold; gives whether it came to hold. Between
+// looks the thread pauses on the core, and every so often yields it to any thread waiting for one: a
+// yield at every look costs a system call, which on a virtual machine is slow to return.
 template <typename Ready> bool stayAwakeUntil(const Ready& ready) {
+    constexpr unsigned kLooksPerYield = 16;
+    constexpr int kPausesPerLook = 16;
     const Clock::time_point until = Clock::now() + kStayAwake;
-    while (!ready()) {
+    for (unsigned looks = 1; !ready(); ++looks) {
         if (Clock::now() >= until)
             return false;
-        std::this_thread::yield();
+        if (looks % kLooksPerYield == 0) {
+            std::this_thread::yield();
+            continue;
+        }
+        for (int i = 0; i < kPausesPerLook; ++i)
+            pause();
     }
     return true;
 }
