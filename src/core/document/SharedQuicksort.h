@@ -90,8 +90,10 @@ private:
 
 // Sorts rows[0..count).
 template <typename Row, typename Compare> void sort(Row* rows, int count, const Compare& compare) {
-    // Below this a side is not worth the hand-over; a sort this short is over in a few milliseconds.
-    constexpr int kShared = 1 << 14;
+    // Sides this long or longer go to whichever thread is free. Short enough that a core slower than the
+    // other (a virtual machine's can be half as fast again) is not left with a long last side; below it,
+    // a side is not worth the hand-over.
+    constexpr int kShared = 1 << 12;
     const std::size_t threads = WorkInParts::count();
     if (count < 2 * kShared || threads < 2) {
         sortOnThisThread(rows, 0, count - 1, compare);
