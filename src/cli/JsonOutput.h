@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/model/PacedSplit.h"
 #include "core/model/WorkInParts.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <nlohmann/json.hpp>
@@ -90,25 +92,44 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
     std::atomic<bool> started{false};
     std::size_t parts = 1;
     const std::size_t rounds = (count + kRound - 1) / kRound;
-    const auto first = [&](std::size_t round, std::size_t part) {
+    // The seconds each part took for its share of a round, by the round's parity: a thread still reading
+    // those of one round when another has done the next cannot have them overwritten.
+    struct alignas(64) Seconds {
+        std::array<double, 2> rounds{};
+    };
+    std::vector<Seconds> seconds;
+    using Clock = std::chrono::steady_clock;
+    // Writes part of round with write(i) and meets the others at its end; split is this thread's own.
+    const auto take = [&](std::size_t round, std::size_t part, PacedSplit& split, const auto& writeOne) {
         const std::size_t begin = round * kRound;
-        return begin + WorkInParts::start(part, parts, std::min(kRound, count - begin));
+        const std::size_t length = std::min(kRound, count - begin);
+        const Clock::time_point start = Clock::now();
+        for (std::size_t i = begin + split.start(part, length); i < begin + split.start(part + 1, length);
+             ++i)
+            writeOne(i);
+        seconds[part].rounds[round % 2] = std::chrono::duration<double>(Clock::now() - start).count();
+        roundEnd->arriveAndWait();
+        std::vector<double> taken(parts);
+        for (std::size_t p = 0; p < parts; ++p)
+            taken[p] = seconds[p].rounds[round % 2];
+        split.learn(taken, length);
     };
     const auto help = [&](std::size_t part) {
         WorkInParts::waitUntilSet(started);
+        PacedSplit split(parts);
         for (std::size_t round = 0; round < rounds; ++round) {
             std::string& out = later[part - 1].rounds[round % 2];
             out.clear();
-            try {
-                if (!failures[part - 1])
-                    for (std::size_t i = first(round, part); i < first(round, part + 1); ++i) {
-                        out += ",\n";
-                        write(out, i);
-                    }
-            } catch (...) {
-                failures[part - 1] = std::current_exception();
-            }
-            roundEnd->arriveAndWait();
+            take(round, part, split, [&](std::size_t i) {
+                if (failures[part - 1])
+                    return;
+                try {
+                    out += ",\n";
+                    write(out, i);
+                } catch (...) {
+                    failures[part - 1] = std::current_exception();
+                }
+            });
         }
     };
     if (count >= kSharedCount) {
@@ -125,18 +146,22 @@ template <typename Write> void ArrayPrinter::addEach(std::size_t count, const Wr
         parts = helpers.size() + 1;
     }
     roundEnd.emplace(static_cast<std::ptrdiff_t>(parts));
+    seconds.resize(parts);
     started.store(true, std::memory_order_release);
     started.notify_all();
     std::exception_ptr failure;
+    PacedSplit split(parts);
     for (std::size_t round = 0; round < rounds; ++round) {
-        try {
-            if (!failure)
-                for (std::size_t i = first(round, 0); i < first(round, 1); ++i)
-                    addWith([&](std::string& out) { write(out, i); });
-        } catch (...) {
-            failure = std::current_exception(); // the helpers still wait for this thread at every round's end
-        }
-        roundEnd->arriveAndWait();
+        // After a failure the helpers still wait for this thread at every round's end.
+        take(round, 0, split, [&](std::size_t i) {
+            if (failure)
+                return;
+            try {
+                addWith([&](std::string& out) { write(out, i); });
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
         for (std::size_t part = 1; part < parts && !failure; ++part) {
             if (failures[part - 1])
                 failure = failures[part - 1];
