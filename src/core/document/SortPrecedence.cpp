@@ -6,6 +6,7 @@
 #include "core/model/WorkInParts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -418,21 +419,26 @@ void SortPrecedence::sort(std::vector<int>& focus, int count, const WineList& en
         else
             repeats.push_back(row);
     }
-    // Each row is filled once, so a long walk is shared between the cores, a run of entries each, where
-    // no column gathers its keys in a list of its own.
+    // Each row is filled once, so a long walk is shared between the cores in runs of entries, where no
+    // column gathers its keys in a list of its own.
     constexpr std::size_t kSharedWalk = std::size_t{1} << 15;
     const bool share = entries.size() >= kSharedWalk &&
                        std::all_of(columns.begin() + static_cast<std::ptrdiff_t>(restFrom), columns.end(),
                                    [](const KeyColumn& column) { return column.fillsRowsApart(); });
+    // Each run goes to whichever core is free, as one may be slower than the other.
+    constexpr std::size_t kRun = std::size_t{1} << 12;
     const std::size_t parts = share ? WorkInParts::count() : 1;
-    WorkInParts::run(parts, [&](std::size_t part) {
+    std::atomic<std::size_t> nextRun{0};
+    WorkInParts::run(parts, [&](std::size_t) {
         constexpr std::size_t kLookAhead = 8;
-        const std::size_t end = WorkInParts::start(part + 1, parts, entries.size());
-        for (std::size_t index = WorkInParts::start(part, parts, entries.size()); index < end; ++index) {
-            if (index + kLookAhead < end)
-                entries[index + kLookAhead]->prefetch();
-            if (const int row = rowOf[index]; row >= 0)
-                fill(static_cast<std::size_t>(row), *entries[index]);
+        for (std::size_t begin = nextRun++ * kRun; begin < entries.size(); begin = nextRun++ * kRun) {
+            const std::size_t end = std::min(begin + kRun, entries.size());
+            for (std::size_t index = begin; index < end; ++index) {
+                if (index + kLookAhead < end)
+                    entries[index + kLookAhead]->prefetch();
+                if (const int row = rowOf[index]; row >= 0)
+                    fill(static_cast<std::size_t>(row), *entries[index]);
+            }
         }
     });
     std::vector<int>().swap(rowOf);
