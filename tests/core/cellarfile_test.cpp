@@ -318,9 +318,10 @@ TEST(CellarFileLoad, LoadingAFileGivesWhatReadingItsBytesGives) {
     std::filesystem::remove(path);
 }
 
-// A large file is loaded in two halves, the second from a place that looks like the start of an
-// entry; whatever the file holds, the outcome must be that of one reading from the start.
-TEST(CellarFileLoad, ALargeFileLoadedInTwoHalvesGivesWhatOneReadingGives) {
+// A large file is loaded in parts, each but the first from a place that looks like the start of an
+// entry; whatever the file holds, and wherever the parts begin, the outcome must be that of one reading
+// from the start.
+TEST(CellarFileLoad, ALargeFileLoadedInPartsGivesWhatOneReadingGives) {
     constexpr std::size_t kCount = 30000;
     const auto entriesWith = [](std::size_t at, const std::string& notes) {
         WineList entries;
@@ -358,6 +359,8 @@ TEST(CellarFileLoad, ALargeFileLoadedInTwoHalvesGivesWhatOneReadingGives) {
              b.insert(b.end(), {1, 0x80, 0});
          }},
         {"a text that looks like entries across the half", kCount / 2, lookalike, nullptr},
+        {"a text that looks like entries across the quarter", kCount / 4, lookalike, nullptr},
+        {"a long text in the second quarter", kCount * 3 / 8, std::string(70000, 'n'), nullptr},
         {"a long text in the second half", kCount * 3 / 4, std::string(70000, 'n'), nullptr},
         {"a file cut in the second half", kCount - 100, "",
          [](Bytes& b, std::size_t at) { b.resize(at + 10); }},
@@ -375,13 +378,30 @@ TEST(CellarFileLoad, ALargeFileLoadedInTwoHalvesGivesWhatOneReadingGives) {
             c.damage(bytes, offsetOf(entries, c.at));
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        const CellarReadResult loaded = CellarFile::load(path);
         const CellarReadResult read = CellarFile::read(bytes);
-        EXPECT_EQ(loaded.error, read.error);
-        EXPECT_EQ(loaded.trailingBytes, read.trailingBytes);
-        ASSERT_EQ(loaded.entries.size(), read.entries.size());
-        for (std::size_t i = 0; i < read.entries.size(); ++i)
-            ASSERT_EQ(*loaded.entries[i], *read.entries[i]) << "entry " << i;
+        // The parts as the program chooses them; a tail from the file's half and a middle from its
+        // quarter; a tail from inside the case's entry, with the middle as the program chooses it; a
+        // middle from inside that entry, before a short tail; a middle that reads up to a tail from
+        // inside that entry.
+        const std::uint64_t size = bytes.size();
+        const std::uint64_t inside = size - std::min<std::uint64_t>(size, offsetOf(entries, c.at) + 1000);
+        const CellarFile::Sharing sharings[] = {
+            {},
+            {size / 2, size * 3 / 4, true},
+            {inside, 0, true},
+            {size / 8, inside, true},
+            {inside, std::min(size, inside + size / 8), true},
+        };
+        for (const CellarFile::Sharing& sharing : sharings) {
+            SCOPED_TRACE(testing::Message()
+                         << "tail " << sharing.tailBytes << ", middle " << sharing.middleBytes);
+            const CellarReadResult loaded = CellarFile::load(path, sharing);
+            EXPECT_EQ(loaded.error, read.error);
+            EXPECT_EQ(loaded.trailingBytes, read.trailingBytes);
+            ASSERT_EQ(loaded.entries.size(), read.entries.size());
+            for (std::size_t i = 0; i < read.entries.size(); ++i)
+                ASSERT_EQ(*loaded.entries[i], *read.entries[i]) << "entry " << i;
+        }
     }
     std::filesystem::remove(path);
 }

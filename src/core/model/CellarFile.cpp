@@ -11,6 +11,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <istream>
 #include <iterator>
@@ -280,57 +281,20 @@ std::string readEntry(ArchiveReader& in, std::uint64_t number, EntryScratch& scr
 // Makes a reader over the last bytes of the file, for reading them on another thread; or none.
 using TailOf = std::function<ArchiveReader*(std::uint64_t bytes)>;
 
-// The second part of a large file, read on a thread of its own while the first is read from the
-// start. Its thread, once it runs, takes half of what the reading from the start has not yet reached:
-// a helper that starts late still gets as much work as is left. It looks for a place there where
-// entries follow one another, and reads the plain entries from there. Where the reading from the start
-// arrives at exactly that place, it takes them, so the entries are those of one reading from the start;
-// where it passes the place (which only looked like entries), they are thrown away and the reading
-// from the start goes on alone. It has cache lines of its own: its thread writes to it for every entry
-// it reads, and the reading from the start must not share a line with that.
-class alignas(64) TailReading {
+// One part of a large file, read on a helper's thread while the file is read from the start: from a
+// place where three plain entries follow one another, the plain entries up to the end of the file, or up
+// to where another part starts. Where the reading from the start arrives at exactly that place, it
+// takes the part's entries, so the entries are those of one reading from the start; where it passes
+// the place (which only looked like entries), they are thrown away. The helper writes to the part for
+// every entry it reads: what the reading from the start looks at has cache lines of its own.
+class alignas(64) PartReading {
 public:
     static constexpr std::uint64_t kNowhere = ~std::uint64_t{0};
 
-    // headRemaining: the bytes the reading from the start has left, which it keeps up to date.
-    // entriesPerByte: about how many entries a byte holds, so that the tail's lists grow at most once.
-    TailReading(TailOf tailOf, const std::atomic<std::uint64_t>& headRemaining, double entriesPerByte)
-        : m_tailOf(std::move(tailOf)), m_headRemaining(headRemaining), m_entriesPerByte(entriesPerByte) {}
-
-    // The bytes the tail began with, 0 until its thread has chosen them: a reading from the start has
-    // reached the tail once it has no more bytes left than these. They never change once chosen.
-    std::uint64_t tailBytes() const { return m_tailBytes.load(std::memory_order_acquire); }
-
-    // Runs on the thread of its own.
-    void run() {
-        std::uint64_t start = kNowhere;
-        if (!m_abandoned.load())
-            start = chooseAndFindStart();
-        m_start.store(start);
-        m_start.notify_all();
-        if (start == kNowhere)
-            return;
-        try {
-            const auto expected =
-                static_cast<std::size_t>(static_cast<double>(m_tailBytesChosen) * m_entriesPerByte);
-            m_entries.reserve(expected + expected / 16);
-            m_bytesAfter.reserve(expected + expected / 16);
-            EntryScratch scratch;
-            while (!m_abandoned.load(std::memory_order_relaxed)) {
-                const std::size_t used =
-                    readPlainEntry(m_tail->ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
-                if (used == 0)
-                    return;
-                m_entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
-                m_bytesAfter.push_back(m_tail->remaining() - used);
-                m_tail->skip(used);
-            }
-        } catch (const std::bad_alloc&) {
-            m_outOfMemory = true; // the reading from the start reads on alone, and will tell
-        }
-    }
-
-    // The bytes left after the place where the tail's entries start, once it is found: kNowhere when
+    // The bytes the part began with, 0 until chosen: a reading from the start has reached the part once it
+    // has no more bytes left than these. They never change once chosen.
+    std::uint64_t bytes() const { return m_bytes.load(std::memory_order_acquire); }
+    // The bytes left after the place where the part's entries start, once it is found: kNowhere when
     // there is none.
     std::uint64_t start() const {
         m_start.wait(kUnknown);
@@ -338,32 +302,57 @@ public:
     }
     void abandon() { m_abandoned.store(true); }
 
-    // Once the thread is joined: whether memory ran out, the entries read, the bytes left after each,
-    // and the reader, which stands at the first entry the tail did not read.
+    // On the helper's thread: reads the part over the last bytes of the file through reader (none: there
+    // is no part), up to where until bytes are left.
+    void read(ArchiveReader* reader, std::uint64_t bytes, std::uint64_t until, double entriesPerByte) {
+        std::uint64_t start = kNowhere;
+        if (reader != nullptr && !m_abandoned.load()) {
+            m_reader = reader;
+            m_bytes.store(bytes, std::memory_order_release);
+            start = findEntryStart();
+            if (start != kNowhere && start <= until)
+                start = kNowhere;
+        }
+        m_start.store(start);
+        m_start.notify_all();
+        if (start == kNowhere)
+            return;
+        try {
+            const auto expected = static_cast<std::size_t>(static_cast<double>(bytes) * entriesPerByte);
+            m_entries.reserve(expected + expected / 16);
+            m_bytesAfter.reserve(expected + expected / 16);
+            EntryScratch scratch;
+            while (!m_abandoned.load(std::memory_order_relaxed) && m_reader->remaining() > until) {
+                const std::size_t used =
+                    readPlainEntry(m_reader->ahead(kPlainEntryBytes), true, scratch.numbers, scratch.texts);
+                if (used == 0)
+                    return;
+                m_entries.push_back(CWine::packed(scratch.numbers, scratch.texts));
+                m_bytesAfter.push_back(m_reader->remaining() - used);
+                m_reader->skip(used);
+            }
+        } catch (const std::bad_alloc&) {
+            m_outOfMemory = true; // the reading from the start reads on alone, and will tell
+        }
+    }
+
+    // Once the helper is joined: whether memory ran out, the entries read, the bytes left after each,
+    // and the reader, which stands at the first entry the part did not read.
     bool ranOutOfMemory() const { return m_outOfMemory; }
     WineList& entries() { return m_entries; }
     std::uint64_t bytesAfter(std::size_t entry) const { return m_bytesAfter[entry]; }
-    ArchiveReader& reader() { return *m_tail; }
+    ArchiveReader& reader() { return *m_reader; }
 
 private:
     static constexpr std::uint64_t kUnknown = kNowhere - 1;
 
-    std::uint64_t chooseAndFindStart() {
-        m_tailBytesChosen = m_headRemaining.load(std::memory_order_relaxed) / 2;
-        m_tail = m_tailOf(m_tailBytesChosen);
-        if (m_tail == nullptr)
-            return kNowhere;
-        m_tailBytes.store(m_tailBytesChosen, std::memory_order_release);
-        return findEntryStart();
-    }
-
-    // Where three plain entries follow one another, within the tail's first 64 KB.
+    // Where three plain entries follow one another, within the part's first 64 KB.
     std::uint64_t findEntryStart() {
         constexpr int kEntriesInARow = 3;
         constexpr std::size_t kSearched = std::size_t{1} << 16;
         EntryScratch scratch;
         for (std::size_t skipped = 0; skipped < kSearched; ++skipped) {
-            const std::span<const std::uint8_t> bytes = m_tail->ahead(kEntriesInARow * kPlainEntryBytes);
+            const std::span<const std::uint8_t> bytes = m_reader->ahead(kEntriesInARow * kPlainEntryBytes);
             if (bytes.empty())
                 return kNowhere;
             std::size_t at = 0;
@@ -377,23 +366,71 @@ private:
                 ++inARow;
             }
             if (inARow == kEntriesInARow)
-                return m_tail->remaining();
-            m_tail->skip(1);
+                return m_reader->remaining();
+            m_reader->skip(1);
         }
         return kNowhere;
     }
 
-    const TailOf m_tailOf;
-    const std::atomic<std::uint64_t>& m_headRemaining;
-    const double m_entriesPerByte;
-    ArchiveReader* m_tail = nullptr;
-    std::uint64_t m_tailBytesChosen = 0;
-    std::atomic<std::uint64_t> m_tailBytes{0};
+    std::atomic<std::uint64_t> m_bytes{0};
     std::atomic<std::uint64_t> m_start{kUnknown};
     std::atomic<bool> m_abandoned{false};
+    alignas(64) ArchiveReader* m_reader = nullptr;
     bool m_outOfMemory = false;
     WineList m_entries;
     std::vector<std::uint64_t> m_bytesAfter;
+};
+
+// The parts a helper reads beside the reading from the start. Once it runs, it takes the tail: half of
+// what the reading from the start has not yet reached, so that a helper that starts late still gets as
+// much work as is left. When it is done with the tail while the reading from the start still has far to
+// go (the cores of a virtual machine need not be equally fast), it takes the second half of that too:
+// the middle, up to where the tail starts.
+class TailReading {
+public:
+    // headRemaining: the bytes the reading from the start has left, which it keeps up to date.
+    // entriesPerByte: about how many entries a byte holds, so that the parts' lists grow at most once.
+    // sharing: where the parts begin, when a test chooses.
+    TailReading(TailOf tailOf, const std::atomic<std::uint64_t>& headRemaining, double entriesPerByte,
+                const CellarFile::Sharing& sharing)
+        : m_tailOf(std::move(tailOf)), m_headRemaining(headRemaining), m_entriesPerByte(entriesPerByte),
+          m_sharing(sharing) {}
+
+    PartReading& tail() { return m_tail; }
+    PartReading& middle() { return m_middle; }
+    void abandon() {
+        m_tail.abandon();
+        m_middle.abandon();
+    }
+
+    // Runs on the helper's thread.
+    void run() {
+        const std::uint64_t tailBytes = m_sharing.tailBytes != 0
+                                            ? m_sharing.tailBytes
+                                            : m_headRemaining.load(std::memory_order_relaxed) / 2;
+        m_tail.read(m_tailOf(tailBytes), tailBytes, 0, m_entriesPerByte);
+        const std::uint64_t tailStart = m_tail.start();
+        const std::uint64_t head = m_headRemaining.load(std::memory_order_relaxed);
+        std::uint64_t middleBytes = m_sharing.middleBytes;
+        if (middleBytes == 0 && head > tailStart && head - tailStart >= kWorthTaking)
+            middleBytes = tailStart + (head - tailStart) / 2;
+        if (tailStart != PartReading::kNowhere && !m_tail.ranOutOfMemory() && middleBytes > tailStart &&
+            middleBytes < head)
+            m_middle.read(m_tailOf(middleBytes), middleBytes, tailStart, m_entriesPerByte);
+        else
+            m_middle.read(nullptr, 0, 0, m_entriesPerByte);
+    }
+
+private:
+    // Less than this left before the tail is not worth looking for a place to start from.
+    static constexpr std::uint64_t kWorthTaking = std::uint64_t{1} << 20;
+
+    const TailOf m_tailOf;
+    const std::atomic<std::uint64_t>& m_headRemaining;
+    const double m_entriesPerByte;
+    const CellarFile::Sharing m_sharing;
+    PartReading m_tail;
+    PartReading m_middle;
 };
 
 // Files of fewer entries are read on one thread.
@@ -401,7 +438,8 @@ constexpr std::uint64_t kEntriesReadInTwo = 20000;
 
 // The header, the count and the entries; refuses a count the bytes left cannot hold before reserving.
 // A large file is read in two parts when tailOf gives readers over its last bytes.
-CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
+CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
+                       const CellarFile::Sharing& sharing = {}) {
     std::uint32_t headerWord = 0; // carries nothing the entries depend on
     std::uint16_t shortCount = 0;
     if (!in.readU32(headerWord) || !in.readU16(shortCount))
@@ -434,8 +472,13 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     std::atomic<std::uint64_t> headRemaining{in.remaining()};
     WorkInParts::Task tailThread;
     if (count >= kEntriesReadInTwo && tailOf) {
-        tail.emplace(tailOf, headRemaining, static_cast<double>(count) / static_cast<double>(remaining));
+        tail.emplace(tailOf, headRemaining, static_cast<double>(count) / static_cast<double>(remaining),
+                     sharing);
         tailThread = WorkInParts::startBeside([&tail] { tail->run(); });
+        if (sharing.startWhenPartsFound) {
+            tail->tail().start();
+            tail->middle().start();
+        }
     }
     const auto stopTail = [&] {
         tail->abandon();
@@ -445,38 +488,69 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {}) {
     };
     ArchiveReader* reader = &in;
     EntryScratch scratch;
-    // Kept here once known: the tail's thread writes next to it for every entry it reads.
+    // Moves the entries of part, whose helper is joined, to entries as entries number on; gives how many,
+    // no more than are still wanted.
+    const auto take = [&](PartReading& part, std::uint64_t number) {
+        const std::uint64_t taken = std::min<std::uint64_t>(count - number + 1, part.entries().size());
+        std::move(part.entries().begin(), part.entries().begin() + static_cast<std::ptrdiff_t>(taken),
+                  std::back_inserter(entries));
+        return taken;
+    };
+    const auto lastTakenFrom = [&](PartReading& part, std::uint64_t taken) {
+        CellarReadResult result;
+        result.entries = std::move(entries);
+        result.trailingBytes = part.bytesAfter(static_cast<std::size_t>(taken) - 1);
+        return result;
+    };
+    // Kept here once known: the helper writes next to them for every entry it reads.
     std::uint64_t tailBytes = 0;
+    std::uint64_t middleBytes = 0;
+    bool middleAhead = true; // until the middle is reached, passed, or known to be none
     for (std::uint64_t number = 1; number <= count; ++number) {
         if (tail) {
             headRemaining.store(reader->remaining(), std::memory_order_relaxed);
             if (tailBytes == 0)
-                tailBytes = tail->tailBytes();
+                tailBytes = tail->tail().bytes();
+            if (middleAhead && middleBytes == 0)
+                middleBytes = tail->middle().bytes();
         }
-        if (tail && reader->remaining() <= tailBytes) {
-            const std::uint64_t start = tail->start();
+        if (tail && middleAhead && middleBytes != 0 && reader->remaining() <= middleBytes) {
+            PartReading& middle = tail->middle();
+            const std::uint64_t start = middle.start();
             if (reader->remaining() == start) {
+                middleAhead = false;
                 if (tailThread.joinable())
                     tailThread.join();
-                if (!tail->ranOutOfMemory()) {
-                    // The tail's entries are entries number, number + 1, and so on.
-                    const std::uint64_t wanted = count - number + 1;
-                    const std::uint64_t taken = std::min<std::uint64_t>(wanted, tail->entries().size());
-                    std::move(tail->entries().begin(),
-                              tail->entries().begin() + static_cast<std::ptrdiff_t>(taken),
-                              std::back_inserter(entries));
-                    if (taken == wanted) {
-                        CellarReadResult result;
-                        result.entries = std::move(entries);
-                        result.trailingBytes = tail->bytesAfter(static_cast<std::size_t>(taken) - 1);
-                        return result;
-                    }
+                if (!middle.ranOutOfMemory()) {
+                    // Where the middle stopped short of the tail, the reading goes on from there.
+                    const std::uint64_t taken = take(middle, number);
+                    if (taken == count - number + 1)
+                        return lastTakenFrom(middle, taken);
+                    number += taken;
+                    reader = &middle.reader();
+                }
+            } else if (start == PartReading::kNowhere || reader->remaining() < start) {
+                middle.abandon();
+                middleAhead = false;
+            }
+        }
+        if (tail && tailBytes != 0 && reader->remaining() <= tailBytes) {
+            const std::uint64_t start = tail->tail().start();
+            if (reader->remaining() == start) {
+                // A middle not yet begun is of no use any more.
+                tail->middle().abandon();
+                if (tailThread.joinable())
+                    tailThread.join();
+                if (!tail->tail().ranOutOfMemory()) {
+                    const std::uint64_t taken = take(tail->tail(), number);
+                    if (taken == count - number + 1)
+                        return lastTakenFrom(tail->tail(), taken);
                     // The tail stopped at an entry it could not read plainly: read on from there.
                     number += taken;
-                    reader = &tail->reader();
+                    reader = &tail->tail().reader();
                 }
                 tail.reset();
-            } else if (start == TailReading::kNowhere || reader->remaining() < start) {
+            } else if (start == PartReading::kNowhere || reader->remaining() < start) {
                 stopTail();
             }
         }
@@ -517,6 +591,10 @@ CellarReadResult read(std::span<const std::uint8_t> bytes) {
 // A regular file is read through a small window, so its bytes and its entries are never in memory
 // together.
 CellarReadResult load(const std::filesystem::path& path) {
+    return load(path, Sharing{});
+}
+
+CellarReadResult load(const std::filesystem::path& path, const Sharing& sharing) {
     // A device, a pipe or a file larger than any cellar is refused before a byte is read.
     std::uint64_t size = 0;
     std::string problem;
@@ -531,13 +609,17 @@ CellarReadResult load(const std::filesystem::path& path) {
     DescriptorBuffer buffer(fd, 0);
     std::istream stream(&buffer);
     ArchiveReader in(stream, size, kWindow);
-    // The second half of a large file is read beside the first, through a reader of its own.
-    std::optional<TailSource> tail;
-    CellarReadResult result = parse(in, [&](std::uint64_t bytes) {
-        tail.emplace(fd, size - bytes, bytes, kWindow);
-        return &tail->reader;
-    });
-    if (in.streamFailed() || (tail && tail->reader.streamFailed()))
+    // The parts of a large file read beside the first, each through a reader of its own.
+    std::deque<TailSource> parts;
+    CellarReadResult result = parse(
+        in,
+        [&](std::uint64_t bytes) {
+            parts.emplace_back(fd, size - bytes, bytes, kWindow);
+            return &parts.back().reader;
+        },
+        sharing);
+    if (in.streamFailed() || std::any_of(parts.begin(), parts.end(),
+                                         [](const TailSource& part) { return part.reader.streamFailed(); }))
         return failure(kCannotReadToEnd);
     return result;
 }

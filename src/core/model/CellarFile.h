@@ -37,6 +37,18 @@ CellarReadResult read(std::span<const std::uint8_t> bytes);
 CellarReadResult read(std::istream& stream, std::uint64_t size, std::size_t window = kWindow);
 CellarReadResult load(const std::filesystem::path& path);
 
+// How load shares a large file with a helper thread: by default the helper, once it runs, takes half of
+// what the reading from the start has left (the tail), and when done with it, half of what that reading
+// still has before the tail (the middle). Tests choose the parts' bytes instead, and have the reading from
+// the start wait until the helper knows where both parts start, so that every way the parts and the
+// reading from the start can meet is taken.
+struct Sharing {
+    std::uint64_t tailBytes = 0;   // the file's last bytes the tail looks in; 0 for the default
+    std::uint64_t middleBytes = 0; // the bytes left where the middle looks; 0 for the default
+    bool startWhenPartsFound = false;
+};
+CellarReadResult load(const std::filesystem::path& path, const Sharing& sharing);
+
 // The archive bytes for the entries in the order given.
 std::vector<std::uint8_t> write(std::span<const CWine* const> entries,
                                 std::uint32_t headerWord = kHeaderWord);
