@@ -386,12 +386,12 @@ private:
 // much work as is left. When it is done with the tail while the reading from the start still has far to
 // go (the cores of a virtual machine need not be equally fast), it takes the second half of that too:
 // the middle, up to where the tail starts.
-class TailReading {
+class HelperParts {
 public:
     // headRemaining: the bytes the reading from the start has left, which it keeps up to date.
     // entriesPerByte: about how many entries a byte holds, so that the parts' lists grow at most once.
     // sharing: where the parts begin, when a test chooses.
-    TailReading(TailOf tailOf, const std::atomic<std::uint64_t>& headRemaining, double entriesPerByte,
+    HelperParts(TailOf tailOf, const std::atomic<std::uint64_t>& headRemaining, double entriesPerByte,
                 const CellarFile::Sharing& sharing)
         : m_tailOf(std::move(tailOf)), m_headRemaining(headRemaining), m_entriesPerByte(entriesPerByte),
           m_sharing(sharing) {}
@@ -434,10 +434,10 @@ private:
 };
 
 // Files of fewer entries are read on one thread.
-constexpr std::uint64_t kEntriesReadInTwo = 20000;
+constexpr std::uint64_t kEntriesReadInParts = 20000;
 
 // The header, the count and the entries; refuses a count the bytes left cannot hold before reserving.
-// A large file is read in two parts when tailOf gives readers over its last bytes.
+// A large file is read in parts when tailOf gives readers over its last bytes.
 CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
                        const CellarFile::Sharing& sharing = {}) {
     std::uint32_t headerWord = 0; // carries nothing the entries depend on
@@ -468,23 +468,23 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
 
     WineList entries;
     entries.reserve(count);
-    std::optional<TailReading> tail;
+    std::optional<HelperParts> helper;
     std::atomic<std::uint64_t> headRemaining{in.remaining()};
-    WorkInParts::Task tailThread;
-    if (count >= kEntriesReadInTwo && tailOf) {
-        tail.emplace(tailOf, headRemaining, static_cast<double>(count) / static_cast<double>(remaining),
-                     sharing);
-        tailThread = WorkInParts::startBeside([&tail] { tail->run(); });
+    WorkInParts::Task helperThread;
+    if (count >= kEntriesReadInParts && tailOf) {
+        helper.emplace(tailOf, headRemaining, static_cast<double>(count) / static_cast<double>(remaining),
+                       sharing);
+        helperThread = WorkInParts::startBeside([&helper] { helper->run(); });
         if (sharing.startWhenPartsFound) {
-            tail->tail().start();
-            tail->middle().start();
+            helper->tail().start();
+            helper->middle().start();
         }
     }
-    const auto stopTail = [&] {
-        tail->abandon();
-        if (tailThread.joinable())
-            tailThread.join();
-        tail.reset();
+    const auto stopHelper = [&] {
+        helper->abandon();
+        if (helperThread.joinable())
+            helperThread.join();
+        helper.reset();
     };
     ArchiveReader* reader = &in;
     EntryScratch scratch;
@@ -507,20 +507,20 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
     std::uint64_t middleBytes = 0;
     bool middleAhead = true; // until the middle is reached, passed, or known to be none
     for (std::uint64_t number = 1; number <= count; ++number) {
-        if (tail) {
+        if (helper) {
             headRemaining.store(reader->remaining(), std::memory_order_relaxed);
             if (tailBytes == 0)
-                tailBytes = tail->tail().bytes();
+                tailBytes = helper->tail().bytes();
             if (middleAhead && middleBytes == 0)
-                middleBytes = tail->middle().bytes();
+                middleBytes = helper->middle().bytes();
         }
-        if (tail && middleAhead && middleBytes != 0 && reader->remaining() <= middleBytes) {
-            PartReading& middle = tail->middle();
+        if (helper && middleAhead && middleBytes != 0 && reader->remaining() <= middleBytes) {
+            PartReading& middle = helper->middle();
             const std::uint64_t start = middle.start();
             if (reader->remaining() == start) {
                 middleAhead = false;
-                if (tailThread.joinable())
-                    tailThread.join();
+                if (helperThread.joinable())
+                    helperThread.join();
                 if (!middle.ranOutOfMemory()) {
                     // Where the middle stopped short of the tail, the reading goes on from there.
                     const std::uint64_t taken = take(middle, number);
@@ -534,34 +534,34 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
                 middleAhead = false;
             }
         }
-        if (tail && tailBytes != 0 && reader->remaining() <= tailBytes) {
-            const std::uint64_t start = tail->tail().start();
+        if (helper && tailBytes != 0 && reader->remaining() <= tailBytes) {
+            const std::uint64_t start = helper->tail().start();
             if (reader->remaining() == start) {
                 // A middle not yet begun is of no use any more.
-                tail->middle().abandon();
-                if (tailThread.joinable())
-                    tailThread.join();
-                if (!tail->tail().ranOutOfMemory()) {
-                    const std::uint64_t taken = take(tail->tail(), number);
+                helper->middle().abandon();
+                if (helperThread.joinable())
+                    helperThread.join();
+                if (!helper->tail().ranOutOfMemory()) {
+                    const std::uint64_t taken = take(helper->tail(), number);
                     if (taken == count - number + 1)
-                        return lastTakenFrom(tail->tail(), taken);
+                        return lastTakenFrom(helper->tail(), taken);
                     // The tail stopped at an entry it could not read plainly: read on from there.
                     number += taken;
-                    reader = &tail->tail().reader();
+                    reader = &helper->tail().reader();
                 }
-                tail.reset();
+                helper.reset();
             } else if (start == PartReading::kNowhere || reader->remaining() < start) {
-                stopTail();
+                stopHelper();
             }
         }
         if (std::string reason = readEntry(*reader, number, scratch, entries); !reason.empty()) {
-            if (tail)
-                stopTail();
+            if (helper)
+                stopHelper();
             return failure(std::move(reason));
         }
     }
-    if (tail)
-        stopTail();
+    if (helper)
+        stopHelper();
 
     // Nothing is written after the last entry, but copy tools pad: those bytes are counted, not read.
     CellarReadResult result;
