@@ -257,7 +257,7 @@ TEST(SortPrecedenceSort, LandsWhereThePlainQuicksortOverCompareLands) {
     }
 }
 
-// A sort of many entries reads their keys on every core, a run of entries each: every row still gets
+// A sort of many entries reads their keys on every core, in runs of entries: every row still gets
 // the keys of its own entry, an entry twice in the Focus Set included.
 TEST(SortPrecedenceSort, ManyEntriesReadOnEveryCoreSortAsTheirKeys) {
     std::mt19937 random(11);

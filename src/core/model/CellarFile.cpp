@@ -488,19 +488,28 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
     };
     ArchiveReader* reader = &in;
     EntryScratch scratch;
-    // Moves the entries of part, whose helper is joined, to entries as entries number on; gives how many,
-    // no more than are still wanted.
-    const auto take = [&](PartReading& part, std::uint64_t number) {
-        const std::uint64_t taken = std::min<std::uint64_t>(count - number + 1, part.entries().size());
+    // The reading from the start has arrived exactly where part starts: once the helper is joined, the
+    // part's entries are entries number, number + 1, and so on, no more than are still wanted. Gives the
+    // result when they are the last; otherwise the reading goes on where the part stopped (a long text,
+    // damage, the next part) with number the entry after them.
+    const auto landOn = [&](PartReading& part, std::uint64_t& number) -> std::optional<CellarReadResult> {
+        if (helperThread.joinable())
+            helperThread.join();
+        if (part.ranOutOfMemory())
+            return std::nullopt; // the reading from the start reads the part itself
+        const std::uint64_t wanted = count - number + 1;
+        const std::uint64_t taken = std::min<std::uint64_t>(wanted, part.entries().size());
         std::move(part.entries().begin(), part.entries().begin() + static_cast<std::ptrdiff_t>(taken),
                   std::back_inserter(entries));
-        return taken;
-    };
-    const auto lastTakenFrom = [&](PartReading& part, std::uint64_t taken) {
-        CellarReadResult result;
-        result.entries = std::move(entries);
-        result.trailingBytes = part.bytesAfter(static_cast<std::size_t>(taken) - 1);
-        return result;
+        if (taken == wanted) {
+            CellarReadResult result;
+            result.entries = std::move(entries);
+            result.trailingBytes = part.bytesAfter(static_cast<std::size_t>(taken) - 1);
+            return result;
+        }
+        number += taken;
+        reader = &part.reader();
+        return std::nullopt;
     };
     // Kept here once known: the helper writes next to them for every entry it reads.
     std::uint64_t tailBytes = 0;
@@ -519,16 +528,8 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
             const std::uint64_t start = middle.start();
             if (reader->remaining() == start) {
                 middleAhead = false;
-                if (helperThread.joinable())
-                    helperThread.join();
-                if (!middle.ranOutOfMemory()) {
-                    // Where the middle stopped short of the tail, the reading goes on from there.
-                    const std::uint64_t taken = take(middle, number);
-                    if (taken == count - number + 1)
-                        return lastTakenFrom(middle, taken);
-                    number += taken;
-                    reader = &middle.reader();
-                }
+                if (std::optional<CellarReadResult> result = landOn(middle, number))
+                    return std::move(*result);
             } else if (start == PartReading::kNowhere || reader->remaining() < start) {
                 middle.abandon();
                 middleAhead = false;
@@ -539,16 +540,8 @@ CellarReadResult parse(ArchiveReader& in, const TailOf& tailOf = {},
             if (reader->remaining() == start) {
                 // A middle not yet begun is of no use any more.
                 helper->middle().abandon();
-                if (helperThread.joinable())
-                    helperThread.join();
-                if (!helper->tail().ranOutOfMemory()) {
-                    const std::uint64_t taken = take(helper->tail(), number);
-                    if (taken == count - number + 1)
-                        return lastTakenFrom(helper->tail(), taken);
-                    // The tail stopped at an entry it could not read plainly: read on from there.
-                    number += taken;
-                    reader = &helper->tail().reader();
-                }
+                if (std::optional<CellarReadResult> result = landOn(helper->tail(), number))
+                    return std::move(*result);
                 helper.reset();
             } else if (start == PartReading::kNowhere || reader->remaining() < start) {
                 stopHelper();
